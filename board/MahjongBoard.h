@@ -1,0 +1,109 @@
+#pragma once
+// The puzzle: a grid of tiles inside an empty margin ring, with the rules,
+// the deal, the solver, the undo ring, the puzzle file and the tile pictures.
+
+#include "BoardTypes.h"
+#include "Random.h"
+#include "TileImage.h"
+
+class CDC; // the view's device context; the board itself never draws
+
+class CMahjongBoard {
+public:
+    static constexpr int kGrid = 40;      // the cell grid is kGrid x kGrid
+    static constexpr int kMaxSide = kGrid - 2;
+    static constexpr int kUndoDepth = 10;
+    static constexpr int kSolveLimit = 1000;
+    static constexpr int kSheetColumns = 9;
+    static constexpr int kSheetRows = 5;
+    static constexpr unsigned kDefaultSheet = 131;
+
+    CMahjongBoard();
+    // Throws CBadBoardSize unless 1 <= width, height <= 38 and 1 <= kinds <= 1600.
+    CMahjongBoard(int nKinds, int nWidth, int nHeight);
+    CMahjongBoard(const CMahjongBoard&) = delete;
+    CMahjongBoard& operator=(const CMahjongBoard&) = delete;
+    virtual ~CMahjongBoard();
+
+    int GetWidth() const { return m_nWidth; }
+    int GetHeight() const { return m_nHeight; }
+    int GetTileWidth() const { return m_nTileWidth; }
+    int GetTileHeight() const { return m_nTileHeight; }
+    int GetKinds() const { return m_nKinds; }
+    int GetSelCol() const { return m_nSelCol; }
+    const CTileImage* GetImages() const { return m_pImages; }
+
+    CTileCell GetCell(int col, int row) const;
+    int GetIndexX(int i) const;
+    int GetIndexY(int i) const;
+    int GetIndexKind(int i) const;
+    int CountTiles() const;
+    int IsBlocked(int col, int row) const;
+
+    // Pixel-based operations.
+    CTileCell CellFromPoint(int px, int py) const;
+    void ToggleSelection(const CTileCell& c);
+    CTileCell GetSelectedCell() const;
+    void ClearSelection();
+    void RemoveTileAt(const CTileCell& c);
+    int LinkToSelection(const CTileCell& c, CLinkPath& path);
+    std::uint32_t GetIndexPixel(int i, int px, int py) const;
+    std::uint32_t GetCellPixel(CTileCell c, int px, int py) const;
+
+    // Dealing.
+    void Deal(CTilePairList& plan);
+    void ShuffleRemaining();
+    void SwapKinds(int c1, int r1, int c2, int r2);
+
+    // The connection rule: 0 when linked, 1 when not.
+    int IsSegmentBlocked(int c1, int r1, int c2, int r2) const;
+    int FindShortPath(int c1, int r1, int c2, int r2, CLinkPath& path) const;
+    static void ClearPath(CLinkPath& path);
+    int FindPath(int c1, int r1, int c2, int r2, CLinkPath& path) const;
+
+    // The solver.
+    void FindAllPairs(CTilePairList& pairs) const;
+    void Solve(CTilePairList& solution);
+
+    // The puzzle file: 0 on success, 1 on failure.
+    int SaveToFile(const char* path, int nElapsed) const;
+    int LoadFromFile(const char* path, int* pElapsed);
+
+    // Tile pictures, cut from a sheet of 9 x 5 slots stretched to 9 cx x 5 cy.
+    void LoadTilesFromResource(CDC* pDC, int cx, int cy, unsigned id = kDefaultSheet);
+    void LoadTilesFromFile(CDC* pDC, int cx, int cy, const char* path);
+
+    // The undo ring.
+    void RecordPair(const CTileCell& a, const CTileCell& b);
+    void PushUndo(int c1, int r1, int c2, int r2);
+    void Undo(CTileCell& a, CTileCell& b);
+
+protected:
+    int m_nKinds = 0;
+    CTileImage* m_pImages = nullptr;
+    CTileCell m_cells[kGrid][kGrid];
+    int m_nWidth = 18;
+    int m_nHeight = 8;
+    int m_nSelCol = -1;
+    int m_nSelRow = -1;
+    int m_nTileWidth = 0;
+    int m_nTileHeight = 0;
+    int m_nShuffleFactor = 4;
+    CUndoEntry m_undo[kUndoDepth];
+    int m_nUndoTop = -1;
+    int m_nSolveCalls = 0;
+
+private:
+    bool IsPlaying(int col, int row) const;
+    bool InGrid(int col, int row) const;
+    void ResetCells(int lastCol, int lastRow);
+    void PlanClearing(CTilePairList& plan);
+    int SolveFrom(CTilePairList& solution);
+    void CutSheet(const std::uint32_t* pixels, int w, int h, int cx, int cy);
+    static CTileImage* NewImages(int nKinds);
+
+    CRandom m_random;
+};
+
+// The one board of the game; null until the first puzzle exists.
+extern CMahjongBoard* g_pBoard;

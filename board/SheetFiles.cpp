@@ -1,0 +1,28 @@
+// The built-in sheets read from .bmp files in a folder, for builds without the
+// program's resources (the native build and the tests).
+
+#include "SheetFiles.h"
+
+#include "BmpFile.h"
+#include "TileSheetSource.h"
+
+#include <string>
+
+namespace {
+std::string g_folder = MORVANE_RESOURCES_DIR;
+}
+
+void SetSheetFolder(const char* folder)
+{
+    g_folder = folder;
+}
+
+bool LoadBuiltInSheet(unsigned id, CTileImage& sheet)
+{
+    const std::string path = g_folder + "/tiles" + std::to_string(id) + ".bmp";
+    CBmpFile bmp(path.c_str());
+    if (!bmp.Decode())
+        return false;
+    sheet.SetBits(bmp.GetBits(), bmp.GetWidth(), bmp.GetHeight());
+    return true;
+}

@@ -1,0 +1,14 @@
+#pragma once
+#include "image.h"
+#include "quantize.h"
+
+#include <string>
+#include <vector>
+
+// Writes an uncompressed Windows bitmap of 4 or 8 bits per pixel with its palette.
+void writeBmp(const std::string& path, const Indexed& picture, int bitsPerPixel);
+// Writes a Windows icon holding each image as 32-bit colour with opacity.
+void writeIcon(const std::string& path, const std::vector<Image>& images);
+void writePng(const std::string& path, const Image& image);
+// Writes mono PCM; samples run from -1 to 1.
+void writeWav(const std::string& path, const std::vector<float>& samples, int rate, int bitsPerSample);

@@ -1,0 +1,445 @@
+#include "interface.h"
+
+#include "draw.h"
+
+#include <cmath>
+
+namespace {
+const Rgba kSilver = rgb(192, 192, 192);
+const Rgba kBlack = rgb(0, 0, 0);
+const Rgba kWhite = rgb(255, 255, 255);
+const Rgba kNavy = rgb(0, 0, 128);
+const Rgba kBlue = rgb(0, 0, 255);
+const Rgba kRed = rgb(255, 0, 0);
+const Rgba kMaroon = rgb(128, 0, 0);
+const Rgba kGreen = rgb(0, 128, 0);
+const Rgba kYellow = rgb(255, 255, 0);
+const Rgba kGrey = rgb(128, 128, 128);
+const Rgba kOlive = rgb(128, 128, 0);
+const Rgba kTeal = rgb(0, 128, 128);
+
+const Rgba kDialogFace = rgb(116, 191, 226);
+const Rgba kTipPanel = rgb(206, 232, 248);
+const Rgba kTipInk = rgb(0, 56, 168);
+const Rgba kLinkRed = rgb(226, 24, 24);
+
+// Text with hard edges, for the sixteen-colour tool bar.
+void crispText(Image& image, const Font& font, const std::string& text, int px, int x, int y, Rgba colour)
+{
+    Image layer(image.width(), image.height());
+    font.draw(layer, text, px, x, y, colour);
+    for (int py = 0; py < image.height(); ++py)
+        for (int qx = 0; qx < image.width(); ++qx)
+            if (layer.at(qx, py).a > 0.45f)
+                image.at(qx, py) = colour;
+}
+
+void drawButtonIcon(Image& b, int which, const Fonts& fonts)
+{
+    switch (which) {
+    case 0: {  // New: a fresh page with a spark
+        fillOutlined(b, polygon({{7, 4}, {16, 4}, {20, 8}, {20, 22}, {7, 22}}), kWhite, kBlack, 1);
+        fill(b, polygon({{15.5, 4}, {20, 8.5}, {15.5, 8.5}}), kSilver);
+        fill(b, polyline({{15.5, 4}, {15.5, 8.5}, {20, 8.5}}, 0.5), kBlack);
+        for (int k = 0; k < 3; ++k)
+            fill(b, box(10, 12.5 + 3 * k, 17, 13.5 + 3 * k), kGrey);
+        fillOutlined(b, star(7, 7, 4, 1.4, 5, 0), kYellow, kOlive, 1);
+        break;
+    }
+    case 1:  // Help me!: a life buoy
+        fill(b, ring(13, 12.5, 3.6, 10), kBlack);
+        fill(b, ring(13, 12.5, 4.5, 9), kWhite);
+        fill(b, intersect(ring(13, 12.5, 4.5, 9), [](double x, double y) { return (x - 13) * (y - 12.5) > 0; }), kRed);
+        break;
+    case 2:  // Hint: a lit bulb
+        fillOutlined(b, unite(circle(13, 9.5, 6), box(10, 13, 16, 16)), kYellow, kBlack, 1);
+        fillOutlined(b, box(10, 17, 16, 21), kGrey, kBlack, 1);
+        fill(b, box(11, 19, 15, 19.6), kBlack);
+        fill(b, box(11.5, 6, 12.5, 9), kWhite);
+        break;
+    case 3:  // Auto: solve and replay
+        fillOutlined(b, polygon({{9, 2.5}, {17, 7}, {9, 11.5}}), rgb(0, 255, 0), kGreen, 1);
+        crispText(b, fonts.sansBold, "Auto", 10, 1, 22, kNavy);
+        break;
+    case 4:  // Undo: an arrow that turns back
+        fill(b, unite(unite(box(8, 6.5, 15.5, 10.5), box(9, 17.5, 15.5, 21.5)),
+                      intersect(ring(15.5, 14, 3.5, 7.5), box(15.5, 0, 26, 25))),
+             kNavy);
+        fill(b, polygon({{2.5, 8.5}, {9.5, 2}, {9.5, 15}}), kNavy);
+        fill(b, unite(unite(box(8.8, 7.5, 15.5, 9.5), box(9.5, 18.5, 15.5, 20.5)),
+                      intersect(ring(15.5, 14, 4.5, 6.5), box(15.5, 0, 26, 25))),
+             kBlue);
+        fill(b, polygon({{4.3, 8.5}, {8.5, 4.5}, {8.5, 12.5}}), kBlue);
+        break;
+    case 5:  // Sound ON: a speaker with waves
+        fillOutlined(b, polygon({{4, 9}, {8, 9}, {13, 4}, {13, 21}, {8, 16}, {4, 16}}), kGrey, kBlack, 1);
+        fill(b, intersect(ring(13, 12.5, 4, 5.5), box(15, 0, 26, 25)), kBlue);
+        fill(b, intersect(ring(13, 12.5, 7.5, 9), box(16, 0, 26, 25)), kBlue);
+        break;
+    case 6:  // Next tiles: two tiles and an arrow to the next set
+        fillOutlined(b, box(3, 3, 10, 13), kWhite, kBlack, 1);
+        fill(b, circle(6.5, 8, 2.3), kRed);
+        fillOutlined(b, box(13, 11, 20, 21), kWhite, kBlack, 1);
+        fill(b, regular(16.5, 16, 4, 2.8, 0), kBlue);
+        fill(b, unite(box(4, 17, 7.5, 19), polygon({{7, 14}, {11.5, 18}, {7, 22}})), kGreen);
+        break;
+    case 7:  // Pause: two bars
+        fillOutlined(b, box(7.5, 5, 11, 20), kNavy, kBlack, 0.6);
+        fillOutlined(b, box(15, 5, 18.5, 20), kNavy, kBlack, 0.6);
+        break;
+    case 8:  // Help: an open book
+        fillOutlined(b, polygon({{2.5, 6}, {12.5, 8}, {12.5, 21}, {2.5, 19}}), kWhite, kBlack, 1);
+        fillOutlined(b, polygon({{13.5, 8}, {23.5, 6}, {23.5, 19}, {13.5, 21}}), kWhite, kBlack, 1);
+        for (int k = 0; k < 3; ++k) {
+            fill(b, segment(4.5, 10 + 3 * k, 10.5, 11.2 + 3 * k, 0.5), kTeal);
+            fill(b, segment(15.5, 11.2 + 3 * k, 21.5, 10 + 3 * k, 0.5), kTeal);
+        }
+        break;
+    case 9:  // About: a question mark
+        fillOutlined(b, circle(13, 12.5, 9), kBlue, kNavy, 1);
+        crispText(b, fonts.sansBold, "?", 15, 9, 18, kWhite);
+        break;
+    default:  // Exit: a door and an arrow leaving through it
+        fillOutlined(b, box(4, 3, 14, 22), kMaroon, kBlack, 1);
+        fill(b, circle(12, 13, 1), kYellow);
+        fill(b, unite(box(11, 11, 18, 14), polygon({{17, 7.5}, {23, 12.5}, {17, 17.5}})), kRed);
+        break;
+    }
+}
+
+// The tool bar as the program shows it: raised buttons with the strip's pictures.
+Image toolbarAsShown(const Image& strip)
+{
+    const int buttonW = kToolbarButtonWidth + 7, buttonH = kToolbarHeight + 6;
+    Image bar(kToolbarButtons * buttonW + 6, buttonH + 6, rgb(212, 208, 200));
+    fill(bar, box(0, 0, bar.width(), 1), kWhite);
+    for (int i = 0; i < kToolbarButtons; ++i) {
+        int x = 3 + i * buttonW, y = 3;
+        fill(bar, box(x + 1, y + 1, x + buttonW, y + buttonH), rgb(128, 128, 128));
+        fill(bar, box(x, y, x + buttonW - 1, y + buttonH - 1), kWhite);
+        fill(bar, box(x + 1, y + 1, x + buttonW - 1, y + buttonH - 1), rgb(212, 208, 200));
+        Image face = strip.crop(i * kToolbarButtonWidth, 0, kToolbarButtonWidth, kToolbarHeight);
+        for (int py = 0; py < face.height(); ++py)
+            for (int px = 0; px < face.width(); ++px)
+                if (face.at(px, py).r == 192 && face.at(px, py).g == 192 && face.at(px, py).b == 192)
+                    face.at(px, py) = rgb(212, 208, 200);
+        bar.paste(face, x + 3, y + 3);
+    }
+    return bar;
+}
+
+// Draws wrapped text in the box that starts at (x, y) and is width wide; returns the y below it.
+int drawWrapped(Image& image, const Font& font, int px, int x, int y, int width, const std::string& text, Rgba colour)
+{
+    const int lineHeight = px * 3 / 2;
+    std::string line, word;
+    auto flush = [&] {
+        font.draw(image, line, px, x, y + px, colour);
+        y += lineHeight;
+        line.clear();
+    };
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != ' ' && text[i] != '\n') {
+            word += text[i];
+            continue;
+        }
+        std::string candidate = line.empty() ? word : line + " " + word;
+        if (!line.empty() && font.measure(candidate, px) > width) {
+            flush();
+            candidate = word;
+        }
+        line = candidate;
+        word.clear();
+        if (i == text.size() || text[i] == '\n')
+            flush();
+    }
+    return y;
+}
+
+struct TipText {
+    const char* title;
+    const char* body;
+};
+
+Image tipPanel(const Fonts& fonts, const TipText& text, int textWidth, int& textBottom)
+{
+    Image tip(450, 200, kTipPanel);
+    paint(tip, box(0, 0, 450, 200), [](double, double y) { return mix(rgb(222, 240, 252), rgb(186, 220, 244), float(y / 200)); });
+    fill(tip, subtract(box(0, 0, 450, 200), box(2, 2, 448, 198)), rgb(90, 150, 210));
+    fonts.sansBold.draw(tip, text.title, 16, 12, 26, kTipInk);
+    textBottom = drawWrapped(tip, fonts.sans, 12, 12, 38, textWidth, text.body, kTipInk);
+    return tip;
+}
+
+// A ring round a spot of a picture, to point at it.
+void markSpot(Image& image, double cx, double cy, double rx, double ry)
+{
+    fill(image, subtract(ellipse(cx, cy, rx + 2, ry + 2), ellipse(cx, cy, rx - 0.5, ry - 0.5)), kLinkRed);
+}
+
+void drawLink(Image& image, const std::vector<Point>& points)
+{
+    fill(image, polyline(points, 1.6), kLinkRed);
+}
+
+// A block of tiles of one sheet at the given tile size; a negative slot leaves the cell empty.
+void drawTiles(Image& image, const TileSheet& sheet, const std::vector<std::vector<int>>& slots, int x, int y, int w, int h)
+{
+    for (std::size_t row = 0; row < slots.size(); ++row)
+        for (std::size_t col = 0; col < slots[row].size(); ++col)
+            if (slots[row][col] >= 0)
+                image.paste(tileOf(sheet, slots[row][col]).stretchNearest(w, h), x + int(col) * w, y + int(row) * h);
+}
+
+struct MenuItem {
+    std::string text;
+    std::string key;
+    bool submenu = false;
+    bool checked = false;
+};
+
+// A pop-up menu as Windows draws one; the item at index highlight is selected. Returns its size.
+Point drawMenu(Image& image, const Fonts& fonts, int x, int y, const std::vector<MenuItem>& items, int highlight)
+{
+    const int itemH = 17, width = 128;
+    Rgba face = rgb(244, 244, 240);
+    fill(image, box(x + 2, y + 2, x + width + 2, y + items.size() * itemH + 6), withAlpha(kBlack, 0.3f));
+    fillOutlined(image, box(x, y, x + width - 1, y + items.size() * itemH + 3), face, rgb(120, 120, 120), 1);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        int top = y + 2 + int(i) * itemH;
+        Rgba ink = kBlack;
+        if (int(i) == highlight) {
+            fill(image, box(x + 2, top, x + width - 3, top + itemH - 1), rgb(10, 36, 106));
+            ink = kWhite;
+        }
+        if (items[i].checked)
+            fill(image, polyline({{x + 6.0, top + 8.0}, {x + 8.5, top + 11.5}, {x + 13.0, top + 4.5}}, 0.9), ink);
+        fonts.sans.draw(image, items[i].text, 11, x + 18, top + 12, ink);
+        if (!items[i].key.empty())
+            fonts.sans.draw(image, items[i].key, 11, x + width - 14 - fonts.sans.measure(items[i].key, 11), top + 12, ink);
+        if (items[i].submenu)
+            fill(image, polygon({{x + width - 10.0, top + 4.5}, {x + width - 6.0, top + 8.5}, {x + width - 10.0, top + 12.5}}), ink);
+    }
+    return {double(width), double(items.size() * itemH + 4)};
+}
+
+// The menu bar with "Game" open.
+void drawMenuBar(Image& image, const Fonts& fonts, int x, int y)
+{
+    fill(image, box(x, y, x + 200, y + 18), rgb(244, 244, 240));
+    int pen = x + 6;
+    for (const char* title : {"File", "Edit", "Game", "Help"}) {
+        int w = fonts.sans.measure(title, 11);
+        Rgba ink = kBlack;
+        if (std::string(title) == "Game") {
+            fill(image, box(pen - 4, y + 1, pen + w + 4, y + 17), rgb(10, 36, 106));
+            ink = kWhite;
+        }
+        fonts.sans.draw(image, title, 11, pen, y + 13, ink);
+        pen += w + 14;
+    }
+}
+
+std::vector<MenuItem> gameMenu()
+{
+    return {{"Set size", "", true},  {"Size of tiles", "", true}, {"Help me!"}, {"Hint"},
+            {"Next tiles"},          {"Pouse", "P"},              {"Animation", "", false, true}};
+}
+
+const int kGameMenuX = 88;
+
+Image tipMatches(const Fonts& fonts, const TileSheet& sheet)
+{
+    int bottom = 0;
+    Image tip = tipPanel(fonts,
+                         {"Which tiles can be matched?",
+                          "Click two equal tiles. They are removed when each of them has a free side and a line of "
+                          "at most three straight parts joins them through empty cells."},
+                         220, bottom);
+    const int w = 30, h = 40, x0 = 262, y0 = 28;
+    drawTiles(tip, sheet, {{3, 12, 7, 21, 5}, {8, -1, -1, -1, 30}, {14, 26, -1, 18, 3}, {2, 9, -1, 40, 11}}, x0, y0, w, h);
+    markSpot(tip, x0 + 0.5 * w, y0 + 0.5 * h, 17, 22);
+    markSpot(tip, x0 + 4.5 * w, y0 + 2.5 * h, 17, 22);
+    drawLink(tip, {{x0 + 0.5 * w, y0 + 0.5 * h + 14}, {x0 + 0.5 * w, y0 + 1.5 * h}, {x0 + 2.5 * w, y0 + 1.5 * h},
+                   {x0 + 2.5 * w, y0 + 2.5 * h}, {x0 + 4.5 * w - 10, y0 + 2.5 * h}});
+    fonts.sansBold.draw(tip, "1", 12, x0 + 12, y0 + 62, kLinkRed);
+    fonts.sansBold.draw(tip, "2", 12, x0 + 66, y0 + 56, kLinkRed);
+    fonts.sansBold.draw(tip, "3", 12, x0 + 96, y0 + 98, kLinkRed);
+    return tip;
+}
+
+Image tipAroundTheEdge(const Fonts& fonts, const TileSheet& sheet)
+{
+    int bottom = 0;
+    Image tip = tipPanel(fonts,
+                         {"The line may go round the board",
+                          "The empty ring round the board counts as free cells, so two equal tiles on the edge can "
+                          "be joined along the outside."},
+                         220, bottom);
+    const int w = 30, h = 40, x0 = 262, y0 = 48;
+    fill(tip, box(x0 - 14, y0 - 18, x0 + 5 * w + 14, y0 + 3 * h + 10), withAlpha(kWhite, 0.35f));
+    drawTiles(tip, sheet, {{16, 4, 22, 35, 16}, {1, 29, 6, 19, 25}, {33, 13, 24, 10, 38}}, x0, y0, w, h);
+    markSpot(tip, x0 + 0.5 * w, y0 + 0.5 * h, 17, 22);
+    markSpot(tip, x0 + 4.5 * w, y0 + 0.5 * h, 17, 22);
+    drawLink(tip, {{x0 + 0.5 * w, y0 + 0.5 * h - 14}, {x0 + 0.5 * w, y0 - 10}, {x0 + 4.5 * w, y0 - 10},
+                   {x0 + 4.5 * w, y0 + 0.5 * h - 14}});
+    return tip;
+}
+
+Image tipToolbarButton(const Fonts& fonts, const Image& strip, int button, const TipText& text)
+{
+    int bottom = 0;
+    Image tip = tipPanel(fonts, text, 420, bottom);
+    Image bar = toolbarAsShown(strip);
+    const int x0 = (450 - bar.width()) / 2, y0 = 200 - bar.height() - 26;
+    tip.paste(bar, x0, y0);
+    double cx = x0 + 3 + (button + 0.5) * (kToolbarButtonWidth + 7), cy = y0 + 3 + (kToolbarHeight + 6) / 2.0;
+    markSpot(tip, cx, cy, 19, 19);
+    fill(tip, unite(segment(cx, cy - 60, cx, cy - 26, 1.8), polygon({{cx - 6, cy - 30}, {cx + 6, cy - 30}, {cx, cy - 22}})), kLinkRed);
+    return tip;
+}
+
+Image tipTileSizes(const Fonts& fonts, const TileSheet& sheet)
+{
+    int bottom = 0;
+    Image tip = tipPanel(fonts,
+                         {"Three tile sizes",
+                          "Game > Size of tiles offers Normal, Big and Biggest. The new size comes with the next "
+                          "puzzle."},
+                         180, bottom);
+    drawMenuBar(tip, fonts, 12, bottom + 2);
+    Point size = drawMenu(tip, fonts, kGameMenuX - 70, bottom + 20, gameMenu(), 1);
+    std::vector<MenuItem> sizes = {{"Normal", "", false, true}, {"Big"}, {"Biggest"}};
+    drawMenu(tip, fonts, kGameMenuX - 70 + int(size.x) - 4, bottom + 20 + 17, sizes, -1);
+    int x = 300;
+    const int widths[3] = {30, 39, 51}, heights[3] = {40, 52, 68};
+    for (int k = 2; k >= 0; --k) {
+        int left = 290 + (k == 0 ? 100 : k == 1 ? 52 : 0) + (k == 2 ? 0 : 0);
+        int top = 150 - heights[k];
+        tip.paste(tileOf(sheet, 14 + k).stretchNearest(widths[k], heights[k]), left, top);
+        const char* label = k == 0 ? "Normal" : k == 1 ? "Big" : "Biggest";
+        fonts.sans.draw(tip, label, 11, left + widths[k] / 2 - fonts.sans.measure(label, 11) / 2, 166, kTipInk);
+    }
+    (void)x;
+    return tip;
+}
+
+Image tipBoardSizes(const Fonts& fonts)
+{
+    int bottom = 0;
+    Image tip = tipPanel(fonts,
+                         {"Nine board sizes",
+                          "Game > Set size deals a new puzzle of the chosen size, from 8 x 10 to 20 x 16. Each size "
+                          "keeps its own best time."},
+                         190, bottom);
+    drawMenuBar(tip, fonts, 222, 10);
+    Point size = drawMenu(tip, fonts, 222 + kGameMenuX - 70, 28, gameMenu(), 0);
+    std::vector<MenuItem> sizes;
+    for (const char* s : {"8 x 10", "8 x 18", "8 x 20", "10 x 18", "12 x 12", "12 x 16", "12 x 24", "16 x 10", "20 x 16"})
+        sizes.push_back({s, "", false, std::string(s) == "8 x 18"});
+    drawMenu(tip, fonts, 222 + kGameMenuX - 70 + int(size.x) - 40, 28 + 10, sizes, -1);
+    return tip;
+}
+
+Image tipHint(const Fonts& fonts, const Image& strip, const TileSheet& sheet)
+{
+    Image tip = tipToolbarButton(fonts, strip, 2,
+                                 {"Looking for a pair?",
+                                  "Hint shows one pair that can be removed now, for a few seconds."});
+    const int w = 21, h = 27, x0 = 300, y0 = 64;
+    drawTiles(tip, sheet, {{5, -1, -1, 5}}, x0, y0, w, h);
+    drawLink(tip, {{x0 + w - 1.0, y0 + h / 2.0}, {x0 + 3.0 * w + 1, y0 + h / 2.0}});
+    return tip;
+}
+}
+
+const std::vector<Colour8>& toolbarPalette()
+{
+    static const std::vector<Colour8> palette = {
+        {0, 0, 0},     {128, 0, 0},     {0, 128, 0},   {128, 128, 0}, {0, 0, 128},   {128, 0, 128},
+        {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0},   {255, 255, 0},
+        {0, 0, 255},   {255, 0, 255},   {0, 255, 255}, {255, 255, 255}};
+    return palette;
+}
+
+Image makeToolbar(const Fonts& fonts)
+{
+    Image strip(kToolbarButtons * kToolbarButtonWidth, kToolbarHeight, kSilver);
+    for (int i = 0; i < kToolbarButtons; ++i) {
+        Image button(kToolbarButtonWidth, kToolbarHeight, kSilver);
+        drawButtonIcon(button, i, fonts);
+        strip.paste(button, i * kToolbarButtonWidth, 0);
+    }
+    return strip;
+}
+
+std::vector<Picture> makeButtons(const Fonts& fonts)
+{
+    std::vector<Picture> out;
+    struct Face {
+        const char* file;
+        const char* caption;
+        int width;
+        bool pressed;
+    };
+    for (const Face& f : {Face{"button146.bmp", "OK", 80, false}, Face{"button147.bmp", "OK", 80, true},
+                          Face{"button149.bmp", "Clear scores", 160, false}, Face{"button150.bmp", "Clear scores", 160, true}}) {
+        const int S = 4, w = f.width, h = 40;
+        Image big(w * S, h * S, kDialogFace);
+        Rgba light = f.pressed ? rgb(40, 90, 140) : rgb(240, 250, 255);
+        Rgba dark = f.pressed ? rgb(230, 244, 252) : rgb(30, 80, 130);
+        fill(big, roundedBox(1 * S, 1 * S, (w - 1) * S, (h - 1) * S, 7 * S), rgb(20, 60, 110));
+        fill(big, roundedBox(2 * S, 2 * S, (w - 2) * S, (h - 2) * S, 6 * S), dark);
+        fill(big, roundedBox(2 * S, 2 * S, (w - 3.5) * S, (h - 3.5) * S, 6 * S), light);
+        paint(big, roundedBox(3.5 * S, 3.5 * S, (w - 3.5) * S, (h - 3.5) * S, 5 * S), [&](double, double y) {
+            float t = float(y / (h * S));
+            return f.pressed ? mix(rgb(120, 186, 220), rgb(150, 210, 238), t) : mix(rgb(176, 222, 246), rgb(120, 192, 228), t);
+        });
+        Image button = big.shrink(S);
+        const int px = 17, shift = f.pressed ? 1 : 0;
+        int x = (w - fonts.sansBoldItalic.measure(f.caption, px)) / 2 + shift;
+        fonts.sansBoldItalic.draw(button, f.caption, px, x, 26 + shift, rgb(0, 40, 140));
+        out.push_back({f.file, button});
+    }
+    return out;
+}
+
+std::vector<Picture> makeTips(const Fonts& fonts, const Image& toolbar, const std::vector<TileSheet>& sheets)
+{
+    const TileSheet& sheet = sheets.front();
+    return {
+        {"tip160.bmp", tipMatches(fonts, sheet)},
+        {"tip161.bmp", tipAroundTheEdge(fonts, sheets[3])},
+        {"tip162.bmp", tipToolbarButton(fonts, toolbar, 3,
+                                        {"Watch the puzzle being solved",
+                                         "Press Auto on the tool bar: the program finds a way to clear the board and "
+                                         "shows it to you pair by pair."})},
+        {"tip163.bmp", tipToolbarButton(fonts, toolbar, 4,
+                                        {"Changed your mind?",
+                                         "Undo on the tool bar, or Ctrl+Z, puts the last removed pair back. "
+                                         "It goes back up to ten pairs."})},
+        {"tip164.bmp", tipTileSizes(fonts, sheet)},
+        {"tip165.bmp", tipBoardSizes(fonts)},
+        {"tip166.bmp", tipHint(fonts, toolbar, sheet)},
+    };
+}
+
+std::vector<Image> makeIcons()
+{
+    std::vector<Image> icons;
+    for (int size : {16, 32}) {
+        const int S = 8;
+        const double u = size * S / 32.0;
+        Image big(size * S, size * S);
+        for (int k = 0; k < 2; ++k) {
+            double x = (2 + 15 * k) * u, y = (6 - 3 * k) * u;
+            fill(big, roundedBox(x, y, x + 13 * u, y + 20 * u, 2 * u), rgb(150, 110, 60));
+            fill(big, roundedBox(x, y, x + 11.5 * u, y + 18.5 * u, 2 * u), rgb(250, 240, 210));
+            fill(big, regular(x + 5.75 * u, y + 9.25 * u, 4, 4.8 * u, 0), rgb(30, 70, 190));
+        }
+        fill(big, polyline({{7.75 * u, 9 * u}, {7.75 * u, 1.5 * u}, {22.75 * u, 1.5 * u}, {22.75 * u, 6 * u}}, 1.3 * u),
+             kLinkRed);
+        icons.push_back(big.shrink(S));
+    }
+    return icons;
+}

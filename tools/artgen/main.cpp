@@ -1,0 +1,66 @@
+// Makes every built-in picture and sound of Morvane, and a contact sheet to look them over.
+// Usage: artgen RESOURCES_DIR [CONTACT_PNG]
+#include "backgrounds.h"
+#include "contact.h"
+#include "files.h"
+#include "interface.h"
+#include "quantize.h"
+#include "sounds.h"
+#include "tiles.h"
+
+#include <exception>
+#include <iostream>
+#include <string>
+
+namespace {
+// Writes a 256-colour bitmap and returns the picture as it was written.
+Image writeColourBmp(const std::string& path, const Image& image)
+{
+    Indexed indexed = quantize(image, 256);
+    writeBmp(path, indexed, 8);
+    return expand(indexed);
+}
+}
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::cerr << "usage: artgen RESOURCES_DIR [CONTACT_PNG]\n";
+        return 2;
+    }
+    const std::string out = std::string(argv[1]) + "/";
+    const std::string contact = argc > 2 ? argv[2] : "artgen-contact.png";
+    try {
+        Fonts fonts("/usr/share/fonts/truetype/dejavu", "/usr/share/fonts/truetype/noto");
+
+        std::vector<TileSheet> sheets = makeTileSheets(fonts);
+        for (TileSheet& s : sheets)
+            s.sheet = writeColourBmp(out + "tiles" + std::to_string(s.id) + ".bmp", s.sheet);
+
+        std::vector<Background> backgrounds = makeBackgrounds();
+        for (Background& b : backgrounds)
+            b.picture = writeColourBmp(out + "back" + std::to_string(b.id) + ".bmp", b.picture);
+
+        Indexed toolbar = mapToPalette(makeToolbar(fonts), toolbarPalette());
+        writeBmp(out + "toolbar128.bmp", toolbar, 4);
+
+        std::vector<Picture> buttons = makeButtons(fonts);
+        for (Picture& p : buttons)
+            p.image = writeColourBmp(out + p.file, p.image);
+
+        std::vector<Picture> tips = makeTips(fonts, expand(toolbar), sheets);
+        for (Picture& p : tips)
+            p.image = writeColourBmp(out + p.file, p.image);
+
+        writeIcon(out + "morvane.ico", makeIcons());
+
+        for (const Sound& s : makeSounds())
+            writeWav(out + s.file, s.samples, s.rate, s.bits);
+
+        writePng(contact, makeContactSheet(fonts, sheets, backgrounds, tips, expand(toolbar), buttons));
+    } catch (const std::exception& e) {
+        std::cerr << "artgen: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,531 @@
+#include "tiles.h"
+
+#include "draw.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <stdexcept>
+
+Fonts::Fonts(const std::string& dejavuDir, const std::string& notoDir)
+    : sans(dejavuDir + "/DejaVuSans.ttf"),
+      sansBold(dejavuDir + "/DejaVuSans-Bold.ttf"),
+      sansBoldItalic(dejavuDir + "/DejaVuSans-BoldOblique.ttf"),
+      egyptian(notoDir + "/NotoSansEgyptianHieroglyphs-Regular.ttf"),
+      symbols(notoDir + "/NotoSansSymbols-Regular.ttf"),
+      symbols2(notoDir + "/NotoSansSymbols2-Regular.ttf"),
+      linearB(notoDir + "/NotoSansLinearB-Regular.ttf"),
+      anatolian(notoDir + "/NotoSansAnatolianHieroglyphs-Regular.ttf"),
+      emoji(notoDir + "/NotoColorEmoji.ttf")
+{
+}
+
+namespace {
+// Tiles are drawn at four times their size and then averaged down, which smooths every edge.
+constexpr int S = 4;
+constexpr double kPi = 3.14159265358979323846;
+
+// The picture area on the tile face, in tile pixels.
+constexpr double kArtLeft = 2.5, kArtTop = 3, kArtRight = 25, kArtBottom = 34.5;
+constexpr double kArtX = (kArtLeft + kArtRight) / 2, kArtY = (kArtTop + kArtBottom) / 2;
+
+struct FaceStyle {
+    Rgba top, bottom;  // face gradient
+    Rgba side;         // the tile's thickness, seen at right and bottom
+};
+
+Image blankTile(const FaceStyle& style)
+{
+    Image t(kTileWidth * S, kTileHeight * S, scaled(style.side, 0.45f));
+    fill(t, roundedBox(0.3 * S, 0.3 * S, 29.6 * S, 39.6 * S, 3 * S), style.side);
+    fill(t, roundedBox(0.3 * S, 0.3 * S, 27.6 * S, 37.4 * S, 2.6 * S), mix(style.top, rgb(255, 255, 255), 0.6f));
+    paint(t, roundedBox(1.1 * S, 1.1 * S, 27.4 * S, 37.2 * S, 2.2 * S),
+          [&](double, double y) { return mix(style.top, style.bottom, float(y / (37.0 * S))); });
+    return t;
+}
+
+Image finish(const Image& big) { return big.shrink(S); }
+
+// Grows the inked part of a glyph by radius pixels, so that thin strokes survive small sizes.
+Image thicken(const Image& glyph, int radius)
+{
+    Image out(glyph.width() + 2 * radius, glyph.height() + 2 * radius);
+    for (int y = 0; y < out.height(); ++y) {
+        for (int x = 0; x < out.width(); ++x) {
+            Rgba best{0, 0, 0, 0};
+            for (int dy = -radius; dy <= radius; ++dy)
+                for (int dx = -radius; dx <= radius; ++dx) {
+                    int sx = x - radius + dx, sy = y - radius + dy;
+                    if (dx * dx + dy * dy <= radius * radius && glyph.contains(sx, sy) && glyph.at(sx, sy).a > best.a)
+                        best = glyph.at(sx, sy);
+                }
+            out.at(x, y) = best;
+        }
+    }
+    return out;
+}
+
+// The glyph's inked part, scaled to fit the picture area, centred on the tile.
+void placeGlyph(Image& tile, Image glyph, double fill = 1.0)
+{
+    double boxW = (kArtRight - kArtLeft) * S * fill, boxH = (kArtBottom - kArtTop) * S * fill;
+    double factor = std::min(boxW / glyph.width(), boxH / glyph.height());
+    if (factor < 1)
+        glyph = glyph.resample(std::max(1, int(glyph.width() * factor)), std::max(1, int(glyph.height() * factor)));
+    tile.paste(glyph, int(kArtX * S - glyph.width() / 2.0), int(kArtY * S - glyph.height() / 2.0));
+}
+
+// Renders a glyph large enough to fill the picture area.
+Image bigGlyph(const Font& font, char32_t cp, Rgba colour, int thickness)
+{
+    if (!font.has(cp))
+        throw std::runtime_error("a font lacks a chosen sign");
+    Image g = font.glyph(cp, 30 * S, colour);
+    return thickness > 0 ? thicken(g, thickness) : g;
+}
+
+std::vector<Image> glyphTiles(const FaceStyle& face, const Font& font, const std::vector<char32_t>& signs,
+                              const std::vector<Rgba>& colours, int thickness)
+{
+    std::vector<Image> tiles;
+    for (std::size_t i = 0; i < signs.size(); ++i) {
+        Image t = blankTile(face);
+        placeGlyph(t, bigGlyph(font, signs[i], colours[i % colours.size()], thickness));
+        tiles.push_back(finish(t));
+    }
+    return tiles;
+}
+
+Image assemble(const std::vector<Image>& tiles)
+{
+    if (tiles.size() != kTilesPerSheet)
+        throw std::runtime_error("a tile sheet needs 45 pictures");
+    Image sheet(kTileWidth * kSheetColumns, kTileHeight * kSheetRows);
+    for (int slot = 0; slot < kTilesPerSheet; ++slot)
+        sheet.paste(tiles[std::size_t(slot)], slot % kSheetColumns * kTileWidth, slot / kSheetColumns * kTileHeight);
+    return sheet;
+}
+
+// ---- Egiptian: hieroglyphs in the painted colours of tomb walls on papyrus.
+Image egyptianSheet(const Fonts& fonts)
+{
+    const std::vector<char32_t> signs = {
+        0x13000, 0x1302D, 0x13050, 0x13079, 0x1308B, 0x1309D, 0x130A7, 0x130C0, 0x130D2,
+        0x130ED, 0x130F9, 0x13124, 0x1313F, 0x13143, 0x13153, 0x1315C, 0x1316D, 0x1316E,
+        0x13171, 0x13184, 0x13191, 0x13193, 0x1318A, 0x1319B, 0x131A3, 0x131A4, 0x131CB,
+        0x131F3, 0x131FC, 0x13216, 0x13250, 0x13274, 0x1327A, 0x1329B, 0x132BD, 0x132F9,
+        0x13319, 0x13333, 0x1337F, 0x133CC, 0x133CF, 0x133E0, 0x13302, 0x132B5, 0x13209};
+    const std::vector<Rgba> colours = {rgb(28, 52, 150), rgb(176, 44, 28), rgb(22, 112, 70), rgb(40, 30, 24),
+                                       rgb(196, 120, 10)};
+    FaceStyle face{rgb(246, 234, 200), rgb(228, 208, 160), rgb(166, 128, 70)};
+    return assemble(glyphTiles(face, fonts.egyptian, signs, colours, 3));
+}
+
+// ---- Signs: symbols of the sky, games, music and the road, each in its own colour.
+Image signsSheet(const Fonts& fonts)
+{
+    const std::vector<char32_t> signs = {
+        0x2648, 0x2649, 0x264A, 0x264B, 0x264C, 0x264D, 0x264E, 0x264F, 0x2650,
+        0x2651, 0x2652, 0x2653, 0x265A, 0x265B, 0x265C, 0x265D, 0x265E, 0x265F,
+        0x2660, 0x2665, 0x2666, 0x2663, 0x2600, 0x2601, 0x2602, 0x2603, 0x2604,
+        0x260E, 0x2618, 0x262F, 0x263A, 0x263E, 0x266B, 0x2693, 0x2696, 0x2698,
+        0x2699, 0x269B, 0x269C, 0x26A1, 0x2708, 0x2702, 0x2744, 0x2764, 0x26F5};
+    const std::vector<Rgba> colours = {rgb(200, 30, 40), rgb(20, 70, 180), rgb(20, 130, 60), rgb(120, 40, 160),
+                                       rgb(210, 110, 0), rgb(0, 120, 140), rgb(30, 30, 40)};
+    FaceStyle face{rgb(252, 252, 246), rgb(226, 230, 236), rgb(120, 136, 160)};
+    std::vector<Image> tiles;
+    for (std::size_t i = 0; i < signs.size(); ++i) {
+        const Font& font = fonts.symbols.has(signs[i]) ? fonts.symbols : fonts.symbols2;
+        Image t = blankTile(face);
+        placeGlyph(t, bigGlyph(font, signs[i], colours[i % colours.size()], 2), 0.95);
+        tiles.push_back(finish(t));
+    }
+    return assemble(tiles);
+}
+
+const std::vector<Rgba>& brightColours()
+{
+    static const std::vector<Rgba> colours = {rgb(220, 30, 40), rgb(30, 90, 220), rgb(20, 150, 50), rgb(240, 140, 0),
+                                              rgb(140, 40, 190)};
+    return colours;
+}
+
+// ---- Fractal dark: Julia sets glowing in a night-dark window.
+Image fractalDarkSheet()
+{
+    const double seeds[9][2] = {{-0.8, 0.156},  {-0.123, 0.745}, {0.285, 0.01},     {-1.0, 0.0},  {0.0, 1.0},
+                                {-0.70176, -0.3842}, {0.45, 0.1428}, {-0.835, -0.2321}, {-0.54, 0.54}};
+    const float hues[5] = {20, 200, 110, 280, 48};
+    FaceStyle face{rgb(236, 236, 240), rgb(206, 208, 216), rgb(96, 100, 116)};
+    std::vector<Image> tiles;
+    for (int row = 0; row < kSheetRows; ++row) {
+        for (int col = 0; col < kSheetColumns; ++col) {
+            Image t = blankTile(face);
+            double cr = seeds[col][0], ci = seeds[col][1];
+            float hue = hues[row];
+            Shape window = roundedBox(kArtLeft * S, kArtTop * S, kArtRight * S, kArtBottom * S, 2 * S);
+            paint(t, window, [&](double x, double y) {
+                double zr = (x - kArtX * S) / (11.0 * S) * 1.5, zi = (y - kArtY * S) / (11.0 * S) * 1.5;
+                std::swap(zr, zi);
+                int n = 0;
+                for (; n < 80 && zr * zr + zi * zi < 4; ++n) {
+                    double t2 = zr * zr - zi * zi + cr;
+                    zi = 2 * zr * zi + ci;
+                    zr = t2;
+                }
+                if (n == 80)
+                    return hsv(hue, 0.9f, 0.95f);
+                float glow = std::pow(n / 80.0f, 0.5f);
+                return mix(rgb(8, 8, 20), hsv(hue + 30 * glow, 1.0f - 0.6f * glow * glow, 1.0f), glow);
+            });
+            tiles.push_back(finish(t));
+        }
+    }
+    return assemble(tiles);
+}
+
+// ---- Fractal bright: nine self-similar figures in five bright colours.
+void sierpinski(Image& t, Point a, Point b, Point c, int depth, Rgba colour)
+{
+    if (depth == 0) {
+        fill(t, polygon({a, b, c}), colour);
+        return;
+    }
+    Point ab{(a.x + b.x) / 2, (a.y + b.y) / 2}, bc{(b.x + c.x) / 2, (b.y + c.y) / 2}, ca{(c.x + a.x) / 2, (c.y + a.y) / 2};
+    sierpinski(t, a, ab, ca, depth - 1, colour);
+    sierpinski(t, ab, b, bc, depth - 1, colour);
+    sierpinski(t, ca, bc, c, depth - 1, colour);
+}
+
+void carpet(Image& t, double x, double y, double size, int depth, Rgba colour)
+{
+    if (depth == 0) {
+        fill(t, box(x, y, x + size, y + size), colour);
+        return;
+    }
+    double third = size / 3;
+    for (int i = 0; i < 9; ++i)
+        if (i != 4)
+            carpet(t, x + i % 3 * third, y + i / 3 * third, third, depth - 1, colour);
+}
+
+void vicsek(Image& t, double x, double y, double size, int depth, Rgba colour)
+{
+    if (depth == 0) {
+        fill(t, box(x, y, x + size, y + size), colour);
+        return;
+    }
+    double third = size / 3;
+    for (int i : {1, 3, 4, 5, 7})
+        vicsek(t, x + i % 3 * third, y + i / 3 * third, third, depth - 1, colour);
+}
+
+void kochSide(std::vector<Point>& out, Point a, Point b, int depth)
+{
+    if (depth == 0) {
+        out.push_back(a);
+        return;
+    }
+    double dx = (b.x - a.x) / 3, dy = (b.y - a.y) / 3;
+    Point p1{a.x + dx, a.y + dy}, p3{a.x + 2 * dx, a.y + 2 * dy};
+    Point p2{p1.x + dx * 0.5 + dy * std::sqrt(3.0) / 2, p1.y + dy * 0.5 - dx * std::sqrt(3.0) / 2};
+    kochSide(out, a, p1, depth - 1);
+    kochSide(out, p1, p2, depth - 1);
+    kochSide(out, p2, p3, depth - 1);
+    kochSide(out, p3, b, depth - 1);
+}
+
+void pythagoras(Image& t, Point a, Point b, int depth, Rgba colour)
+{
+    // The square stands on the edge a-b; its two children sit on its far side.
+    double dx = b.x - a.x, dy = b.y - a.y;
+    Point c{b.x + dy, b.y - dx}, d{a.x + dy, a.y - dx};
+    fill(t, polygon({a, b, c, d}), mix(colour, rgb(255, 255, 255), 0.08f * (6 - depth)));
+    if (depth == 0)
+        return;
+    Point e{d.x + (dx + dy) / 2, d.y + (dy - dx) / 2};
+    pythagoras(t, d, e, depth - 1, colour);
+    pythagoras(t, e, c, depth - 1, colour);
+}
+
+void hTree(Image& t, double x, double y, double len, bool across, int depth, Rgba colour)
+{
+    if (depth == 0)
+        return;
+    double w = std::max(0.6 * S, len * 0.08);
+    double x0 = across ? x - len / 2 : x, x1 = across ? x + len / 2 : x;
+    double y0 = across ? y : y - len / 2, y1 = across ? y : y + len / 2;
+    fill(t, segment(x0, y0, x1, y1, w), colour);
+    hTree(t, x0, y0, len * 0.7, !across, depth - 1, colour);
+    hTree(t, x1, y1, len * 0.7, !across, depth - 1, colour);
+}
+
+void circles(Image& t, double x, double y, double r, int depth, Rgba colour)
+{
+    fill(t, ring(x, y, r - 0.9 * S, r), colour);
+    if (depth == 0)
+        return;
+    for (int k = 0; k < 4; ++k)
+        circles(t, x + r / 2 * std::cos(k * kPi / 2), y + r / 2 * std::sin(k * kPi / 2), r / 2, depth - 1, colour);
+}
+
+void dragon(Image& t, Rgba colour)
+{
+    std::vector<int> turns;
+    for (int i = 0; i < 9; ++i) {
+        std::vector<int> back(turns.rbegin(), turns.rend());
+        turns.push_back(1);
+        for (int v : back)
+            turns.push_back(-v);
+    }
+    std::vector<Point> path{{0, 0}};
+    int dir = 0;
+    const int dxs[4] = {1, 0, -1, 0}, dys[4] = {0, 1, 0, -1};
+    for (int turn : turns) {
+        path.push_back({path.back().x + dxs[dir], path.back().y + dys[dir]});
+        dir = (dir + turn + 4) % 4;
+    }
+    path.push_back({path.back().x + dxs[dir], path.back().y + dys[dir]});
+    double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
+    for (const Point& p : path) {
+        minX = std::min(minX, p.x); maxX = std::max(maxX, p.x);
+        minY = std::min(minY, p.y); maxY = std::max(maxY, p.y);
+    }
+    double scale = std::min((kArtRight - kArtLeft) * S / (maxX - minX), (kArtBottom - kArtTop) * S / (maxY - minY)) * 0.95;
+    for (Point& p : path)
+        p = {kArtX * S + (p.x - (minX + maxX) / 2) * scale, kArtY * S + (p.y - (minY + maxY) / 2) * scale};
+    fill(t, polyline(path, 0.32 * scale), colour);
+}
+
+void fern(Image& t, Rgba colour)
+{
+    // Barnsley's fern, by the chaos game with a fixed seed.
+    std::uint32_t state = 12345;
+    double x = 0, y = 0;
+    for (int i = 0; i < 60000; ++i) {
+        state = state * 1664525u + 1013904223u;
+        double r = (state >> 8) / double(1 << 24), nx, ny;
+        if (r < 0.01) { nx = 0; ny = 0.16 * y; }
+        else if (r < 0.86) { nx = 0.85 * x + 0.04 * y; ny = -0.04 * x + 0.85 * y + 1.6; }
+        else if (r < 0.93) { nx = 0.2 * x - 0.26 * y; ny = 0.23 * x + 0.22 * y + 1.6; }
+        else { nx = -0.15 * x + 0.28 * y; ny = 0.26 * x + 0.24 * y + 0.44; }
+        x = nx;
+        y = ny;
+        int px = int(kArtX * S + x * 2.2 * S), py = int(kArtBottom * S - y * 3.0 * S);
+        for (int k = 0; k < 4; ++k)
+            t.blend(px + k % 2, py + k / 2, colour);
+    }
+}
+
+Image fractalBrightSheet()
+{
+    FaceStyle face{rgb(255, 255, 255), rgb(236, 240, 246), rgb(140, 150, 176)};
+    std::vector<Image> tiles;
+    const double w = (kArtRight - kArtLeft) * S, h = (kArtBottom - kArtTop) * S;
+    const double left = kArtLeft * S, top = kArtTop * S, cx = kArtX * S, cy = kArtY * S;
+    for (const Rgba& colour : brightColours()) {
+        for (int figure = 0; figure < kSheetColumns; ++figure) {
+            Image t = blankTile(face);
+            switch (figure) {
+            case 0: sierpinski(t, {cx, top + 0.12 * h}, {left, top + 0.88 * h}, {left + w, top + 0.88 * h}, 4, colour); break;
+            case 1: carpet(t, left, cy - w / 2, w, 2, colour); break;
+            case 2: {
+                std::vector<Point> outline;
+                double r = w * 0.5;
+                Point p[3];
+                for (int k = 0; k < 3; ++k)
+                    p[k] = {cx + r * std::cos(-kPi / 2 + k * 2 * kPi / 3), cy + 0.1 * r + r * std::sin(-kPi / 2 + k * 2 * kPi / 3)};
+                for (int k = 0; k < 3; ++k)
+                    kochSide(outline, p[k], p[(k + 1) % 3], 3);
+                fill(t, polygon(outline), colour);
+                break;
+            }
+            case 3: pythagoras(t, {cx - 0.15 * w, top + h}, {cx + 0.15 * w, top + h}, 6, colour); break;
+            case 4: dragon(t, colour); break;
+            case 5: fern(t, colour); break;
+            case 6: vicsek(t, left, cy - w / 2, w, 3, colour); break;
+            case 7: hTree(t, cx, cy, w * 0.75, true, 6, colour); break;
+            default: circles(t, cx, cy, w * 0.48, 2, colour); break;
+            }
+            tiles.push_back(finish(t));
+        }
+    }
+    return assemble(tiles);
+}
+
+// ---- Shapes shared by "Easy" (flat) and "Plastic" (glossy).
+Shape easyShape(int kind)
+{
+    const double cx = kArtX * S, cy = kArtY * S, r = 10.5 * S;
+    switch (kind) {
+    case 0: return circle(cx, cy, r);
+    case 1: return box(cx - 0.85 * r, cy - 0.85 * r, cx + 0.85 * r, cy + 0.85 * r);
+    case 2: return regular(cx, cy + 0.2 * r, 3, 1.15 * r, 0);
+    case 3: return regular(cx, cy, 4, 1.15 * r, 0);
+    case 4: return star(cx, cy + 0.1 * r, 5, 0.45 * r, 1.1 * r, 0);
+    case 5: return heart(cx, cy, 0.85 * r);
+    case 6: return unite(box(cx - r, cy - 0.33 * r, cx + r, cy + 0.33 * r), box(cx - 0.33 * r, cy - r, cx + 0.33 * r, cy + r));
+    case 7: return subtract(circle(cx, cy, r), circle(cx + 0.5 * r, cy - 0.25 * r, 0.85 * r));
+    default: return regular(cx, cy, 6, 1.05 * r, 30);
+    }
+}
+
+Shape plasticShape(int kind)
+{
+    const double cx = kArtX * S, cy = kArtY * S, r = 10.5 * S;
+    switch (kind) {
+    case 0: return circle(cx, cy, r);
+    case 1: return ring(cx, cy, 0.42 * r, r);
+    case 2: return roundedBox(cx - 0.5 * r, cy - 1.3 * r, cx + 0.5 * r, cy + 1.3 * r, 0.5 * r);
+    case 3: return roundedBox(cx - 0.9 * r, cy - 0.9 * r, cx + 0.9 * r, cy + 0.9 * r, 0.3 * r);
+    case 4: return star(cx, cy + 0.1 * r, 5, 0.55 * r, 1.15 * r, 0);
+    case 5: return heart(cx, cy, 0.9 * r);
+    case 6: {
+        Shape petals = circle(cx, cy, 0.4 * r);
+        for (int k = 0; k < 5; ++k)
+            petals = unite(petals, circle(cx + 0.55 * r * std::cos(k * 2 * kPi / 5 - kPi / 2),
+                                          cy + 0.55 * r * std::sin(k * 2 * kPi / 5 - kPi / 2), 0.45 * r));
+        return petals;
+    }
+    case 7: return unite(circle(cx, cy + 0.35 * r, 0.75 * r), regular(cx, cy - 0.35 * r, 3, 0.85 * r, 0));
+    default: return polygon({{cx - 0.3 * r, cy - 1.3 * r}, {cx + 0.8 * r, cy - 1.3 * r}, {cx + 0.2 * r, cy - 0.2 * r},
+                             {cx + 0.8 * r, cy - 0.2 * r}, {cx - 0.6 * r, cy + 1.35 * r}, {cx - 0.1 * r, cy + 0.2 * r},
+                             {cx - 0.7 * r, cy + 0.2 * r}});
+    }
+}
+
+Image easySheet()
+{
+    FaceStyle face{rgb(255, 255, 250), rgb(240, 240, 230), rgb(150, 150, 130)};
+    std::vector<Image> tiles;
+    for (const Rgba& colour : brightColours())
+        for (int kind = 0; kind < kSheetColumns; ++kind) {
+            Image t = blankTile(face);
+            fillOutlined(t, easyShape(kind), colour, scaled(colour, 0.55f), 0.8 * S);
+            tiles.push_back(finish(t));
+        }
+    return assemble(tiles);
+}
+
+// Distance of every inside pixel to the shape's edge (two-pass chamfer), in pixels.
+std::vector<float> edgeDistance(const Image& mask)
+{
+    const int w = mask.width(), h = mask.height();
+    const float far = 1e6f;
+    std::vector<float> d(std::size_t(w * h));
+    for (int i = 0; i < w * h; ++i)
+        d[std::size_t(i)] = mask.at(i % w, i / w).a > 0.5f ? far : 0;
+    auto at = [&](int x, int y) { return (x < 0 || y < 0 || x >= w || y >= h) ? 0.0f : d[std::size_t(x + y * w)]; };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            float& v = d[std::size_t(x + y * w)];
+            v = std::min({v, at(x - 1, y) + 1, at(x, y - 1) + 1, at(x - 1, y - 1) + 1.414f, at(x + 1, y - 1) + 1.414f});
+        }
+    for (int y = h - 1; y >= 0; --y)
+        for (int x = w - 1; x >= 0; --x) {
+            float& v = d[std::size_t(x + y * w)];
+            v = std::min({v, at(x + 1, y) + 1, at(x, y + 1) + 1, at(x + 1, y + 1) + 1.414f, at(x - 1, y + 1) + 1.414f});
+        }
+    return d;
+}
+
+// Shades a shape as a rounded, shiny plastic button lit from the top left.
+void glossy(Image& t, const Shape& shape, Rgba colour)
+{
+    Image mask(t.width(), t.height());
+    fill(mask, shape, rgb(255, 255, 255));
+    std::vector<float> d = edgeDistance(mask);
+    const float bevel = 3.5f * S;
+    auto height = [&](int x, int y) {
+        x = std::clamp(x, 0, t.width() - 1);
+        y = std::clamp(y, 0, t.height() - 1);
+        float u = std::min(d[std::size_t(x + y * t.width())] / bevel, 1.0f);
+        return bevel * std::sqrt(std::max(0.0f, 1 - (1 - u) * (1 - u)));
+    };
+    const float lx = -0.5f, ly = -0.6f, lz = 0.62f;
+    fill(t, moved(shape, 0.8 * S, 1.0 * S), withAlpha(rgb(40, 40, 40), 0.35f));
+    paint(t, shape, [&](double px, double py) {
+        int x = int(px), y = int(py);
+        float nx = (height(x - 1, y) - height(x + 1, y)) / 2, ny = (height(x, y - 1) - height(x, y + 1)) / 2, nz = 1;
+        float len = std::sqrt(nx * nx + ny * ny + nz * nz);
+        nx /= len; ny /= len; nz /= len;
+        float diffuse = std::max(0.0f, nx * lx + ny * ly + nz * lz);
+        // Blinn's half vector between the light and the viewer, who looks along z.
+        float hl = std::sqrt(lx * lx + ly * ly + (lz + 1) * (lz + 1));
+        float spec = std::pow(std::max(0.0f, (nx * lx + ny * ly + nz * (lz + 1)) / hl), 30.0f);
+        Rgba c = scaled(colour, 0.45f + 0.75f * diffuse);
+        return mix(c, rgb(255, 255, 255), std::min(1.0f, spec * 0.9f));
+    });
+}
+
+Image plasticSheet()
+{
+    FaceStyle face{rgb(244, 246, 250), rgb(218, 224, 234), rgb(110, 120, 140)};
+    std::vector<Image> tiles;
+    for (const Rgba& colour : brightColours())
+        for (int kind = 0; kind < kSheetColumns; ++kind) {
+            Image t = blankTile(face);
+            glossy(t, plasticShape(kind), colour);
+            tiles.push_back(finish(t));
+        }
+    return assemble(tiles);
+}
+
+// ---- Child's: animals, fruit and toys in full colour.
+Image childSheet(const Fonts& fonts)
+{
+    const std::vector<char32_t> pictures = {
+        0x1F436, 0x1F431, 0x1F42D, 0x1F430, 0x1F98A, 0x1F43B, 0x1F43C, 0x1F42F, 0x1F981,
+        0x1F42E, 0x1F437, 0x1F438, 0x1F435, 0x1F414, 0x1F427, 0x1F424, 0x1F989, 0x1F984,
+        0x1F41D, 0x1F41E, 0x1F98B, 0x1F422, 0x1F40C, 0x1F419, 0x1F420, 0x1F433, 0x1F992,
+        0x1F34E, 0x1F350, 0x1F34A, 0x1F34B, 0x1F34C, 0x1F349, 0x1F347, 0x1F353, 0x1F352,
+        0x1F388, 0x1F9F8, 0x1F697, 0x1F682, 0x26BD, 0x1F381, 0x1F308, 0x1F680, 0x1F3A8};
+    FaceStyle face{rgb(255, 252, 240), rgb(250, 238, 214), rgb(196, 150, 110)};
+    std::vector<Image> tiles;
+    for (char32_t cp : pictures) {
+        Image t = blankTile(face);
+        placeGlyph(t, bigGlyph(fonts.emoji, cp, Rgba{}, 0));
+        tiles.push_back(finish(t));
+    }
+    return assemble(tiles);
+}
+
+// ---- Primeval art: ancient ideograms of people, beasts, crops, tools and pots, painted in ochre on stone.
+Image primevalSheet(const Fonts& fonts)
+{
+    const std::vector<char32_t> signs = {
+        0x10080, 0x10081, 0x10082, 0x10083, 0x10087, 0x10089, 0x1008B, 0x1008D, 0x1008E,
+        0x1008F, 0x10090, 0x10092, 0x10095, 0x10096, 0x100A0, 0x100A7, 0x100AA, 0x100AB,
+        0x100B5, 0x100B7, 0x100C3, 0x100C4, 0x100C5, 0x100C6, 0x100C7, 0x100C9, 0x100CC,
+        0x100CF, 0x100D8, 0x100DE, 0x100DF, 0x100E1, 0x100E3, 0x100E5, 0x100E8, 0x100EA,
+        0x100EC, 0x100EF, 0x100F2, 0x100F5, 0x100F8, 0x100F9, 0x100FA, 0x1009A, 0x1009D};
+    const std::vector<Rgba> colours = {rgb(150, 40, 20), rgb(50, 34, 26), rgb(196, 110, 20)};
+    FaceStyle face{rgb(232, 222, 200), rgb(204, 190, 164), rgb(120, 100, 80)};
+    std::vector<Image> tiles;
+    std::uint32_t state = 99;
+    for (std::size_t i = 0; i < signs.size(); ++i) {
+        Image t = blankTile(face);
+        Shape stone = roundedBox(1.1 * S, 1.1 * S, 27.4 * S, 37.2 * S, 2.2 * S);
+        paint(t, stone, [&](double, double) {
+            state = state * 1664525u + 1013904223u;
+            return withAlpha(rgb(120, 100, 70), (state >> 24) / 255.0f * 0.25f);
+        });
+        placeGlyph(t, bigGlyph(fonts.linearB, signs[i], colours[i % colours.size()], 3));
+        tiles.push_back(finish(t));
+    }
+    return assemble(tiles);
+}
+}
+
+std::vector<TileSheet> makeTileSheets(const Fonts& fonts)
+{
+    return {{131, "Egiptian", egyptianSheet(fonts)},  {134, "Signs", signsSheet(fonts)},
+            {135, "Fractal dark", fractalDarkSheet()}, {136, "Easy", easySheet()},
+            {139, "Fractal bright", fractalBrightSheet()}, {140, "Child's", childSheet(fonts)},
+            {167, "Primeval art", primevalSheet(fonts)}, {168, "Plastic", plasticSheet()}};
+}
+
+Image tileOf(const TileSheet& sheet, int slot)
+{
+    return sheet.sheet.crop(slot % kSheetColumns * kTileWidth, slot / kSheetColumns * kTileHeight, kTileWidth, kTileHeight);
+}

@@ -1,0 +1,27 @@
+#pragma once
+#include "font.h"
+#include "image.h"
+
+#include <vector>
+
+// The fonts that the pictures are made from.
+struct Fonts {
+    explicit Fonts(const std::string& dejavuDir, const std::string& notoDir);
+    Font sans, sansBold, sansBoldItalic;
+    Font egyptian, symbols, symbols2, linearB, anatolian, emoji;
+};
+
+struct TileSheet {
+    int id;
+    const char* name;
+    Image sheet;  // 270 x 200: 9 x 5 tiles of 30 x 40, slot col + row x 9
+};
+
+constexpr int kTileWidth = 30;
+constexpr int kTileHeight = 40;
+constexpr int kSheetColumns = 9;
+constexpr int kSheetRows = 5;
+constexpr int kTilesPerSheet = kSheetColumns * kSheetRows;
+
+std::vector<TileSheet> makeTileSheets(const Fonts& fonts);
+Image tileOf(const TileSheet& sheet, int slot);
