@@ -59,7 +59,7 @@ void drawButtonIcon(Image& b, int which, const Fonts& fonts)
         break;
     case 3:  // Auto: solve and replay
         fillOutlined(b, polygon({{9, 2.5}, {17, 7}, {9, 11.5}}), rgb(0, 255, 0), kGreen, 1);
-        crispText(b, fonts.sansBold, "Auto", 10, 1, 22, kNavy);
+        crispText(b, fonts.sansBold, "Auto", 9, 1, 22, kNavy);
         break;
     case 4:  // Undo: an arrow that turns back
         fill(b, unite(unite(box(8, 6.5, 15.5, 10.5), box(9, 17.5, 15.5, 21.5)),
@@ -193,50 +193,69 @@ void drawTiles(Image& image, const TileSheet& sheet, const std::vector<std::vect
 
 struct MenuItem {
     std::string text;
-    std::string key;
+    std::string key = "";
     bool submenu = false;
     bool checked = false;
 };
 
+const int kMenuItemHeight = 17;
+const int kMenuFontSize = 11;
+const Rgba kMenuFace = rgb(244, 244, 240);
+const Rgba kMenuSelection = rgb(10, 36, 106);
+
 // A pop-up menu as Windows draws one; the item at index highlight is selected. Returns its size.
 Point drawMenu(Image& image, const Fonts& fonts, int x, int y, const std::vector<MenuItem>& items, int highlight)
 {
-    const int itemH = 17, width = 128;
-    Rgba face = rgb(244, 244, 240);
-    fill(image, box(x + 2, y + 2, x + width + 2, y + items.size() * itemH + 6), withAlpha(kBlack, 0.3f));
-    fillOutlined(image, box(x, y, x + width - 1, y + items.size() * itemH + 3), face, rgb(120, 120, 120), 1);
+    int width = 0;
+    for (const MenuItem& item : items) {
+        int keyWidth = item.key.empty() ? 0 : fonts.sans.measure(item.key, kMenuFontSize) + 16;
+        width = std::max(width, 18 + fonts.sans.measure(item.text, kMenuFontSize) + keyWidth + (item.submenu ? 16 : 0) + 12);
+    }
+    const int height = int(items.size()) * kMenuItemHeight + 4;
+    fill(image, box(x + 2, y + 2, x + width + 2, y + height + 2), withAlpha(kBlack, 0.3f));
+    fillOutlined(image, box(x, y, x + width - 1, y + height - 1), kMenuFace, rgb(120, 120, 120), 1);
     for (std::size_t i = 0; i < items.size(); ++i) {
-        int top = y + 2 + int(i) * itemH;
+        const int top = y + 2 + int(i) * kMenuItemHeight;
         Rgba ink = kBlack;
         if (int(i) == highlight) {
-            fill(image, box(x + 2, top, x + width - 3, top + itemH - 1), rgb(10, 36, 106));
+            fill(image, box(x + 2, top, x + width - 3, top + kMenuItemHeight - 1), kMenuSelection);
             ink = kWhite;
         }
         if (items[i].checked)
             fill(image, polyline({{x + 6.0, top + 8.0}, {x + 8.5, top + 11.5}, {x + 13.0, top + 4.5}}, 0.9), ink);
-        fonts.sans.draw(image, items[i].text, 11, x + 18, top + 12, ink);
+        fonts.sans.draw(image, items[i].text, kMenuFontSize, x + 18, top + 12, ink);
         if (!items[i].key.empty())
-            fonts.sans.draw(image, items[i].key, 11, x + width - 14 - fonts.sans.measure(items[i].key, 11), top + 12, ink);
+            fonts.sans.draw(image, items[i].key, kMenuFontSize,
+                            x + width - 14 - fonts.sans.measure(items[i].key, kMenuFontSize), top + 12, ink);
         if (items[i].submenu)
             fill(image, polygon({{x + width - 10.0, top + 4.5}, {x + width - 6.0, top + 8.5}, {x + width - 10.0, top + 12.5}}), ink);
     }
-    return {double(width), double(items.size() * itemH + 4)};
+    return {double(width), double(height)};
 }
 
-// The menu bar with "Game" open.
+const char* const kMenuTitles[] = {"File", "Edit", "Game", "Help"};
+const int kMenuTitleGap = 14;
+
+// Where the "Game" pop-up opens, from the left end of the menu bar.
+int gameMenuOffset(const Fonts& fonts)
+{
+    return 2 + fonts.sans.measure("File", kMenuFontSize) + fonts.sans.measure("Edit", kMenuFontSize) + 2 * kMenuTitleGap;
+}
+
+// The program's menu bar with "Game" open.
 void drawMenuBar(Image& image, const Fonts& fonts, int x, int y)
 {
-    fill(image, box(x, y, x + 200, y + 18), rgb(244, 244, 240));
+    fill(image, box(x, y, 448, y + 18), kMenuFace);
     int pen = x + 6;
-    for (const char* title : {"File", "Edit", "Game", "Help"}) {
-        int w = fonts.sans.measure(title, 11);
+    for (const char* title : kMenuTitles) {
+        int w = fonts.sans.measure(title, kMenuFontSize);
         Rgba ink = kBlack;
         if (std::string(title) == "Game") {
-            fill(image, box(pen - 4, y + 1, pen + w + 4, y + 17), rgb(10, 36, 106));
+            fill(image, box(pen - 4, y + 1, pen + w + 4, y + 17), kMenuSelection);
             ink = kWhite;
         }
-        fonts.sans.draw(image, title, 11, pen, y + 13, ink);
-        pen += w + 14;
+        fonts.sans.draw(image, title, kMenuFontSize, pen, y + 13, ink);
+        pen += w + kMenuTitleGap;
     }
 }
 
@@ -246,8 +265,6 @@ std::vector<MenuItem> gameMenu()
             {"Next tiles"},          {"Pouse", "P"},              {"Animation", "", false, true}};
 }
 
-const int kGameMenuX = 88;
-
 Image tipMatches(const Fonts& fonts, const TileSheet& sheet)
 {
     int bottom = 0;
@@ -256,15 +273,12 @@ Image tipMatches(const Fonts& fonts, const TileSheet& sheet)
                           "Click two equal tiles. They are removed when each of them has a free side and a line of "
                           "at most three straight parts joins them through empty cells."},
                          220, bottom);
-    const int w = 30, h = 40, x0 = 262, y0 = 28;
-    drawTiles(tip, sheet, {{3, 12, 7, 21, 5}, {8, -1, -1, -1, 30}, {14, 26, -1, 18, 3}, {2, 9, -1, 40, 11}}, x0, y0, w, h);
-    markSpot(tip, x0 + 0.5 * w, y0 + 0.5 * h, 17, 22);
-    markSpot(tip, x0 + 4.5 * w, y0 + 2.5 * h, 17, 22);
-    drawLink(tip, {{x0 + 0.5 * w, y0 + 0.5 * h + 14}, {x0 + 0.5 * w, y0 + 1.5 * h}, {x0 + 2.5 * w, y0 + 1.5 * h},
-                   {x0 + 2.5 * w, y0 + 2.5 * h}, {x0 + 4.5 * w - 10, y0 + 2.5 * h}});
-    fonts.sansBold.draw(tip, "1", 12, x0 + 12, y0 + 62, kLinkRed);
-    fonts.sansBold.draw(tip, "2", 12, x0 + 66, y0 + 56, kLinkRed);
-    fonts.sansBold.draw(tip, "3", 12, x0 + 96, y0 + 98, kLinkRed);
+    const int w = 30, h = 40, x0 = 262, y0 = 30;
+    drawTiles(tip, sheet, {{3, 12, 7, 21, 5}, {0, -1, -1, 30, 8}, {14, 26, -1, 18, 3}, {2, 9, -1, -1, 0}}, x0, y0, w, h);
+    markSpot(tip, x0 + 0.5 * w, y0 + 1.5 * h, 17, 22);
+    markSpot(tip, x0 + 4.5 * w, y0 + 3.5 * h, 17, 22);
+    drawLink(tip, {{x0 + w - 6.0, y0 + 1.5 * h}, {x0 + 2.5 * w, y0 + 1.5 * h}, {x0 + 2.5 * w, y0 + 3.5 * h},
+                   {x0 + 4.0 * w + 6, y0 + 3.5 * h}});
     return tip;
 }
 
@@ -306,21 +320,18 @@ Image tipTileSizes(const Fonts& fonts, const TileSheet& sheet)
                          {"Three tile sizes",
                           "Game > Size of tiles offers Normal, Big and Biggest. The new size comes with the next "
                           "puzzle."},
-                         180, bottom);
-    drawMenuBar(tip, fonts, 12, bottom + 2);
-    Point size = drawMenu(tip, fonts, kGameMenuX - 70, bottom + 20, gameMenu(), 1);
-    std::vector<MenuItem> sizes = {{"Normal", "", false, true}, {"Big"}, {"Biggest"}};
-    drawMenu(tip, fonts, kGameMenuX - 70 + int(size.x) - 4, bottom + 20 + 17, sizes, -1);
-    int x = 300;
-    const int widths[3] = {30, 39, 51}, heights[3] = {40, 52, 68};
-    for (int k = 2; k >= 0; --k) {
-        int left = 290 + (k == 0 ? 100 : k == 1 ? 52 : 0) + (k == 2 ? 0 : 0);
-        int top = 150 - heights[k];
-        tip.paste(tileOf(sheet, 14 + k).stretchNearest(widths[k], heights[k]), left, top);
-        const char* label = k == 0 ? "Normal" : k == 1 ? "Big" : "Biggest";
-        fonts.sans.draw(tip, label, 11, left + widths[k] / 2 - fonts.sans.measure(label, 11) / 2, 166, kTipInk);
+                         170, bottom);
+    const int barX = 190;
+    drawMenuBar(tip, fonts, barX, 40);
+    Point game = drawMenu(tip, fonts, barX + gameMenuOffset(fonts), 58, gameMenu(), 1);
+    drawMenu(tip, fonts, barX + gameMenuOffset(fonts) + int(game.x) - 3, 58 + kMenuItemHeight,
+             {{"Normal", "", false, true}, {"Big"}, {"Biggest"}}, -1);
+    const int widths[3] = {30, 39, 51}, heights[3] = {40, 52, 68}, lefts[3] = {12, 54, 105};
+    const char* labels[3] = {"Normal", "Big", "Biggest"};
+    for (int k = 0; k < 3; ++k) {
+        tip.paste(tileOf(sheet, 14).stretchNearest(widths[k], heights[k]), lefts[k], 172 - heights[k]);
+        fonts.sans.draw(tip, labels[k], 11, lefts[k] + widths[k] / 2 - fonts.sans.measure(labels[k], 11) / 2, 188, kTipInk);
     }
-    (void)x;
     return tip;
 }
 
@@ -331,13 +342,14 @@ Image tipBoardSizes(const Fonts& fonts)
                          {"Nine board sizes",
                           "Game > Set size deals a new puzzle of the chosen size, from 8 x 10 to 20 x 16. Each size "
                           "keeps its own best time."},
-                         190, bottom);
-    drawMenuBar(tip, fonts, 222, 10);
-    Point size = drawMenu(tip, fonts, 222 + kGameMenuX - 70, 28, gameMenu(), 0);
+                         170, bottom);
+    const int barX = 190;
+    drawMenuBar(tip, fonts, barX, 12);
+    Point game = drawMenu(tip, fonts, barX + gameMenuOffset(fonts), 30, gameMenu(), 0);
     std::vector<MenuItem> sizes;
     for (const char* s : {"8 x 10", "8 x 18", "8 x 20", "10 x 18", "12 x 12", "12 x 16", "12 x 24", "16 x 10", "20 x 16"})
         sizes.push_back({s, "", false, std::string(s) == "8 x 18"});
-    drawMenu(tip, fonts, 222 + kGameMenuX - 70 + int(size.x) - 40, 28 + 10, sizes, -1);
+    drawMenu(tip, fonts, barX + gameMenuOffset(fonts) + int(game.x) - 3, 30, sizes, -1);
     return tip;
 }
 
@@ -346,9 +358,9 @@ Image tipHint(const Fonts& fonts, const Image& strip, const TileSheet& sheet)
     Image tip = tipToolbarButton(fonts, strip, 2,
                                  {"Looking for a pair?",
                                   "Hint shows one pair that can be removed now, for a few seconds."});
-    const int w = 21, h = 27, x0 = 300, y0 = 64;
-    drawTiles(tip, sheet, {{5, -1, -1, 5}}, x0, y0, w, h);
-    drawLink(tip, {{x0 + w - 1.0, y0 + h / 2.0}, {x0 + 3.0 * w + 1, y0 + h / 2.0}});
+    const int w = 30, h = 40, x0 = 270, y0 = 58;
+    drawTiles(tip, sheet, {{9, 20, -1, -1, 9}}, x0, y0, w, h);
+    drawLink(tip, {{x0 + 0.5 * w, y0 + 6.0}, {x0 + 0.5 * w, y0 - 6.0}, {x0 + 4.5 * w, y0 - 6.0}, {x0 + 4.5 * w, y0 + 6.0}});
     return tip;
 }
 }

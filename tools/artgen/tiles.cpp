@@ -106,19 +106,37 @@ Image assemble(const std::vector<Image>& tiles)
     return sheet;
 }
 
-// ---- Egiptian: hieroglyphs in the painted colours of tomb walls on papyrus.
+// Keeps the first count signs whose ink is neither too flat nor too thin to read on a tile.
+std::vector<char32_t> shapelySigns(const Font& font, const std::vector<char32_t>& candidates, std::size_t count)
+{
+    std::vector<char32_t> chosen;
+    for (char32_t cp : candidates) {
+        Image g = font.glyph(cp, 30 * S, Rgba{});
+        double aspect = double(g.height()) / g.width();
+        if (aspect >= 0.6 && aspect <= 2.3 && chosen.size() < count)
+            chosen.push_back(cp);
+    }
+    if (chosen.size() < count)
+        throw std::runtime_error("too few signs fit a tile");
+    return chosen;
+}
+
+// ---- Egiptian: hieroglyphs in the painted colours of tomb walls, on papyrus.
 Image egyptianSheet(const Fonts& fonts)
 {
-    const std::vector<char32_t> signs = {
-        0x13000, 0x1302D, 0x13050, 0x13079, 0x1308B, 0x1309D, 0x130A7, 0x130C0, 0x130D2,
-        0x130ED, 0x130F9, 0x13124, 0x1313F, 0x13143, 0x13153, 0x1315C, 0x1316D, 0x1316E,
-        0x13171, 0x13184, 0x13191, 0x13193, 0x1318A, 0x1319B, 0x131A3, 0x131A4, 0x131CB,
-        0x131F3, 0x131FC, 0x13216, 0x13250, 0x13274, 0x1327A, 0x1329B, 0x132BD, 0x132F9,
-        0x13319, 0x13333, 0x1337F, 0x133CC, 0x133CF, 0x133E0, 0x13302, 0x132B5, 0x13209};
+    const std::vector<char32_t> candidates = {
+        0x13000, 0x1302D, 0x13050, 0x13079, 0x130C0, 0x130D2, 0x130ED, 0x13124, 0x1313F, 0x13143, 0x13153, 0x1315C,
+        0x1316D, 0x13171, 0x13191, 0x13193, 0x1318A, 0x1319B, 0x131A3, 0x131A4, 0x131F3, 0x131FC, 0x13250, 0x13274,
+        0x1327A, 0x1329B, 0x132BD, 0x132F9, 0x13333, 0x133CC, 0x13302, 0x132B5, 0x13209, 0x13001, 0x13014, 0x1301C,
+        0x13020, 0x1305A, 0x13068, 0x13077, 0x13080, 0x130D7, 0x130E0, 0x130E2, 0x130E9, 0x130F0, 0x130F7, 0x130FE,
+        0x13102, 0x1310B, 0x13146, 0x13150, 0x13158, 0x1315D, 0x13161, 0x1316A, 0x1316C, 0x13177, 0x1317D, 0x13188,
+        0x1318F, 0x1319E, 0x131A9, 0x131AD, 0x131B7, 0x131C9, 0x131ED, 0x131F4, 0x131F6, 0x131F9, 0x13265, 0x132A8,
+        0x132AE, 0x132AF, 0x132B8, 0x132D1, 0x132D4, 0x132D6, 0x132DB, 0x13300, 0x13309, 0x13312, 0x13362, 0x133AF,
+        0x133BA, 0x133BF, 0x133C7, 0x133CA, 0x133D9, 0x133DB, 0x133E3};
     const std::vector<Rgba> colours = {rgb(28, 52, 150), rgb(176, 44, 28), rgb(22, 112, 70), rgb(40, 30, 24),
-                                       rgb(196, 120, 10)};
+                                       rgb(150, 82, 18)};
     FaceStyle face{rgb(246, 234, 200), rgb(228, 208, 160), rgb(166, 128, 70)};
-    return assemble(glyphTiles(face, fonts.egyptian, signs, colours, 3));
+    return assemble(glyphTiles(face, fonts.egyptian, shapelySigns(fonts.egyptian, candidates, kTilesPerSheet), colours, 3));
 }
 
 // ---- Signs: symbols of the sky, games, music and the road, each in its own colour.
@@ -153,30 +171,33 @@ const std::vector<Rgba>& brightColours()
 // ---- Fractal dark: Julia sets glowing in a night-dark window.
 Image fractalDarkSheet()
 {
-    const double seeds[9][2] = {{-0.8, 0.156},  {-0.123, 0.745}, {0.285, 0.01},     {-1.0, 0.0},  {0.0, 1.0},
-                                {-0.70176, -0.3842}, {0.45, 0.1428}, {-0.835, -0.2321}, {-0.54, 0.54}};
-    const float hues[5] = {20, 200, 110, 280, 48};
+    const double seeds[9][2] = {{-1.0, 0.0},   {-0.123, 0.745}, {0.25, 0.0},   {-0.391, -0.587}, {0.285, 0.01},
+                                {-1.31, 0.0},  {-0.75, 0.11},   {-0.2, 0.0},   {0.0, 0.66}};
+    const float hues[5] = {28, 200, 120, 290, 52};
+    const int limit = 60;
     FaceStyle face{rgb(236, 236, 240), rgb(206, 208, 216), rgb(96, 100, 116)};
     std::vector<Image> tiles;
     for (int row = 0; row < kSheetRows; ++row) {
         for (int col = 0; col < kSheetColumns; ++col) {
             Image t = blankTile(face);
-            double cr = seeds[col][0], ci = seeds[col][1];
-            float hue = hues[row];
+            const double cr = seeds[col][0], ci = seeds[col][1];
+            const float hue = hues[row];
             Shape window = roundedBox(kArtLeft * S, kArtTop * S, kArtRight * S, kArtBottom * S, 2 * S);
             paint(t, window, [&](double x, double y) {
-                double zr = (x - kArtX * S) / (11.0 * S) * 1.5, zi = (y - kArtY * S) / (11.0 * S) * 1.5;
-                std::swap(zr, zi);
+                // The set's long axis runs down the tile.
+                double zi = (x - kArtX * S) / (kArtY - kArtTop) / S * 1.75, zr = (y - kArtY * S) / (kArtY - kArtTop) / S * 1.75;
                 int n = 0;
-                for (; n < 80 && zr * zr + zi * zi < 4; ++n) {
-                    double t2 = zr * zr - zi * zi + cr;
+                for (; n < limit && zr * zr + zi * zi < 16; ++n) {
+                    double next = zr * zr - zi * zi + cr;
                     zi = 2 * zr * zi + ci;
-                    zr = t2;
+                    zr = next;
                 }
-                if (n == 80)
-                    return hsv(hue, 0.9f, 0.95f);
-                float glow = std::pow(n / 80.0f, 0.5f);
-                return mix(rgb(8, 8, 20), hsv(hue + 30 * glow, 1.0f - 0.6f * glow * glow, 1.0f), glow);
+                if (n == limit) {
+                    float depth = float(std::min(1.0, std::sqrt(zr * zr + zi * zi)));
+                    return hsv(hue + 20 * depth, 0.35f + 0.5f * depth, 1.0f);
+                }
+                float glow = std::pow(float(n) / limit, 0.45f);
+                return mix(rgb(6, 6, 18), hsv(hue - 15 * glow, 1.0f, 0.95f), glow);
             });
             tiles.push_back(finish(t));
         }
@@ -493,15 +514,18 @@ Image childSheet(const Fonts& fonts)
 // ---- Primeval art: ancient ideograms of people, beasts, crops, tools and pots, painted in ochre on stone.
 Image primevalSheet(const Fonts& fonts)
 {
-    const std::vector<char32_t> signs = {
+    const std::vector<char32_t> candidates = {
         0x10080, 0x10081, 0x10082, 0x10083, 0x10087, 0x10089, 0x1008B, 0x1008D, 0x1008E,
         0x1008F, 0x10090, 0x10092, 0x10095, 0x10096, 0x100A0, 0x100A7, 0x100AA, 0x100AB,
         0x100B5, 0x100B7, 0x100C3, 0x100C4, 0x100C5, 0x100C6, 0x100C7, 0x100C9, 0x100CC,
         0x100CF, 0x100D8, 0x100DE, 0x100DF, 0x100E1, 0x100E3, 0x100E5, 0x100E8, 0x100EA,
-        0x100EC, 0x100EF, 0x100F2, 0x100F5, 0x100F8, 0x100F9, 0x100FA, 0x1009A, 0x1009D};
+        0x100EC, 0x100EF, 0x100F2, 0x100F5, 0x100F8, 0x100F9, 0x100FA, 0x1009A, 0x1009D, 0x10084, 0x10086,
+        0x10088, 0x1008A, 0x1008C, 0x10091, 0x10093, 0x10094, 0x10097, 0x10098, 0x10099, 0x1009B, 0x100E0, 0x100E2,
+        0x100E4, 0x100E6, 0x100E7, 0x100E9, 0x100EB, 0x100ED, 0x100EE, 0x100F0, 0x100F1, 0x100F3, 0x100F4};
     const std::vector<Rgba> colours = {rgb(150, 40, 20), rgb(50, 34, 26), rgb(196, 110, 20)};
     FaceStyle face{rgb(232, 222, 200), rgb(204, 190, 164), rgb(120, 100, 80)};
     std::vector<Image> tiles;
+    const std::vector<char32_t> signs = shapelySigns(fonts.linearB, candidates, kTilesPerSheet);
     std::uint32_t state = 99;
     for (std::size_t i = 0; i < signs.size(); ++i) {
         Image t = blankTile(face);
