@@ -318,8 +318,7 @@ Image tipTileSizes(const Fonts& fonts, const TileSheet& sheet)
     int bottom = 0;
     Image tip = tipPanel(fonts,
                          {"Three tile sizes",
-                          "Game > Size of tiles offers Normal, Big and Biggest. The new size comes with the next "
-                          "puzzle."},
+                          "Game > Size of tiles: Normal, Big or Biggest, from the next puzzle on."},
                          170, bottom);
     const int barX = 190;
     drawMenuBar(tip, fonts, barX, 40);
@@ -329,8 +328,8 @@ Image tipTileSizes(const Fonts& fonts, const TileSheet& sheet)
     const int widths[3] = {30, 39, 51}, heights[3] = {40, 52, 68}, lefts[3] = {12, 54, 105};
     const char* labels[3] = {"Normal", "Big", "Biggest"};
     for (int k = 0; k < 3; ++k) {
-        tip.paste(tileOf(sheet, 14).stretchNearest(widths[k], heights[k]), lefts[k], 172 - heights[k]);
-        fonts.sans.draw(tip, labels[k], 11, lefts[k] + widths[k] / 2 - fonts.sans.measure(labels[k], 11) / 2, 188, kTipInk);
+        tip.paste(tileOf(sheet, 14).stretchNearest(widths[k], heights[k]), lefts[k], 176 - heights[k]);
+        fonts.sans.draw(tip, labels[k], 11, lefts[k] + widths[k] / 2 - fonts.sans.measure(labels[k], 11) / 2, 191, kTipInk);
     }
     return tip;
 }
@@ -358,7 +357,7 @@ Image tipHint(const Fonts& fonts, const Image& strip, const TileSheet& sheet)
     Image tip = tipToolbarButton(fonts, strip, 2,
                                  {"Looking for a pair?",
                                   "Hint shows one pair that can be removed now, for a few seconds."});
-    const int w = 30, h = 40, x0 = 270, y0 = 58;
+    const int w = 30, h = 40, x0 = 270, y0 = 72;
     drawTiles(tip, sheet, {{9, 20, -1, -1, 9}}, x0, y0, w, h);
     drawLink(tip, {{x0 + 0.5 * w, y0 + 6.0}, {x0 + 0.5 * w, y0 - 6.0}, {x0 + 4.5 * w, y0 - 6.0}, {x0 + 4.5 * w, y0 + 6.0}});
     return tip;

@@ -163,29 +163,32 @@ Image signsSheet(const Fonts& fonts)
 
 const std::vector<Rgba>& brightColours()
 {
-    static const std::vector<Rgba> colours = {rgb(220, 30, 40), rgb(30, 90, 220), rgb(20, 150, 50), rgb(240, 140, 0),
-                                              rgb(140, 40, 190)};
+    // Hues far apart, so that one figure in two colours never looks alike.
+    static const std::vector<Rgba> colours = {rgb(220, 30, 40), rgb(235, 180, 0), rgb(20, 150, 50), rgb(20, 110, 235),
+                                              rgb(150, 40, 190)};
     return colours;
 }
 
-// ---- Fractal dark: Julia sets glowing in a night-dark window.
+// ---- Fractal dark: eight Julia sets and the Mandelbrot set, glowing in a night-dark window.
 Image fractalDarkSheet()
 {
-    const double seeds[9][2] = {{-1.0, 0.0},   {-0.123, 0.745}, {0.25, 0.0},   {-0.391, -0.587}, {0.285, 0.01},
-                                {-1.31, 0.0},  {-0.75, 0.11},   {-0.2, 0.0},   {0.0, 0.66}};
-    const float hues[5] = {28, 200, 120, 290, 52};
+    const double seeds[8][2] = {{-1.0, 0.0},  {-0.123, 0.745}, {0.25, 0.0},  {-0.391, -0.587},
+                                {0.285, 0.01}, {-1.31, 0.0},    {-0.75, 0.11}, {-0.2, 0.0}};
+    const float hues[5] = {0, 50, 130, 210, 285};
     const int limit = 60;
     FaceStyle face{rgb(236, 236, 240), rgb(206, 208, 216), rgb(96, 100, 116)};
     std::vector<Image> tiles;
     for (int row = 0; row < kSheetRows; ++row) {
         for (int col = 0; col < kSheetColumns; ++col) {
             Image t = blankTile(face);
-            const double cr = seeds[col][0], ci = seeds[col][1];
+            const bool mandelbrot = col == 8;
             const float hue = hues[row];
             Shape window = roundedBox(kArtLeft * S, kArtTop * S, kArtRight * S, kArtBottom * S, 2 * S);
             paint(t, window, [&](double x, double y) {
                 // The set's long axis runs down the tile.
-                double zi = (x - kArtX * S) / (kArtY - kArtTop) / S * 1.75, zr = (y - kArtY * S) / (kArtY - kArtTop) / S * 1.75;
+                double pi = (x - kArtX * S) / (kArtY - kArtTop) / S * 1.75, pr = (y - kArtY * S) / (kArtY - kArtTop) / S * 1.75;
+                double zr = mandelbrot ? 0 : pr, zi = mandelbrot ? 0 : pi;
+                double cr = mandelbrot ? -pr * 0.75 - 0.75 : seeds[col][0], ci = mandelbrot ? pi * 0.9 : seeds[col][1];
                 int n = 0;
                 for (; n < limit && zr * zr + zi * zi < 16; ++n) {
                     double next = zr * zr - zi * zi + cr;
@@ -348,7 +351,7 @@ Image fractalBrightSheet()
         for (int figure = 0; figure < kSheetColumns; ++figure) {
             Image t = blankTile(face);
             switch (figure) {
-            case 0: sierpinski(t, {cx, top + 0.12 * h}, {left, top + 0.88 * h}, {left + w, top + 0.88 * h}, 4, colour); break;
+            case 0: sierpinski(t, {cx, top + 0.12 * h}, {left, top + 0.88 * h}, {left + w, top + 0.88 * h}, 2, colour); break;
             case 1: carpet(t, left, cy - w / 2, w, 2, colour); break;
             case 2: {
                 std::vector<Point> outline;
@@ -364,7 +367,7 @@ Image fractalBrightSheet()
             case 3: pythagoras(t, {cx - 0.15 * w, top + h}, {cx + 0.15 * w, top + h}, 6, colour); break;
             case 4: dragon(t, colour); break;
             case 5: fern(t, colour); break;
-            case 6: vicsek(t, left, cy - w / 2, w, 3, colour); break;
+            case 6: vicsek(t, left, cy - w / 2, w, 2, colour); break;
             case 7: hTree(t, cx, cy, w * 0.75, true, 6, colour); break;
             default: circles(t, cx, cy, w * 0.48, 2, colour); break;
             }
@@ -387,7 +390,7 @@ Shape easyShape(int kind)
     case 5: return heart(cx, cy, 0.85 * r);
     case 6: return unite(box(cx - r, cy - 0.33 * r, cx + r, cy + 0.33 * r), box(cx - 0.33 * r, cy - r, cx + 0.33 * r, cy + r));
     case 7: return subtract(circle(cx, cy, r), circle(cx + 0.5 * r, cy - 0.25 * r, 0.85 * r));
-    default: return regular(cx, cy, 6, 1.05 * r, 30);
+    default: return ring(cx, cy, 0.62 * r, r);
     }
 }
 
@@ -396,10 +399,10 @@ Shape plasticShape(int kind)
     const double cx = kArtX * S, cy = kArtY * S, r = 10.5 * S;
     switch (kind) {
     case 0: return circle(cx, cy, r);
-    case 1: return ring(cx, cy, 0.42 * r, r);
+    case 1: return ring(cx, cy, 0.55 * r, r);
     case 2: return roundedBox(cx - 0.5 * r, cy - 1.3 * r, cx + 0.5 * r, cy + 1.3 * r, 0.5 * r);
     case 3: return roundedBox(cx - 0.9 * r, cy - 0.9 * r, cx + 0.9 * r, cy + 0.9 * r, 0.3 * r);
-    case 4: return star(cx, cy + 0.1 * r, 5, 0.55 * r, 1.15 * r, 0);
+    case 4: return star(cx, cy + 0.1 * r, 5, 0.6 * r, 1.2 * r, 0);
     case 5: return heart(cx, cy, 0.9 * r);
     case 6: {
         Shape petals = circle(cx, cy, 0.4 * r);
@@ -519,8 +522,7 @@ Image primevalSheet(const Fonts& fonts)
         0x1008F, 0x10090, 0x10092, 0x10095, 0x10096, 0x100A0, 0x100A7, 0x100AA, 0x100AB,
         0x100B5, 0x100B7, 0x100C3, 0x100C4, 0x100C5, 0x100C6, 0x100C7, 0x100C9, 0x100CC,
         0x100CF, 0x100D8, 0x100DE, 0x100DF, 0x100E1, 0x100E3, 0x100E5, 0x100E8, 0x100EA,
-        0x100EC, 0x100EF, 0x100F2, 0x100F5, 0x100F8, 0x100F9, 0x100FA, 0x1009A, 0x1009D, 0x10084, 0x10086,
-        0x10088, 0x1008A, 0x1008C, 0x10091, 0x10093, 0x10094, 0x10097, 0x10098, 0x10099, 0x1009B, 0x100E0, 0x100E2,
+        0x100EC, 0x100EF, 0x100F2, 0x100F5, 0x100F8, 0x100F9, 0x100FA, 0x1009A, 0x1009D, 0x10091, 0x10093, 0x10094, 0x10097, 0x10098, 0x10099, 0x1009B, 0x100E0, 0x100E2,
         0x100E4, 0x100E6, 0x100E7, 0x100E9, 0x100EB, 0x100ED, 0x100EE, 0x100F0, 0x100F1, 0x100F3, 0x100F4};
     const std::vector<Rgba> colours = {rgb(150, 40, 20), rgb(50, 34, 26), rgb(196, 110, 20)};
     FaceStyle face{rgb(232, 222, 200), rgb(204, 190, 164), rgb(120, 100, 80)};
