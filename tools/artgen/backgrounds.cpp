@@ -103,10 +103,10 @@ Image darkBlue()
 
 Image clouds()
 {
-    Fractal sky(3, 6, 0.55f, 37);
+    Fractal sky(2, 7, 0.58f, 37);
     return render([&](int x, int y) {
         float n = sky.at(x, y);
-        float cloud = std::clamp((n - 0.42f) / 0.3f, 0.0f, 1.0f);
+        float cloud = std::clamp((n - 0.41f) / 0.26f, 0.0f, 1.0f);
         cloud = cloud * cloud * (3 - 2 * cloud);
         Rgba blue = mix(rgb(70, 130, 200), rgb(96, 156, 220), n);
         return mix(blue, rgb(236, 242, 250), cloud * 0.85f);

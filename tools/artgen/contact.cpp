@@ -1,5 +1,6 @@
 #include "contact.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -17,7 +18,7 @@ public:
             newRow();
         m_font.draw(m_page, label, 12, m_x, m_y + 13, kInk);
         m_page.paste(picture, m_x, m_y + kLabel);
-        m_x += picture.width() + kMargin;
+        m_x += std::max(picture.width(), m_font.measure(label, 12)) + kMargin;
         m_rowHeight = std::max(m_rowHeight, picture.height() + kLabel);
     }
     void newRow()
@@ -50,7 +51,8 @@ Image tiledWithTiles(const Image& background, const Image& sheet)
 }
 
 Image makeContactSheet(const Fonts& fonts, const std::vector<TileSheet>& sheets, const std::vector<Background>& backgrounds,
-                       const std::vector<Picture>& tips, const Image& toolbar, const std::vector<Picture>& buttons)
+                       const std::vector<Picture>& tips, const Image& toolbar, const std::vector<Picture>& buttons,
+                       const std::vector<Image>& icons)
 {
     Image page(kWidth, 4000, kPaper);
     Layout layout(page, fonts.sans);
@@ -72,5 +74,12 @@ Image makeContactSheet(const Fonts& fonts, const std::vector<TileSheet>& sheets,
     layout.newRow();
     for (const Picture& button : buttons)
         layout.place(button.image, button.file);
+    for (const Image& icon : icons) {
+        const std::string size = std::to_string(icon.width());
+        Image shown(icon.width(), icon.height(), kPaper);
+        shown.paste(icon, 0, 0);
+        layout.place(shown, "icon " + size);
+        layout.place(shown.stretchNearest(icon.width() * 4, icon.height() * 4), "icon " + size + " x 4");
+    }
     return page.crop(0, 0, kWidth, layout.bottom());
 }

@@ -328,7 +328,7 @@ Image tipTileSizes(const Fonts& fonts, const TileSheet& sheet)
     const int widths[3] = {30, 39, 51}, heights[3] = {40, 52, 68}, lefts[3] = {12, 54, 105};
     const char* labels[3] = {"Normal", "Big", "Biggest"};
     for (int k = 0; k < 3; ++k) {
-        tip.paste(tileOf(sheet, 14).stretchNearest(widths[k], heights[k]), lefts[k], 176 - heights[k]);
+        tip.paste(tileOf(sheet, 5).stretchNearest(widths[k], heights[k]), lefts[k], 176 - heights[k]);
         fonts.sans.draw(tip, labels[k], 11, lefts[k] + widths[k] / 2 - fonts.sans.measure(labels[k], 11) / 2, 191, kTipInk);
     }
     return tip;

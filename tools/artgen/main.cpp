@@ -52,12 +52,13 @@ int main(int argc, char** argv)
         for (Picture& p : tips)
             p.image = writeColourBmp(out + p.file, p.image);
 
-        writeIcon(out + "morvane.ico", makeIcons());
+        const std::vector<Image> icons = makeIcons();
+        writeIcon(out + "morvane.ico", icons);
 
         for (const Sound& s : makeSounds())
             writeWav(out + s.file, s.samples, s.rate, s.bits);
 
-        writePng(contact, makeContactSheet(fonts, sheets, backgrounds, tips, expand(toolbar), buttons));
+        writePng(contact, makeContactSheet(fonts, sheets, backgrounds, tips, expand(toolbar), buttons, icons));
     } catch (const std::exception& e) {
         std::cerr << "artgen: " << e.what() << '\n';
         return 1;
