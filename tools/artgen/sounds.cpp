@@ -111,8 +111,10 @@ std::vector<float> win()
                          {1.17, 0.45, 84}, {1.62, 0.2, 79}, {1.8, 0.2, 81}, {1.98, 0.2, 83}};
     for (const Step& s : tune)
         t.note(s.start, s.length, noteFrequency(s.note), 0.9, kMallet);
-    for (int note : {60, 64, 67, 72, 84})
-        t.note(2.16, 1.79, noteFrequency(note), note == 84 ? 0.9 : 0.45, {{1, 0.5, 0.22, 0.1}, 0.006, 1.6, 0});
+    // The chord is strummed, so that its notes do not all peak at once.
+    const int chord[] = {60, 64, 67, 72, 84};
+    for (int k = 0; k < 5; ++k)
+        t.note(2.16 + 0.03 * k, 1.79 - 0.03 * k, noteFrequency(chord[k]), k == 4 ? 0.7 : 0.4, {{1, 0.5, 0.22, 0.1}, 0.01, 1.6, 0});
     for (const Step& s : {Step{0, 0.54, 48}, Step{0.54, 0.9, 53}, Step{1.44, 0.72, 55}, Step{2.16, 1.79, 48}})
         t.note(s.start, s.length, noteFrequency(s.note), 0.5, kMallet);
     return t.finish();
