@@ -19,7 +19,6 @@ const Rgba kOlive = rgb(128, 128, 0);
 const Rgba kTeal = rgb(0, 128, 128);
 
 const Rgba kDialogFace = rgb(116, 191, 226);
-const Rgba kTipPanel = rgb(206, 232, 248);
 const Rgba kTipInk = rgb(0, 56, 168);
 const Rgba kLinkRed = rgb(226, 24, 24);
 
@@ -128,8 +127,8 @@ Image toolbarAsShown(const Image& strip)
     return bar;
 }
 
-// Draws wrapped text in the box that starts at (x, y) and is width wide; returns the y below it.
-int drawWrapped(Image& image, const Font& font, int px, int x, int y, int width, const std::string& text, Rgba colour)
+// Draws text wrapped to the given width, its first line's top at (x, y).
+void drawWrapped(Image& image, const Font& font, int px, int x, int y, int width, const std::string& text, Rgba colour)
 {
     const int lineHeight = px * 3 / 2;
     std::string line, word;
@@ -153,7 +152,6 @@ int drawWrapped(Image& image, const Font& font, int px, int x, int y, int width,
         if (i == text.size() || text[i] == '\n')
             flush();
     }
-    return y;
 }
 
 struct TipText {
@@ -161,13 +159,14 @@ struct TipText {
     const char* body;
 };
 
-Image tipPanel(const Fonts& fonts, const TipText& text, int textWidth, int& textBottom)
+// The light-blue panel with the tip's title and text at its top left.
+Image tipPanel(const Fonts& fonts, const TipText& text, int textWidth)
 {
-    Image tip(450, 200, kTipPanel);
+    Image tip(450, 200);
     paint(tip, box(0, 0, 450, 200), [](double, double y) { return mix(rgb(222, 240, 252), rgb(186, 220, 244), float(y / 200)); });
     fill(tip, subtract(box(0, 0, 450, 200), box(2, 2, 448, 198)), rgb(90, 150, 210));
     fonts.sansBold.draw(tip, text.title, 16, 12, 26, kTipInk);
-    textBottom = drawWrapped(tip, fonts.sans, 12, 12, 38, textWidth, text.body, kTipInk);
+    drawWrapped(tip, fonts.sans, 12, 12, 38, textWidth, text.body, kTipInk);
     return tip;
 }
 
@@ -267,12 +266,11 @@ std::vector<MenuItem> gameMenu()
 
 Image tipMatches(const Fonts& fonts, const TileSheet& sheet)
 {
-    int bottom = 0;
     Image tip = tipPanel(fonts,
                          {"Which tiles can be matched?",
                           "Click two equal tiles. They are removed when each of them has a free side and a line of "
                           "at most three straight parts joins them through empty cells."},
-                         220, bottom);
+                         220);
     const int w = 30, h = 40, x0 = 262, y0 = 30;
     drawTiles(tip, sheet, {{3, 12, 7, 21, 5}, {0, -1, -1, 30, 8}, {14, 26, -1, 18, 3}, {2, 9, -1, -1, 0}}, x0, y0, w, h);
     markSpot(tip, x0 + 0.5 * w, y0 + 1.5 * h, 17, 22);
@@ -284,12 +282,11 @@ Image tipMatches(const Fonts& fonts, const TileSheet& sheet)
 
 Image tipAroundTheEdge(const Fonts& fonts, const TileSheet& sheet)
 {
-    int bottom = 0;
     Image tip = tipPanel(fonts,
                          {"The line may go round the board",
                           "The empty ring round the board counts as free cells, so two equal tiles on the edge can "
                           "be joined along the outside."},
-                         220, bottom);
+                         220);
     const int w = 30, h = 40, x0 = 262, y0 = 48;
     fill(tip, box(x0 - 14, y0 - 18, x0 + 5 * w + 14, y0 + 3 * h + 10), withAlpha(kWhite, 0.35f));
     drawTiles(tip, sheet, {{16, 4, 22, 35, 16}, {1, 29, 6, 19, 25}, {33, 13, 24, 10, 38}}, x0, y0, w, h);
@@ -302,8 +299,7 @@ Image tipAroundTheEdge(const Fonts& fonts, const TileSheet& sheet)
 
 Image tipToolbarButton(const Fonts& fonts, const Image& strip, int button, const TipText& text)
 {
-    int bottom = 0;
-    Image tip = tipPanel(fonts, text, 420, bottom);
+    Image tip = tipPanel(fonts, text, 420);
     Image bar = toolbarAsShown(strip);
     const int x0 = (450 - bar.width()) / 2, y0 = 200 - bar.height() - 26;
     tip.paste(bar, x0, y0);
@@ -315,11 +311,10 @@ Image tipToolbarButton(const Fonts& fonts, const Image& strip, int button, const
 
 Image tipTileSizes(const Fonts& fonts, const TileSheet& sheet)
 {
-    int bottom = 0;
     Image tip = tipPanel(fonts,
                          {"Three tile sizes",
                           "Game > Size of tiles: Normal, Big or Biggest, from the next puzzle on."},
-                         170, bottom);
+                         170);
     const int barX = 190;
     drawMenuBar(tip, fonts, barX, 40);
     Point game = drawMenu(tip, fonts, barX + gameMenuOffset(fonts), 58, gameMenu(), 1);
@@ -336,12 +331,11 @@ Image tipTileSizes(const Fonts& fonts, const TileSheet& sheet)
 
 Image tipBoardSizes(const Fonts& fonts)
 {
-    int bottom = 0;
     Image tip = tipPanel(fonts,
                          {"Nine board sizes",
                           "Game > Set size deals a new puzzle of the chosen size, from 8 x 10 to 20 x 16. Each size "
                           "keeps its own best time."},
-                         170, bottom);
+                         170);
     const int barX = 190;
     drawMenuBar(tip, fonts, barX, 12);
     Point game = drawMenu(tip, fonts, barX + gameMenuOffset(fonts), 30, gameMenu(), 0);

@@ -30,8 +30,9 @@ constexpr double kArtLeft = 2.5, kArtTop = 3, kArtRight = 25, kArtBottom = 34.5;
 constexpr double kArtX = (kArtLeft + kArtRight) / 2, kArtY = (kArtTop + kArtBottom) / 2;
 
 struct FaceStyle {
-    Rgba top, bottom;  // face gradient
-    Rgba side;         // the tile's thickness, seen at right and bottom
+    Rgba top, bottom;       // face gradient
+    Rgba side;              // the tile's thickness, seen at right and bottom
+    bool speckled = false;  // a rough face, like stone
 };
 
 Image blankTile(const FaceStyle& style)
@@ -39,8 +40,15 @@ Image blankTile(const FaceStyle& style)
     Image t(kTileWidth * S, kTileHeight * S, scaled(style.side, 0.45f));
     fill(t, roundedBox(0.3 * S, 0.3 * S, 29.6 * S, 39.6 * S, 3 * S), style.side);
     fill(t, roundedBox(0.3 * S, 0.3 * S, 27.6 * S, 37.4 * S, 2.6 * S), mix(style.top, rgb(255, 255, 255), 0.6f));
-    paint(t, roundedBox(1.1 * S, 1.1 * S, 27.4 * S, 37.2 * S, 2.2 * S),
-          [&](double, double y) { return mix(style.top, style.bottom, float(y / (37.0 * S))); });
+    Shape face = roundedBox(1.1 * S, 1.1 * S, 27.4 * S, 37.2 * S, 2.2 * S);
+    paint(t, face, [&](double, double y) { return mix(style.top, style.bottom, float(y / (37.0 * S))); });
+    if (style.speckled) {
+        std::uint32_t state = 99;
+        paint(t, face, [&](double, double) {
+            state = state * 1664525u + 1013904223u;
+            return withAlpha(scaled(style.side, 0.9f), (state >> 24) / 255.0f * 0.25f);
+        });
+    }
     return t;
 }
 
@@ -78,22 +86,8 @@ void placeGlyph(Image& tile, Image glyph, double fill = 1.0)
 // Renders a glyph large enough to fill the picture area.
 Image bigGlyph(const Font& font, char32_t cp, Rgba colour, int thickness)
 {
-    if (!font.has(cp))
-        throw std::runtime_error("a font lacks a chosen sign");
     Image g = font.glyph(cp, 30 * S, colour);
     return thickness > 0 ? thicken(g, thickness) : g;
-}
-
-std::vector<Image> glyphTiles(const FaceStyle& face, const Font& font, const std::vector<char32_t>& signs,
-                              const std::vector<Rgba>& colours, int thickness)
-{
-    std::vector<Image> tiles;
-    for (std::size_t i = 0; i < signs.size(); ++i) {
-        Image t = blankTile(face);
-        placeGlyph(t, bigGlyph(font, signs[i], colours[i % colours.size()], thickness));
-        tiles.push_back(finish(t));
-    }
-    return tiles;
 }
 
 Image assemble(const std::vector<Image>& tiles)
@@ -104,6 +98,23 @@ Image assemble(const std::vector<Image>& tiles)
     for (int slot = 0; slot < kTilesPerSheet; ++slot)
         sheet.paste(tiles[std::size_t(slot)], slot % kSheetColumns * kTileWidth, slot / kSheetColumns * kTileHeight);
     return sheet;
+}
+
+// One sign to a tile, each drawn from the first of the fonts that has it and coloured in turn
+// from colours (colour fonts keep their own); strokes grow by thickness pixels at drawing size.
+Image signSheet(const FaceStyle& face, const std::vector<const Font*>& fonts, const std::vector<char32_t>& signs,
+                const std::vector<Rgba>& colours, int thickness, double fill = 1.0)
+{
+    std::vector<Image> tiles;
+    for (std::size_t i = 0; i < signs.size(); ++i) {
+        auto font = std::find_if(fonts.begin(), fonts.end(), [&](const Font* f) { return f->has(signs[i]); });
+        if (font == fonts.end())
+            throw std::runtime_error("no font has a chosen sign");
+        Image t = blankTile(face);
+        placeGlyph(t, bigGlyph(**font, signs[i], colours[i % colours.size()], thickness), fill);
+        tiles.push_back(finish(t));
+    }
+    return assemble(tiles);
 }
 
 // Keeps the first count signs whose ink is neither too flat nor too thin to read on a tile.
@@ -136,7 +147,7 @@ Image egyptianSheet(const Fonts& fonts)
     const std::vector<Rgba> colours = {rgb(28, 52, 150), rgb(176, 44, 28), rgb(22, 112, 70), rgb(40, 30, 24),
                                        rgb(150, 82, 18)};
     FaceStyle face{rgb(246, 234, 200), rgb(228, 208, 160), rgb(166, 128, 70)};
-    return assemble(glyphTiles(face, fonts.egyptian, shapelySigns(fonts.egyptian, candidates, kTilesPerSheet), colours, 3));
+    return signSheet(face, {&fonts.egyptian}, shapelySigns(fonts.egyptian, candidates, kTilesPerSheet), colours, 3);
 }
 
 // ---- Signs: symbols of the sky, games, music and the road, each in its own colour.
@@ -151,14 +162,7 @@ Image signsSheet(const Fonts& fonts)
     const std::vector<Rgba> colours = {rgb(200, 30, 40), rgb(20, 70, 180), rgb(20, 130, 60), rgb(120, 40, 160),
                                        rgb(210, 110, 0), rgb(0, 120, 140), rgb(30, 30, 40)};
     FaceStyle face{rgb(252, 252, 246), rgb(226, 230, 236), rgb(120, 136, 160)};
-    std::vector<Image> tiles;
-    for (std::size_t i = 0; i < signs.size(); ++i) {
-        const Font& font = fonts.symbols.has(signs[i]) ? fonts.symbols : fonts.symbols2;
-        Image t = blankTile(face);
-        placeGlyph(t, bigGlyph(font, signs[i], colours[i % colours.size()], 2), 0.95);
-        tiles.push_back(finish(t));
-    }
-    return assemble(tiles);
+    return signSheet(face, {&fonts.symbols, &fonts.symbols2}, signs, colours, 2, 0.95);
 }
 
 const std::vector<Rgba>& brightColours()
@@ -505,16 +509,10 @@ Image childSheet(const Fonts& fonts)
         0x1F34E, 0x1F350, 0x1F34A, 0x1F34B, 0x1F34C, 0x1F349, 0x1F347, 0x1F353, 0x1F352,
         0x1F388, 0x1F9F8, 0x1F697, 0x1F682, 0x26BD, 0x1F381, 0x1F308, 0x1F680, 0x1F3A8};
     FaceStyle face{rgb(255, 252, 240), rgb(250, 238, 214), rgb(196, 150, 110)};
-    std::vector<Image> tiles;
-    for (char32_t cp : pictures) {
-        Image t = blankTile(face);
-        placeGlyph(t, bigGlyph(fonts.emoji, cp, Rgba{}, 0));
-        tiles.push_back(finish(t));
-    }
-    return assemble(tiles);
+    return signSheet(face, {&fonts.emoji}, pictures, {Rgba{}}, 0);
 }
 
-// ---- Primeval art: ancient ideograms of people, beasts, crops, tools and pots, painted in ochre on stone.
+// ---- Primeval art: ancient ideograms of people, beasts, crops, tools and pots, painted in earth colours on stone.
 Image primevalSheet(const Fonts& fonts)
 {
     const std::vector<char32_t> candidates = {
@@ -522,24 +520,11 @@ Image primevalSheet(const Fonts& fonts)
         0x1008F, 0x10090, 0x10092, 0x10095, 0x10096, 0x100A0, 0x100A7, 0x100AA, 0x100AB,
         0x100B5, 0x100B7, 0x100C3, 0x100C4, 0x100C5, 0x100C6, 0x100C7, 0x100C9, 0x100CC,
         0x100CF, 0x100D8, 0x100DE, 0x100DF, 0x100E1, 0x100E3, 0x100E5, 0x100E8, 0x100EA,
-        0x100EC, 0x100EF, 0x100F2, 0x100F5, 0x100F8, 0x100F9, 0x100FA, 0x1009A, 0x1009D, 0x10091, 0x10093, 0x10094, 0x10097, 0x10098, 0x10099, 0x1009B, 0x100E0, 0x100E2,
-        0x100E4, 0x100E6, 0x100E7, 0x100E9, 0x100EB, 0x100ED, 0x100EE, 0x100F0, 0x100F1, 0x100F3, 0x100F4};
-    const std::vector<Rgba> colours = {rgb(150, 40, 20), rgb(50, 34, 26), rgb(196, 110, 20)};
-    FaceStyle face{rgb(232, 222, 200), rgb(204, 190, 164), rgb(120, 100, 80)};
-    std::vector<Image> tiles;
-    const std::vector<char32_t> signs = shapelySigns(fonts.linearB, candidates, kTilesPerSheet);
-    std::uint32_t state = 99;
-    for (std::size_t i = 0; i < signs.size(); ++i) {
-        Image t = blankTile(face);
-        Shape stone = roundedBox(1.1 * S, 1.1 * S, 27.4 * S, 37.2 * S, 2.2 * S);
-        paint(t, stone, [&](double, double) {
-            state = state * 1664525u + 1013904223u;
-            return withAlpha(rgb(120, 100, 70), (state >> 24) / 255.0f * 0.25f);
-        });
-        placeGlyph(t, bigGlyph(fonts.linearB, signs[i], colours[i % colours.size()], 3));
-        tiles.push_back(finish(t));
-    }
-    return assemble(tiles);
+        0x100EC, 0x100EF, 0x100F2, 0x100F5, 0x100F8, 0x100F9, 0x100FA, 0x1009A, 0x1009D, 0x10091,
+        0x10093, 0x10094, 0x10097, 0x10098, 0x10099, 0x1009B, 0x100E0, 0x100E2, 0x100E6, 0x100E7, 0x100E9, 0x100EB, 0x100ED, 0x100EE, 0x100F0, 0x100F1, 0x100F3, 0x100F4};
+    const std::vector<Rgba> colours = {rgb(150, 40, 20), rgb(50, 34, 26), rgb(196, 110, 20), rgb(74, 100, 48)};
+    FaceStyle face{rgb(232, 222, 200), rgb(204, 190, 164), rgb(120, 100, 80), true};
+    return signSheet(face, {&fonts.linearB}, shapelySigns(fonts.linearB, candidates, kTilesPerSheet), colours, 3);
 }
 }
 
