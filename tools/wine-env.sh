@@ -6,12 +6,11 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 wine_start() {
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        mkdir -p "$WINEPREFIX"
-        wineboot --init >/dev/null 2>&1 || true
-        wineserver -w
-    fi
+    mkdir -p "$WINEPREFIX"
     wineserver -p
+    # The first program makes the prefix and starts Wine's own services, which
+    # live as long as the server: started here, they hold no test's output open.
+    wineboot --init >/dev/null 2>&1 </dev/null || true
 }
 
 wine_stop() {
