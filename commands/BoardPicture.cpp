@@ -1,0 +1,131 @@
+#include "BoardPicture.h"
+
+#include <algorithm>
+
+namespace {
+
+std::uint32_t BackgroundAt(const CPixelSurface& background, int x, int y)
+{
+    return background.Get(x % kBackgroundSquare, y % kBackgroundSquare);
+}
+
+CPixelRect Union(const CPixelRect& a, const CPixelRect& b)
+{
+    if (a.cx <= 0 || a.cy <= 0)
+        return b;
+    const int left = std::min(a.x, b.x), top = std::min(a.y, b.y);
+    const int right = std::max(a.x + a.cx, b.x + b.cx), bottom = std::max(a.y + a.cy, b.y + b.cy);
+    return {left, top, right - left, bottom - top};
+}
+
+} // namespace
+
+CPixelRect BoardPictureRect(const CMahjongBoard& board)
+{
+    return {0, 0, (board.GetWidth() + 2) * board.GetTileWidth(), (board.GetHeight() + 2) * board.GetTileHeight()};
+}
+
+void PaintBackground(CPixelSurface& dst, const CPixelSurface& background, int nAcross, int nDown)
+{
+    const int width = std::min(dst.Width(), nAcross * kBackgroundSquare);
+    const int height = std::min(dst.Height(), nDown * kBackgroundSquare);
+    PaintBackgroundRect(dst, background, {0, 0, width, height});
+}
+
+void PaintBackgroundRect(CPixelSurface& dst, const CPixelSurface& background, const CPixelRect& r)
+{
+    for (int y = std::max(r.y, 0); y < std::min(r.y + r.cy, dst.Height()); ++y)
+        for (int x = std::max(r.x, 0); x < std::min(r.x + r.cx, dst.Width()); ++x)
+            dst.Set(x, y, BackgroundAt(background, x, y));
+}
+
+void PaintTile(CPixelSurface& dst, const CMahjongBoard& board, const CTileCell& cell)
+{
+    if (!board.GetImages() || cell.kind < 0 || cell.kind >= board.GetKinds())
+        return;
+    const CTileImage& image = board.GetImages()[cell.kind];
+    const int cx = std::min(board.GetTileWidth(), image.m_nWidth);
+    const int cy = std::min(board.GetTileHeight(), image.m_nHeight);
+    for (int py = 0; py < cy; ++py)
+        for (int px = 0; px < cx; ++px)
+            dst.Set(cell.x + px, cell.y + py, SwapRedBlue(image.GetAt(px, py)));
+}
+
+void ComposeBoardPicture(CPixelSurface& dst, const CMahjongBoard& board, const CPixelSurface& background)
+{
+    const CPixelRect all = BoardPictureRect(board);
+    PaintBackground(dst, background, SquaresToCover(all.cx), SquaresToCover(all.cy));
+    for (int i = 0; i < board.GetWidth() * board.GetHeight(); ++i)
+        if (board.GetIndexKind(i) >= 0)
+            PaintTile(dst, board, board.GetCell(i % board.GetWidth() + 1, i / board.GetWidth() + 1));
+}
+
+std::uint32_t BlendColor(std::uint32_t clrOld, std::uint32_t clrNew, unsigned level)
+{
+    std::uint32_t result = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const unsigned o = clrOld >> shift & 0xFF, n = clrNew >> shift & 0xFF;
+        result |= (o * (255 - level) / 255 + n * level / 255) << shift;
+    }
+    return result;
+}
+
+std::vector<std::uint32_t> CopyRect(const CPixelSurface& src, const CPixelRect& r)
+{
+    std::vector<std::uint32_t> pixels;
+    pixels.reserve(static_cast<std::size_t>(std::max(r.cx, 0)) * std::max(r.cy, 0));
+    for (int y = r.y; y < r.y + r.cy; ++y)
+        for (int x = r.x; x < r.x + r.cx; ++x)
+            pixels.push_back(src.Get(x, y));
+    return pixels;
+}
+
+void BlendRectToBackground(CPixelSurface& dst, const CPixelRect& r, const std::vector<std::uint32_t>& old,
+                           const CPixelSurface& background, unsigned level)
+{
+    std::size_t i = 0;
+    for (int y = r.y; y < r.y + r.cy; ++y)
+        for (int x = r.x; x < r.x + r.cx; ++x, ++i)
+            dst.Set(x, y, BlendColor(old[i], BackgroundAt(background, x, y), level));
+}
+
+CPixelRect InvertHighlight(CPixelSurface& dst, const CTileCell& cell)
+{
+    const int x = cell.x, y = cell.y, cx = cell.cx, cy = cell.cy;
+    for (int col = x; col < x + cx; ++col)
+        for (int row : {y + 1, y + cy - 1, y + 2, y + cy - 2})
+            dst.Invert(col, row);
+    for (int row = y; row < y + cy; ++row)
+        for (int col : {x + 1, x + cx - 1, x + 2, x + cx - 2})
+            dst.Invert(col, row);
+    return {x, y, cx, cy};
+}
+
+CPixelRect InvertLink(CPixelSurface& dst, const CMahjongBoard& board, const CLinkPath& path)
+{
+    CPixelRect covered;
+    for (int i = 1; i < 4 && path.m_pt[i].x != -1; ++i) {
+        const CTileCell a = board.GetCell(path.m_pt[i - 1].x, path.m_pt[i - 1].y);
+        const CTileCell b = board.GetCell(path.m_pt[i].x, path.m_pt[i].y);
+        CPixelRect segment;
+        if (a.x != b.x) {
+            const int row = a.y + a.cy / 2;
+            const int from = std::min(a.x + a.cx / 2, b.x + b.cx / 2), to = std::max(a.x + a.cx / 2, b.x + b.cx / 2);
+            for (int col = from; col <= to; ++col) {
+                dst.Invert(col, row);
+                dst.Invert(col, row + 1);
+            }
+            segment = {from, row, to - from + 1, 2};
+        } else {
+            const int col = a.x + a.cx / 2;
+            const int from = std::min(a.y + a.cy / 2, b.y + b.cy / 2), to = std::max(a.y + a.cy / 2, b.y + b.cy / 2);
+            for (int row = from; row <= to; ++row) {
+                dst.Invert(col, row);
+                dst.Invert(col + 1, row);
+            }
+            segment = {col, from, 2, to - from + 1};
+        }
+        covered = Union(covered, segment);
+    }
+    return covered;
+}
