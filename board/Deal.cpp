@@ -71,8 +71,8 @@ void CMahjongBoard::PlanClearing(CTilePairList& plan)
                 bool removed = false;
                 for (int c2 = 0; c2 <= m_nWidth && !removed; ++c2)
                     for (int r2 = 0; r2 <= m_nHeight && !removed; ++r2) {
-                        if ((c2 == c1 && r2 == r1) || m_cells[c2][r2].kind != kind ||
-                            FindPath(c1, r1, c2, r2, path) != 0 || IsBlocked(c2, r2))
+                        if ((c2 == c1 && r2 == r1) || m_cells[c2][r2].kind != kind || IsBlocked(c2, r2) ||
+                            FindPath(c1, r1, c2, r2, path) != 0)
                             continue;
                         plan.push_back({static_cast<std::int16_t>(c1), static_cast<std::int16_t>(r1),
                                         static_cast<std::int16_t>(c2), static_cast<std::int16_t>(r2), kind});
