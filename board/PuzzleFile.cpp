@@ -131,6 +131,10 @@ int CMahjongBoard::LoadFromFile(const char* path, int* pElapsed)
         for (int r = 0; r < kGrid; ++r)
             m_cells[c][r] = cells[c][r];
     ClearSelection();
+    // Entries of the earlier puzzle would put its kinds back into this one's cells.
+    for (CUndoEntry& e : m_undo)
+        e = CUndoEntry();
+    m_nUndoTop = -1;
     if (pElapsed)
         *pElapsed = elapsed;
     return 0;
