@@ -25,7 +25,9 @@ cmake --build build/bench -j"$jobs"
 echo "== Windows build, tests under Wine"
 cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/win -j"$jobs"
-source tools/wine-env.sh
-wine_start
-trap wine_stop EXIT
-(cd build/win && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure)
+# Wine's services start inside the X server, so that the program's windows have a display.
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    source tools/wine-env.sh
+    wine_start
+    trap wine_stop EXIT
+    cd build/win && ctest --output-on-failure'

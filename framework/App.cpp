@@ -1,0 +1,145 @@
+#include "framework/App.h"
+
+#include "framework/DocView.h"
+#include "framework/FrameworkIds.h"
+#include "framework/Wnd.h"
+
+#include <cctype>
+
+namespace {
+CWinApp* g_pApp = nullptr;
+} // namespace
+
+BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+END_MESSAGE_MAP()
+
+CWinApp::CWinApp()
+{
+    g_pApp = this;
+    m_strAppName.LoadString(AFX_IDS_APP_TITLE);
+}
+
+CWinApp::~CWinApp()
+{
+    g_pApp = nullptr;
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_pApp;
+}
+
+CWnd* AfxGetMainWnd()
+{
+    return g_pApp ? g_pApp->m_pMainWnd : nullptr;
+}
+
+HINSTANCE AfxGetResourceHandle()
+{
+    return ::GetModuleHandleA(nullptr);
+}
+
+const char* AfxGetAppName()
+{
+    return g_pApp ? static_cast<const char*>(g_pApp->m_strAppName) : "";
+}
+
+int AfxMessageBox(LPCSTR lpszText, UINT nType)
+{
+    CWnd* pMainWnd = AfxGetMainWnd();
+    return ::MessageBoxA(pMainWnd ? pMainWnd->m_hWnd : nullptr, lpszText, AfxGetAppName(), nType);
+}
+
+int AfxWinMain(HINSTANCE, LPSTR lpCmdLine)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (!pApp)
+        return 1;
+    pApp->m_strCmdLine = lpCmdLine;
+    if (!pApp->InitInstance()) {
+        if (pApp->m_pMainWnd)
+            pApp->m_pMainWnd->DestroyWindow();
+        return pApp->ExitInstance();
+    }
+    return pApp->Run();
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+int CWinApp::ExitInstance()
+{
+    m_templates.clear();
+    return 0;
+}
+
+int CWinApp::Run()
+{
+    while (PumpMessage()) {
+    }
+    return ExitInstance();
+}
+
+BOOL CWinApp::PumpMessage()
+{
+    MSG msg;
+    if (::GetMessageA(&msg, nullptr, 0, 0) <= 0)
+        return FALSE;
+    if (!m_pMainWnd || !m_pMainWnd->PreTranslateMessage(&msg)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return TRUE;
+}
+
+void CWinApp::AddDocTemplate(CSingleDocTemplate* pTemplate)
+{
+    m_templates.emplace_back(pTemplate);
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
+{
+    // The first argument that is no switch (/x or -x) names a file; quotes group blanks.
+    const std::string& line = m_strCmdLine.str();
+    for (std::size_t i = 0; i < line.size();) {
+        while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i])))
+            ++i;
+        std::string arg;
+        bool quoted = false;
+        for (; i < line.size() && (quoted || !std::isspace(static_cast<unsigned char>(line[i]))); ++i) {
+            if (line[i] == '"')
+                quoted = !quoted;
+            else
+                arg += line[i];
+        }
+        if (arg.empty() || arg[0] == '/' || arg[0] == '-')
+            continue;
+        rCmdInfo.m_nShellCommand = CCommandLineInfo::FileOpen;
+        rCmdInfo.m_strFileName = arg;
+        return;
+    }
+}
+
+BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
+{
+    if (m_templates.empty())
+        return FALSE;
+    const bool open = rCmdInfo.m_nShellCommand == CCommandLineInfo::FileOpen;
+    return m_templates.front()->OpenDocumentFile(open ? static_cast<const char*>(rCmdInfo.m_strFileName) : nullptr) !=
+           nullptr;
+}
+
+void CWinApp::OnFileNew()
+{
+    if (!m_templates.empty())
+        m_templates.front()->OpenDocumentFile(nullptr);
+}
+
+void CWinApp::OnAppExit()
+{
+    if (m_pMainWnd)
+        m_pMainWnd->SendMessage(WM_CLOSE);
+}

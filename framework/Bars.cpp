@@ -1,0 +1,102 @@
+#include "framework/Bars.h"
+
+#include "framework/App.h"
+#include "framework/Gdi.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+BOOL CControlBar::CreateControl(LPCSTR lpszClassName, DWORD dwStyle, CWnd* pParentWnd, UINT nID)
+{
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&icc);
+    return CreateEx(0, lpszClassName, nullptr, dwStyle, 0, 0, 0, 0, pParentWnd, nID);
+}
+
+BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
+{
+    return CreateControl(TOOLBARCLASSNAMEA, dwStyle | TBSTYLE_TOOLTIPS | CCS_TOP, pParentWnd, nID);
+}
+
+BOOL CToolBar::LoadToolBar(UINT nIDResource)
+{
+    // The TOOLBAR resource as the resource compiler writes it, in 32-bit
+    // words: button width, button height, the number of items, then each
+    // item's command (0 for a gap).
+    HINSTANCE hInst = AfxGetResourceHandle();
+    HRSRC hRes = ::FindResourceA(hInst, MAKEINTRESOURCEA(nIDResource), MAKEINTRESOURCEA(241));
+    HGLOBAL hData = hRes ? ::LoadResource(hInst, hRes) : nullptr;
+    const auto* data = hData ? static_cast<const DWORD*>(::LockResource(hData)) : nullptr;
+    const DWORD words = hRes ? ::SizeofResource(hInst, hRes) / sizeof(DWORD) : 0;
+    if (!data || words < 3 || words - 3 < data[2])
+        return FALSE;
+    const DWORD width = data[0], height = data[1], count = data[2];
+
+    std::vector<TBBUTTON> buttons;
+    int image = 0;
+    for (DWORD i = 0; i < count; ++i) {
+        const auto command = static_cast<int>(data[3 + i]);
+        TBBUTTON button{};
+        button.idCommand = command;
+        button.fsState = TBSTATE_ENABLED;
+        button.fsStyle = command ? TBSTYLE_BUTTON : TBSTYLE_SEP;
+        button.iBitmap = command ? image++ : 0;
+        buttons.push_back(button);
+    }
+    SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height));
+    TBADDBITMAP bitmap{hInst, nIDResource};
+    if (SendMessage(TB_ADDBITMAP, image, reinterpret_cast<LPARAM>(&bitmap)) < 0 ||
+        !SendMessage(TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data())))
+        return FALSE;
+    PlaceAtEdge();
+    return TRUE;
+}
+
+void CToolBar::PlaceAtEdge()
+{
+    SendMessage(TB_AUTOSIZE);
+}
+
+BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
+{
+    return CreateControl(STATUSCLASSNAMEA, dwStyle | CCS_BOTTOM, pParentWnd, nID);
+}
+
+BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
+{
+    // Each pane's width: its indicator string in the bar's font, with the
+    // bar's borders on both sides and the gap to the next pane.
+    int borders[3] = {};
+    SendMessage(SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+    CClientDC dc(this);
+    CSelectedObject font(dc, reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
+    std::vector<CString> texts(nIDCount);
+    std::vector<int> rightEdges(nIDCount);
+    int right = 0;
+    for (int i = 0; i < nIDCount; ++i) {
+        texts[i].LoadString(lpIDArray[i]);
+        right += dc.GetTextExtent(texts[i]).cx + 2 * borders[0] + borders[2];
+        rightEdges[i] = right;
+    }
+    if (!SendMessage(SB_SETPARTS, nIDCount, reinterpret_cast<LPARAM>(rightEdges.data())))
+        return FALSE;
+    for (int i = 0; i < nIDCount; ++i)
+        SetPaneText(i, texts[i], FALSE);
+    return TRUE;
+}
+
+BOOL CStatusBar::SetPaneText(int nIndex, LPCSTR lpszNewText, BOOL bUpdate)
+{
+    if (!SendMessage(SB_SETTEXTA, nIndex, reinterpret_cast<LPARAM>(lpszNewText)))
+        return FALSE;
+    if (bUpdate)
+        UpdateWindow();
+    return TRUE;
+}
+
+void CStatusBar::PlaceAtEdge()
+{
+    SendMessage(WM_SIZE);
+}

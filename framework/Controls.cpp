@@ -1,0 +1,35 @@
+#include "framework/Controls.h"
+
+BOOL CBitmapButton::LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel)
+{
+    return m_bitmap.LoadBitmap(nIDBitmapResource) && m_bitmapSel.LoadBitmap(nIDBitmapResourceSel);
+}
+
+void CBitmapButton::SizeToContent()
+{
+    const CSize size = m_bitmap.GetSize();
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+BOOL CBitmapButton::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* pResult)
+{
+    if (message != WM_DRAWITEM)
+        return FALSE;
+    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+    *pResult = TRUE;
+    return TRUE;
+}
+
+void CBitmapButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    const CBitmap& picture = (lpDrawItemStruct->itemState & ODS_SELECTED) ? m_bitmapSel : m_bitmap;
+    if (!picture.GetSafeHandle())
+        return;
+    CDC dc(lpDrawItemStruct->hDC);
+    CDC memDC;
+    if (!memDC.CreateCompatibleDC(&dc))
+        return;
+    CSelectedObject selected(memDC, picture.GetSafeHandle());
+    const RECT& r = lpDrawItemStruct->rcItem;
+    dc.BitBlt(r.left, r.top, r.right - r.left, r.bottom - r.top, &memDC, 0, 0, SRCCOPY);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The dialog controls the program binds with DDX_Control.
+
+#include "framework/Gdi.h"
+#include "framework/String.h"
+#include "framework/Wnd.h"
+
+#include <windows.h>
+
+class CStatic : public CWnd {};
+
+class CButton : public CWnd {
+public:
+    int GetCheck() const { return static_cast<int>(::SendMessageA(m_hWnd, BM_GETCHECK, 0, 0)); }
+    void SetCheck(int nCheck) { ::SendMessageA(m_hWnd, BM_SETCHECK, nCheck, 0); }
+};
+
+class CListBox : public CWnd {
+public:
+    // The new item's index; LB_ERR or LB_ERRSPACE when it cannot be added.
+    int AddString(LPCSTR lpszItem)
+    {
+        return static_cast<int>(::SendMessageA(m_hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszItem)));
+    }
+    // The selected item's index, LB_ERR when none is selected.
+    int GetCurSel() const { return static_cast<int>(::SendMessageA(m_hWnd, LB_GETCURSEL, 0, 0)); }
+};
+
+// An owner-drawn button that shows one picture raised and another pressed.
+class CBitmapButton : public CButton {
+public:
+    BOOL LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel);
+    // The button takes the size of its raised picture.
+    void SizeToContent();
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+private:
+    CBitmap m_bitmap;
+    CBitmap m_bitmapSel;
+};

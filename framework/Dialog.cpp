@@ -1,0 +1,114 @@
+#include "framework/Dialog.h"
+
+#include "framework/App.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+// Thrown by CDataExchange::Fail, caught by UpdateData.
+struct CExchangeFailed {};
+} // namespace
+
+HWND CDataExchange::PrepareCtrl(int nIDC)
+{
+    m_hWndLastControl = ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC);
+    if (!m_hWndLastControl)
+        throw std::logic_error("the dialog has no control " + std::to_string(nIDC));
+    return m_hWndLastControl;
+}
+
+void CDataExchange::Fail()
+{
+    if (m_hWndLastControl)
+        ::SetFocus(m_hWndLastControl);
+    throw CExchangeFailed();
+}
+
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
+{
+    if (!rControl.m_hWnd)
+        rControl.SubclassWindow(pDX->PrepareCtrl(nIDC));
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
+{
+    HWND hCtrl = pDX->PrepareCtrl(nIDC);
+    if (!pDX->m_bSaveAndValidate) {
+        ::SetWindowTextA(hCtrl, value);
+        return;
+    }
+    std::string text(::GetWindowTextLengthA(hCtrl) + 1, '\0');
+    text.resize(::GetWindowTextA(hCtrl, text.data(), static_cast<int>(text.size())));
+    value = CString(text);
+}
+
+void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
+{
+    if (!pDX->m_bSaveAndValidate) {
+        ::SendMessageA(pDX->GetLastControl(), EM_LIMITTEXT, nChars, 0);
+        return;
+    }
+    if (value.GetLength() > nChars) {
+        CString text;
+        text.Format("Please enter no more than %d characters.", nChars);
+        AfxMessageBox(text, MB_ICONEXCLAMATION);
+        pDX->Fail();
+    }
+}
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_COMMAND(IDOK, OnOK)
+    ON_COMMAND(IDCANCEL, OnCancel)
+END_MESSAGE_MAP()
+
+INT_PTR CDialog::DoModal()
+{
+    CWnd* pOwner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
+    SetWindowBeingCreated(this);
+    const INT_PTR result = ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate),
+                                             pOwner ? pOwner->m_hWnd : nullptr, AfxDlgProc, 0);
+    SetWindowBeingCreated(nullptr);
+    return result;
+}
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+    try {
+        DoDataExchange(&dx);
+    } catch (const CExchangeFailed&) {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_INITDIALOG)
+        return CWnd::WindowProc(message, wParam, lParam);
+    if (GetStyle() & DS_CENTER)
+        CenterWindow();
+    return OnInitDialog();
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK()
+{
+    if (UpdateData(TRUE))
+        EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::DoDataExchange(CDataExchange*)
+{
+}

@@ -1,0 +1,154 @@
+#include "framework/FrameWnd.h"
+
+#include "framework/App.h"
+#include "framework/Bars.h"
+#include "framework/DocView.h"
+#include "framework/FrameworkIds.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+
+BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_CLOSE()
+    ON_WM_INITMENUPOPUP()
+END_MESSAGE_MAP()
+
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, CCreateContext* pContext)
+{
+    m_nIDResource = nIDResource;
+    // The resource's string: the title, then the document's fields, each after a line break.
+    CString fields;
+    fields.LoadString(nIDResource);
+    m_strTitle = fields.str().substr(0, fields.str().find('\n'));
+    m_hAccelTable = ::LoadAcceleratorsA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
+    m_hMenu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
+    return CreateEx(0, nullptr, m_strTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, nullptr, 0, pContext);
+}
+
+BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
+{
+    HICON hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDResource));
+    cs.lpszClass = AfxRegisterWndClass("MorvaneFrame", 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), hIcon);
+    cs.hMenu = m_hMenu;
+    return cs.lpszClass != nullptr;
+}
+
+void CFrameWnd::InitialUpdateFrame(CDocument* pDoc)
+{
+    SetWindowText(pDoc->GetTitle() + " - " + m_strTitle);
+    RecalcLayout();
+}
+
+int CFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp && !pApp->m_pMainWnd)
+        pApp->m_pMainWnd = this;
+    const auto* context = static_cast<const CCreateContext*>(lpCreateStruct->lpCreateParams);
+    if (!context || !context->m_pNewViewClass)
+        return 0;
+    auto* pView = static_cast<CView*>(context->m_pNewViewClass->CreateObject());
+    // A view whose window fails goes with its window (CView::PostNcDestroy).
+    if (!pView->CreateEx(WS_EX_CLIENTEDGE, nullptr, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, this,
+                         AFX_IDW_PANE_FIRST, const_cast<CCreateContext*>(context)))
+        return -1;
+    m_pViewActive = pView;
+    return 0;
+}
+
+void CFrameWnd::RecalcLayout()
+{
+    RECT area{};
+    GetClientRect(&area);
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        auto* pBar = dynamic_cast<CControlBar*>(FromHandle(hChild));
+        if (!pBar || !(pBar->GetStyle() & WS_VISIBLE))
+            continue;
+        pBar->PlaceAtEdge();
+        RECT r{};
+        pBar->GetWindowRect(&r);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+        if (r.top <= area.top)
+            area.top = std::max(area.top, r.bottom);
+        else
+            area.bottom = std::min(area.bottom, r.top);
+    }
+    if (m_pViewActive)
+        m_pViewActive->MoveWindow(area.left, area.top, area.right - area.left, std::max(0L, area.bottom - area.top));
+}
+
+void CFrameWnd::OnSize(UINT, int, int)
+{
+    RecalcLayout();
+}
+
+void CFrameWnd::OnClose()
+{
+    // The document is never modified, so there is nothing to ask.
+    DestroyWindow();
+}
+
+void CFrameWnd::PostNcDestroy()
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp && pApp->m_pMainWnd == this) {
+        pApp->m_pMainWnd = nullptr;
+        ::PostQuitMessage(0);
+    }
+    delete this;
+}
+
+void CFrameWnd::OnInitMenuPopup(HMENU hPopupMenu, UINT, BOOL bSysMenu)
+{
+    if (bSysMenu)
+        return;
+    CCmdUI state;
+    state.m_hMenu = hPopupMenu;
+    const int count = ::GetMenuItemCount(hPopupMenu);
+    for (int i = 0; i < count; ++i) {
+        state.m_nID = ::GetMenuItemID(hPopupMenu, i);
+        state.m_nIndex = i;
+        // Sub-menus (id -1) get their own WM_INITMENUPOPUP; separators (0) have no state.
+        if (state.m_nID != 0 && state.m_nID != static_cast<UINT>(-1))
+            state.DoUpdate(this);
+    }
+}
+
+BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    return m_hAccelTable && pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST &&
+           ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, pMsg);
+}
+
+BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI)
+{
+    if (m_pViewActive && m_pViewActive->OnCmdMsg(nID, nCode, pCmdUI))
+        return TRUE;
+    if (CWnd::OnCmdMsg(nID, nCode, pCmdUI))
+        return TRUE;
+    CWinApp* pApp = AfxGetApp();
+    return pApp && pApp->OnCmdMsg(nID, nCode, pCmdUI);
+}
+
+BOOL CFrameWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
+{
+    auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
+    if (info->hdr.code != TTN_GETDISPINFOA)
+        return FALSE;
+    // A bar's tool tips show the part of the command's string after its line break.
+    auto* pBar = dynamic_cast<CControlBar*>(FromHandle(::GetWindow(info->hdr.hwndFrom, GW_OWNER)));
+    if (!pBar || !(pBar->GetBarStyle() & CBRS_TOOLTIPS))
+        return FALSE;
+    CString text;
+    text.LoadString(static_cast<UINT>(info->hdr.idFrom));
+    const char* tip = std::strchr(text, '\n');
+    ::lstrcpynA(info->szText, tip ? tip + 1 : "", sizeof info->szText);
+    info->lpszText = info->szText;
+    *pResult = 0;
+    return TRUE;
+}

@@ -1,0 +1,86 @@
+#include "framework/Gdi.h"
+
+#include "framework/App.h"
+#include "framework/Wnd.h"
+
+CBitmap& CBitmap::operator=(CBitmap&& other) noexcept
+{
+    if (this != &other) {
+        if (m_hObject)
+            ::DeleteObject(m_hObject);
+        m_hObject = other.m_hObject;
+        other.m_hObject = nullptr;
+    }
+    return *this;
+}
+
+CBitmap::~CBitmap()
+{
+    if (m_hObject)
+        ::DeleteObject(m_hObject);
+}
+
+BOOL CBitmap::LoadBitmap(UINT nIDResource)
+{
+    *this = CBitmap();
+    // As a DIB section, the picture keeps its own colours on screens of any depth.
+    m_hObject = static_cast<HBITMAP>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource), IMAGE_BITMAP,
+                                                  0, 0, LR_CREATEDIBSECTION));
+    return m_hObject != nullptr;
+}
+
+CSize CBitmap::GetSize() const
+{
+    BITMAP bm{};
+    if (!m_hObject || !::GetObjectA(m_hObject, sizeof bm, &bm))
+        return CSize();
+    return CSize(bm.bmWidth, bm.bmHeight);
+}
+
+CDC::~CDC()
+{
+    if (m_bOwned && m_hDC)
+        ::DeleteDC(m_hDC);
+}
+
+BOOL CDC::CreateCompatibleDC(CDC* pDC)
+{
+    if (m_bOwned && m_hDC)
+        ::DeleteDC(m_hDC);
+    m_hDC = ::CreateCompatibleDC(pDC ? pDC->m_hDC : nullptr);
+    m_bOwned = m_hDC != nullptr;
+    return m_bOwned;
+}
+
+void CDC::FillSolidRect(const RECT& rect, COLORREF clr)
+{
+    // An opaque empty text paints the rectangle in the background colour.
+    const COLORREF old = ::SetBkColor(m_hDC, clr);
+    ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    ::SetBkColor(m_hDC, old);
+}
+
+CSize CDC::GetTextExtent(const CString& text) const
+{
+    SIZE size{};
+    ::GetTextExtentPoint32A(m_hDC, text, text.GetLength(), &size);
+    return CSize(size.cx, size.cy);
+}
+
+CClientDC::CClientDC(CWnd* pWnd) : CDC(::GetDC(pWnd->m_hWnd)), m_hWnd(pWnd->m_hWnd) {}
+
+CClientDC::~CClientDC()
+{
+    if (m_hDC)
+        ::ReleaseDC(m_hWnd, m_hDC);
+}
+
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd)
+{
+    m_hDC = ::BeginPaint(m_hWnd, &m_ps);
+}
+
+CPaintDC::~CPaintDC()
+{
+    ::EndPaint(m_hWnd, &m_ps);
+}

@@ -1,0 +1,107 @@
+#pragma once
+// Device contexts and bitmaps. Each owns its handle and gives it back when it
+// goes; CSelectedObject puts back what it replaced.
+
+#include "framework/String.h"
+
+#include <windows.h>
+
+class CWnd;
+
+struct CSize : SIZE {
+    CSize(int x = 0, int y = 0) : SIZE{x, y} {}
+};
+
+struct CRect : RECT {
+    CRect(int l = 0, int t = 0, int r = 0, int b = 0) : RECT{l, t, r, b} {}
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+};
+
+class CBitmap {
+public:
+    CBitmap() = default;
+    CBitmap(const CBitmap&) = delete;
+    CBitmap& operator=(const CBitmap&) = delete;
+    CBitmap(CBitmap&& other) noexcept : m_hObject(other.m_hObject) { other.m_hObject = nullptr; }
+    CBitmap& operator=(CBitmap&& other) noexcept;
+    ~CBitmap();
+
+    // Bitmap nIDResource of the program's resources, in place of the old one.
+    BOOL LoadBitmap(UINT nIDResource);
+    CSize GetSize() const;
+    HBITMAP GetSafeHandle() const { return m_hObject; }
+
+private:
+    HBITMAP m_hObject = nullptr;
+};
+
+class CDC {
+public:
+    CDC() = default;
+    // Draws on a context that someone else owns (the one WM_DRAWITEM hands over).
+    explicit CDC(HDC hDC) : m_hDC(hDC) {}
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+    virtual ~CDC();
+
+    HDC m_hDC = nullptr;
+
+    // A memory context compatible with pDC (with the screen when null).
+    BOOL CreateCompatibleDC(CDC* pDC);
+
+    COLORREF SetBkColor(COLORREF crColor) { return ::SetBkColor(m_hDC, crColor); }
+    COLORREF SetTextColor(COLORREF crColor) { return ::SetTextColor(m_hDC, crColor); }
+    void FillSolidRect(const RECT& rect, COLORREF clr);
+    CSize GetTextExtent(const CString& text) const;
+    BOOL TextOut(int x, int y, const CString& text)
+    {
+        return ::TextOutA(m_hDC, x, y, text, text.GetLength());
+    }
+    BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
+    {
+        return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->m_hDC, xSrc, ySrc, dwRop);
+    }
+
+private:
+    bool m_bOwned = false; // made by CreateCompatibleDC, deleted here
+};
+
+// The client area's context of a window, for drawing outside WM_PAINT.
+class CClientDC : public CDC {
+public:
+    explicit CClientDC(CWnd* pWnd);
+    ~CClientDC() override;
+
+private:
+    HWND m_hWnd;
+};
+
+// The context of WM_PAINT: BeginPaint here, EndPaint when it goes.
+class CPaintDC : public CDC {
+public:
+    explicit CPaintDC(CWnd* pWnd);
+    ~CPaintDC() override;
+
+    PAINTSTRUCT m_ps{};
+
+private:
+    HWND m_hWnd;
+};
+
+// Selects a GDI object into a context for as long as it lives.
+class CSelectedObject {
+public:
+    CSelectedObject(CDC& dc, HGDIOBJ hObject) : m_hDC(dc.m_hDC), m_hOld(::SelectObject(m_hDC, hObject)) {}
+    CSelectedObject(const CSelectedObject&) = delete;
+    CSelectedObject& operator=(const CSelectedObject&) = delete;
+    ~CSelectedObject()
+    {
+        if (m_hOld && m_hOld != HGDI_ERROR)
+            ::SelectObject(m_hDC, m_hOld);
+    }
+
+private:
+    HDC m_hDC;
+    HGDIOBJ m_hOld;
+};

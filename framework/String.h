@@ -1,0 +1,36 @@
+#pragma once
+// CString: a text of single-byte characters.
+
+#include <windows.h>
+
+#include <string>
+#include <utility>
+
+class CString {
+public:
+    CString() = default;
+    CString(const char* psz) : m_text(psz ? psz : "") {}
+    CString(std::string text) : m_text(std::move(text)) {}
+
+    int GetLength() const { return static_cast<int>(m_text.size()); }
+    bool IsEmpty() const { return m_text.empty(); }
+    operator const char*() const { return m_text.c_str(); }
+    const std::string& str() const { return m_text; }
+
+    CString& operator+=(const CString& other)
+    {
+        m_text += other.m_text;
+        return *this;
+    }
+    friend CString operator+(CString a, const CString& b) { return a += b; }
+    friend bool operator==(const CString& a, const CString& b) { return a.m_text == b.m_text; }
+    friend bool operator!=(const CString& a, const CString& b) { return a.m_text != b.m_text; }
+
+    // printf-style formatting into this text.
+    void Format(const char* format, ...);
+    // The string nID of the program's string table; false (and empty) when there is none.
+    BOOL LoadString(UINT nID);
+
+private:
+    std::string m_text;
+};

@@ -1,0 +1,96 @@
+#pragma once
+/* Ids of the program's resources, controls and commands. The framework's own
+   ids (ID_FILE_NEW, ID_APP_ABOUT, ID_APP_EXIT, ID_HELP, AFX_...) are in
+   framework/FrameworkIds.h. */
+
+/* Menu, accelerators, tool bar, its bitmap, icon and document string */
+#define IDR_MAINFRAME 128
+/* The help text */
+#define IDR_HELP_TEXT 200
+
+/* Dialogs */
+#define IDD_ABOUTBOX 100
+#define IDD_CHOOSE_SET 141
+#define IDD_AUTO_SOLVE 142
+#define IDD_HIGH_SCORES 143
+#define IDD_FINISH 145
+#define IDD_BEST_RESULT 157
+#define IDD_TIPS 159
+
+/* Tile sheets */
+#define IDB_SET_EGIPTIAN 131
+#define IDB_SET_SIGNS 134
+#define IDB_SET_FRACTAL_DARK 135
+#define IDB_SET_EASY 136
+#define IDB_SET_FRACTAL_BRIGHT 139
+#define IDB_SET_CHILDS 140
+#define IDB_SET_PRIMEVAL_ART 167
+#define IDB_SET_PLASTIC 168
+
+/* Backgrounds */
+#define IDB_BACK_EASY 144
+#define IDB_BACK_DARK_BLUE 153
+#define IDB_BACK_CLOUDS 154
+#define IDB_BACK_GREEN 158
+
+/* Dialog buttons, raised and pressed */
+#define IDB_OK_UP 146
+#define IDB_OK_DOWN 147
+#define IDB_CLEAR_UP 149
+#define IDB_CLEAR_DOWN 150
+
+/* Tips */
+#define IDB_TIP_0 160
+#define IDB_TIP_1 161
+#define IDB_TIP_2 162
+#define IDB_TIP_3 163
+#define IDB_TIP_4 164
+#define IDB_TIP_5 165
+#define IDB_TIP_6 166
+
+/* Controls */
+#define IDC_STATIC -1
+#define IDC_CLEAR_SCORES 1002
+#define IDC_SOLVE_COUNTER 1005
+#define IDC_SET_LIST 1008
+#define IDC_SET_PREVIEW 1009
+#define IDC_NAME_EDIT 1016
+#define IDC_NO_TIPS 1017
+#define IDC_NEXT_TIP 1018
+
+/* Commands */
+#define ID_HELP_ME 32771
+#define ID_SIZE_8X18 32773
+#define ID_SIZE_12X12 32774
+#define ID_SIZE_12X24 32776
+#define ID_UNDO 32777
+#define ID_CHOOSE_SETS 32786
+#define ID_SIZE_8X20 32787
+#define ID_SIZE_16X10 32788
+#define ID_SIZE_20X16 32789
+#define ID_SOLVE 32793
+#define ID_HIGH_SCORES 32795
+#define ID_SOUND_ON 32797
+#define ID_SAVE_TO 32799
+#define ID_LOAD_FROM 32800
+#define ID_NEXT_TILES 32801
+#define ID_BACK_EASY 32803
+#define ID_BACK_DARK_BLUE 32804
+#define ID_BACK_CLOUDS 32805
+#define ID_PAUSE 32807
+#define ID_TILES_NORMAL 32808
+#define ID_TILES_BIG 32809
+#define ID_TILES_BIGGEST 32810
+#define ID_SELECT_SET 32811
+#define ID_BACK_GREEN 32812
+#define ID_SIZE_8X10 32813
+#define ID_SIZE_10X18 32814
+#define ID_SIZE_12X16 32815
+#define ID_HINT 32816
+#define ID_SHOW_TIP 32818
+#define ID_ANIMATION 32819
+
+/* Status bar panes */
+#define ID_INDICATOR_GAME_TIME 32790
+#define ID_INDICATOR_TOTAL_TIME 32791
+#define ID_INDICATOR_MATCHED 32792

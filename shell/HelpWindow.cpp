@@ -1,0 +1,67 @@
+#include "shell/HelpWindow.h"
+
+#include "framework/App.h"
+#include "resources/resource.h"
+
+#include <string>
+
+namespace {
+// The help text resource, with the line breaks an edit control shows.
+std::string LoadHelpText()
+{
+    HINSTANCE hInst = AfxGetResourceHandle();
+    HRSRC hRes = ::FindResourceA(hInst, MAKEINTRESOURCEA(IDR_HELP_TEXT), MAKEINTRESOURCEA(10)); // RT_RCDATA
+    HGLOBAL hData = hRes ? ::LoadResource(hInst, hRes) : nullptr;
+    const char* data = hData ? static_cast<const char*>(::LockResource(hData)) : nullptr;
+    std::string text;
+    for (DWORD i = 0, n = data ? ::SizeofResource(hInst, hRes) : 0; i < n; ++i) {
+        if (data[i] == '\n' && (i == 0 || data[i - 1] != '\r'))
+            text += '\r';
+        text += data[i];
+    }
+    return text;
+}
+} // namespace
+
+BEGIN_MESSAGE_MAP(CHelpWindow, CWnd)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColorStatic)
+END_MESSAGE_MAP()
+
+void CHelpWindow::Open(CWnd* pOwner)
+{
+    if (m_hWnd) {
+        ::SetForegroundWindow(m_hWnd);
+        return;
+    }
+    const LPCSTR lpszClass = AfxRegisterWndClass("MorvaneHelp", 0, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1),
+                                                 ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+    CString title = CString(AfxGetAppName()) + " Help";
+    if (lpszClass && CreateEx(0, lpszClass, title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 620, 560,
+                              pOwner, 0))
+        ShowWindow(SW_SHOW);
+}
+
+int CHelpWindow::OnCreate(LPCREATESTRUCT)
+{
+    if (!m_wndText.CreateEx(0, "EDIT", nullptr,
+                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0,
+                            0, 0, this, 1))
+        return -1;
+    // The text is laid out in columns, so it needs letters of one width.
+    m_wndText.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(ANSI_FIXED_FONT)));
+    m_wndText.SetWindowText(LoadHelpText().c_str());
+    return 0;
+}
+
+void CHelpWindow::OnSize(UINT, int cx, int cy)
+{
+    m_wndText.MoveWindow(0, 0, cx, cy);
+}
+
+LRESULT CHelpWindow::OnCtlColorStatic(WPARAM, LPARAM)
+{
+    // Read-only text on the window colour, like any document.
+    return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The program's help text in a read-only window of its own.
+
+#include "framework/Wnd.h"
+
+class CHelpWindow : public CWnd {
+public:
+    // Opens the window, owned by pOwner, or brings it to the front when it is open.
+    void Open(CWnd* pOwner);
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnSize(UINT nType, int cx, int cy);
+    LRESULT OnCtlColorStatic(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CWnd m_wndText;
+};

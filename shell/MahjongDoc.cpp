@@ -1,0 +1,3 @@
+#include "shell/MahjongDoc.h"
+
+IMPLEMENT_DYNCREATE(CMahjongDoc)

@@ -1,0 +1,45 @@
+#pragma once
+// The nine board sizes a player can choose, with their menu commands and the
+// number of tile kinds each is dealt with.
+
+#include "resources/resource.h"
+
+#include <array>
+
+struct CBoardSize {
+    unsigned nCommand;
+    int nColumns;
+    int nRows;
+    int nKinds;
+};
+
+// In the order of the "Set size" menu, whose texts do not always put the rows first.
+inline constexpr std::array<CBoardSize, 9> kBoardSizes = {{
+    {ID_SIZE_8X10, 10, 8, 20},
+    {ID_SIZE_8X18, 18, 8, 36},
+    {ID_SIZE_8X20, 20, 8, 40},
+    {ID_SIZE_10X18, 18, 10, 45},
+    {ID_SIZE_12X12, 12, 12, 36},
+    {ID_SIZE_12X16, 16, 12, 32},
+    {ID_SIZE_12X24, 24, 12, 36},
+    {ID_SIZE_16X10, 16, 10, 40},
+    {ID_SIZE_20X16, 20, 16, 40},
+}};
+
+// The size with these columns and rows, or null.
+inline const CBoardSize* FindBoardSize(int nColumns, int nRows)
+{
+    for (const CBoardSize& size : kBoardSizes)
+        if (size.nColumns == nColumns && size.nRows == nRows)
+            return &size;
+    return nullptr;
+}
+
+// The size that menu command nCommand chooses, or null.
+inline const CBoardSize* FindBoardSizeCommand(unsigned nCommand)
+{
+    for (const CBoardSize& size : kBoardSizes)
+        if (size.nCommand == nCommand)
+            return &size;
+    return nullptr;
+}

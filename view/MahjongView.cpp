@@ -1,0 +1,192 @@
+#include "view/MahjongView.h"
+
+#include "board/MahjongBoard.h"
+#include "framework/Clock.h"
+#include "resources/resource.h"
+#include "shell/GameTime.h"
+#include "shell/MainFrame.h"
+#include "view/BoardSizes.h"
+#include "view/Settings.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <utility>
+
+CBitmap* g_pBoardPicture = nullptr;
+
+namespace {
+// Background commands and the bitmaps they choose.
+constexpr std::array<std::pair<UINT, int>, 4> kBackgrounds = {{
+    {ID_BACK_EASY, IDB_BACK_EASY},
+    {ID_BACK_DARK_BLUE, IDB_BACK_DARK_BLUE},
+    {ID_BACK_CLOUDS, IDB_BACK_CLOUDS},
+    {ID_BACK_GREEN, IDB_BACK_GREEN},
+}};
+
+// Tile-size commands and their steps.
+constexpr std::array<std::pair<UINT, int>, 3> kTileSizes = {{
+    {ID_TILES_NORMAL, 0},
+    {ID_TILES_BIG, 1},
+    {ID_TILES_BIGGEST, 2},
+}};
+
+// The built-in tile sheets.
+constexpr std::array<int, 8> kTileSets = {IDB_SET_EGIPTIAN, IDB_SET_SIGNS,  IDB_SET_FRACTAL_DARK, IDB_SET_EASY,
+                                          IDB_SET_FRACTAL_BRIGHT, IDB_SET_CHILDS, IDB_SET_PRIMEVAL_ART,
+                                          IDB_SET_PLASTIC};
+
+template <std::size_t N>
+int ValueOfCommand(const std::array<std::pair<UINT, int>, N>& table, UINT nCommand)
+{
+    const auto it = std::find_if(table.begin(), table.end(), [&](const auto& e) { return e.first == nCommand; });
+    return it != table.end() ? it->second : -1;
+}
+
+template <std::size_t N>
+bool HasValue(const std::array<std::pair<UINT, int>, N>& table, int value)
+{
+    return std::any_of(table.begin(), table.end(), [&](const auto& e) { return e.second == value; });
+}
+
+// Calendar seconds kept as 32 bits; differences are taken modulo 2^32, so
+// they stay right when the 32-bit count wraps.
+int NowSeconds()
+{
+    return static_cast<int>(static_cast<std::uint32_t>(GetClock().Now()));
+}
+
+unsigned SecondsSince(int tStart)
+{
+    return static_cast<std::uint32_t>(NowSeconds()) - static_cast<std::uint32_t>(tStart);
+}
+} // namespace
+
+IMPLEMENT_DYNCREATE(CMahjongView)
+
+BEGIN_MESSAGE_MAP(CMahjongView, CView)
+    ON_WM_CREATE()
+    ON_WM_TIMER()
+    ON_UPDATE_COMMAND_UI(ID_SIZE_8X10, OnUpdateSetSize)
+    ON_UPDATE_COMMAND_UI(ID_SIZE_8X18, OnUpdateSetSize)
+    ON_UPDATE_COMMAND_UI(ID_SIZE_8X20, OnUpdateSetSize)
+    ON_UPDATE_COMMAND_UI(ID_SIZE_10X18, OnUpdateSetSize)
+    ON_UPDATE_COMMAND_UI(ID_SIZE_12X12, OnUpdateSetSize)
+    ON_UPDATE_COMMAND_UI(ID_SIZE_12X16, OnUpdateSetSize)
+    ON_UPDATE_COMMAND_UI(ID_SIZE_12X24, OnUpdateSetSize)
+    ON_UPDATE_COMMAND_UI(ID_SIZE_16X10, OnUpdateSetSize)
+    ON_UPDATE_COMMAND_UI(ID_SIZE_20X16, OnUpdateSetSize)
+    ON_UPDATE_COMMAND_UI(ID_TILES_NORMAL, OnUpdateTileSize)
+    ON_UPDATE_COMMAND_UI(ID_TILES_BIG, OnUpdateTileSize)
+    ON_UPDATE_COMMAND_UI(ID_TILES_BIGGEST, OnUpdateTileSize)
+    ON_UPDATE_COMMAND_UI(ID_BACK_EASY, OnUpdateBackground)
+    ON_UPDATE_COMMAND_UI(ID_BACK_DARK_BLUE, OnUpdateBackground)
+    ON_UPDATE_COMMAND_UI(ID_BACK_CLOUDS, OnUpdateBackground)
+    ON_UPDATE_COMMAND_UI(ID_BACK_GREEN, OnUpdateBackground)
+    ON_UPDATE_COMMAND_UI(ID_SOUND_ON, OnUpdateSoundOn)
+    ON_UPDATE_COMMAND_UI(ID_ANIMATION, OnUpdateAnimation)
+    ON_UPDATE_COMMAND_UI(ID_PAUSE, OnUpdatePause)
+END_MESSAGE_MAP()
+
+CMahjongView::CMahjongView()
+{
+    g_pBoard = nullptr;
+    ReadSettings();
+}
+
+CMahjongView::~CMahjongView()
+{
+    delete g_pBoard;
+    g_pBoard = nullptr;
+    delete g_pBoardPicture;
+    g_pBoardPicture = nullptr;
+}
+
+void CMahjongView::ReadSettings()
+{
+    // The size counts only when both halves are stored.
+    int nSizeX = 0, nSizeY = 0;
+    if (ReadSettingNumber("SizeX", nSizeX) && ReadSettingNumber("SizeY", nSizeY)) {
+        m_nSizeX = nSizeX;
+        m_nSizeY = nSizeY;
+    }
+    ReadSettingNumber("TileSet", m_nTileSet);
+    ReadSettingNumber("BackPic", m_nBackPic);
+    ReadSettingNumber("Animation", m_bNoAnimation);
+    ReadSettingNumber("Tiles", m_nTiles);
+    ReadSettingNumber("SoundON", m_bSoundOff);
+    ReadSettingNumber("SizeTiles", m_nSizeTiles);
+
+    // Values that only a changed store can hold are read as the game's own:
+    // a size that is not offered (or kinds that do not belong to it) as 18 x 8
+    // with 36 kinds, an unknown picture as the default one, and a switch or
+    // step outside its values as what the game does with it.
+    const CBoardSize* size = FindBoardSize(m_nSizeX, m_nSizeY);
+    if (!size)
+        size = FindBoardSize(18, 8);
+    m_nSizeX = size->nColumns;
+    m_nSizeY = size->nRows;
+    m_nTiles = size->nKinds;
+    if (m_nTileSet != 0 && std::find(kTileSets.begin(), kTileSets.end(), m_nTileSet) == kTileSets.end())
+        m_nTileSet = IDB_SET_EGIPTIAN;
+    if (!HasValue(kBackgrounds, m_nBackPic))
+        m_nBackPic = IDB_BACK_CLOUDS;
+    m_bSoundOff = m_bSoundOff == 1 ? 1 : 0;
+    m_bNoAnimation = m_bNoAnimation != 0 ? 1 : 0;
+    if (m_nSizeTiles < 0 || m_nSizeTiles > 2)
+        m_nSizeTiles = 0;
+}
+
+int CMahjongView::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CView::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    SetTimer(ID_TIMER_TOTAL, 1000, nullptr);
+    m_tAppStart = NowSeconds();
+    return 0;
+}
+
+void CMahjongView::OnTimer(UINT_PTR nIDEvent)
+{
+    if (!m_bPaused && nIDEvent == ID_TIMER_TOTAL)
+        ShowClock(1, m_tAppStart);
+    CView::OnTimer(nIDEvent);
+}
+
+void CMahjongView::ShowClock(int nPane, int tStart)
+{
+    CString text;
+    FormatGameTime(SecondsSince(tStart), text);
+    static_cast<CMainFrame*>(GetParent())->m_wndStatusBar.SetPaneText(nPane, text, TRUE);
+}
+
+void CMahjongView::OnUpdateSetSize(CCmdUI* pCmdUI)
+{
+    const CBoardSize* size = FindBoardSizeCommand(pCmdUI->m_nID);
+    pCmdUI->SetCheck(size->nColumns == m_nSizeX && size->nRows == m_nSizeY);
+}
+
+void CMahjongView::OnUpdateTileSize(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(ValueOfCommand(kTileSizes, pCmdUI->m_nID) == m_nSizeTiles);
+}
+
+void CMahjongView::OnUpdateBackground(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(ValueOfCommand(kBackgrounds, pCmdUI->m_nID) == m_nBackPic);
+}
+
+void CMahjongView::OnUpdateSoundOn(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_bSoundOff == 0);
+}
+
+void CMahjongView::OnUpdateAnimation(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_bNoAnimation == 0);
+}
+
+void CMahjongView::OnUpdatePause(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_bPaused != 0);
+}

@@ -1,0 +1,56 @@
+#pragma once
+// CMahjongView: the window in which the game is played. It holds the play
+// settings and the play state, owns the board (g_pBoard) and the board picture
+// (g_pBoardPicture), and runs the clocks.
+
+#include "framework/CmdTarget.h"
+#include "framework/DocView.h"
+#include "framework/Gdi.h"
+
+#include <cstdint>
+
+// The board picture: the whole board with a margin of one tile; null until
+// the first picture is composed.
+extern CBitmap* g_pBoardPicture;
+
+constexpr UINT_PTR ID_TIMER_GAME = 1000;  // the game clock, status pane 0
+constexpr UINT_PTR ID_TIMER_TOTAL = 1001; // the time since start-up, status pane 1
+
+class CMahjongView : public CView {
+protected:
+    CMahjongView();
+    DECLARE_DYNCREATE(CMahjongView)
+
+public:
+    ~CMahjongView() override;
+
+    int m_nSizeX = 18;          // board width in columns
+    int m_nSizeY = 8;           // board height in rows
+    int m_nTileSet = 131;       // tile-sheet bitmap; 0: cut from the player's own picture
+    int m_nBackPic = 154;       // background bitmap
+    int m_nTiles = 36;          // tile kinds of the board size
+    int m_tGameStart = 0;       // time() when the puzzle's clock started
+    int m_tAppStart = 0;        // time() when the view was made
+    int m_bSoundOff = 0;        // 1: the cues are silent
+    std::uint8_t m_bPaused = 0; // nonzero while the game is paused
+    int m_tPause = 0;           // while paused: when it began; after: how long it lasted
+    int m_nSizeTiles = 0;       // tile size step: 0 Normal, 1 Big, 2 Biggest
+    int m_bNoAnimation = 0;     // 1: removed tiles vanish without fading
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnUpdateSetSize(CCmdUI* pCmdUI);
+    void OnUpdateTileSize(CCmdUI* pCmdUI);
+    void OnUpdateBackground(CCmdUI* pCmdUI);
+    void OnUpdateSoundOn(CCmdUI* pCmdUI);
+    void OnUpdateAnimation(CCmdUI* pCmdUI);
+    void OnUpdatePause(CCmdUI* pCmdUI);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void ReadSettings();
+    // Writes the time since start into status pane nPane.
+    void ShowClock(int nPane, int tStart);
+};
