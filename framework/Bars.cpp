@@ -59,6 +59,11 @@ void CToolBar::PlaceAtEdge()
     SendMessage(TB_AUTOSIZE);
 }
 
+HWND CToolBar::GetToolTips() const
+{
+    return reinterpret_cast<HWND>(::SendMessageA(m_hWnd, TB_GETTOOLTIPS, 0, 0));
+}
+
 BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 {
     return CreateControl(STATUSCLASSNAMEA, dwStyle | CCS_BOTTOM, pParentWnd, nID);

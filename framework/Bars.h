@@ -16,6 +16,8 @@ public:
     void SetBarStyle(DWORD dwStyle) { m_dwBarStyle = dwStyle; }
     // Moves the bar to its edge of the parent's client area, across its width.
     virtual void PlaceAtEdge() = 0;
+    // The tool tip window of the bar's buttons, if it has one.
+    virtual HWND GetToolTips() const { return nullptr; }
 
 protected:
     BOOL CreateControl(LPCSTR lpszClassName, DWORD dwStyle, CWnd* pParentWnd, UINT nID);
@@ -31,6 +33,7 @@ public:
     // bitmap of the same id.
     BOOL LoadToolBar(UINT nIDResource);
     void PlaceAtEdge() override;
+    HWND GetToolTips() const override;
 };
 
 class CStatusBar : public CControlBar {

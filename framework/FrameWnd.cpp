@@ -141,7 +141,12 @@ BOOL CFrameWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
     if (info->hdr.code != TTN_GETDISPINFOA)
         return FALSE;
     // A bar's tool tips show the part of the command's string after its line break.
-    auto* pBar = dynamic_cast<CControlBar*>(FromHandle(::GetWindow(info->hdr.hwndFrom, GW_OWNER)));
+    const CControlBar* pBar = nullptr;
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild && !pBar; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        const auto* pChild = dynamic_cast<const CControlBar*>(FromHandle(hChild));
+        if (pChild && pChild->GetToolTips() == info->hdr.hwndFrom)
+            pBar = pChild;
+    }
     if (!pBar || !(pBar->GetBarStyle() & CBRS_TOOLTIPS))
         return FALSE;
     CString text;

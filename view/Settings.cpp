@@ -38,6 +38,11 @@ bool ReadSettingNumber(const char* lpszName, int& value)
     return true;
 }
 
+bool ReadTileSetFile(std::string& path)
+{
+    return ReadSettingText("TileSet\\FName", path, 499);
+}
+
 void WriteSetting(const char* lpszName, const std::string& text)
 {
     ::RegSetValueA(HKEY_CURRENT_USER, KeyPath(lpszName).c_str(), REG_SZ, text.c_str(),
