@@ -3,6 +3,7 @@
 #include "framework/App.h"
 #include "resources/resource.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -37,9 +38,14 @@ void CHelpWindow::Open(CWnd* pOwner)
     }
     const LPCSTR lpszClass = AfxRegisterWndClass("MorvaneHelp", 0, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1),
                                                  ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
-    CString title = CString(AfxGetAppName()) + " Help";
-    if (lpszClass && CreateEx(0, lpszClass, title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 620, 560,
-                              pOwner, 0))
+    // Beside the game, so that both can be seen, as far as the screen allows.
+    constexpr int kWidth = 620, kHeight = 560;
+    RECT owner{}, work{};
+    pOwner->GetWindowRect(&owner);
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int x = std::max<int>(work.left, std::min<int>(owner.right, work.right - kWidth));
+    const CString title = CString(AfxGetAppName()) + " Help";
+    if (lpszClass && CreateEx(0, lpszClass, title, WS_OVERLAPPEDWINDOW, x, owner.top, kWidth, kHeight, pOwner, 0))
         ShowWindow(SW_SHOW);
 }
 
@@ -51,6 +57,7 @@ int CHelpWindow::OnCreate(LPCREATESTRUCT)
         return -1;
     // The text is laid out in columns, so it needs letters of one width.
     m_wndText.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(ANSI_FIXED_FONT)));
+    m_wndText.SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(6, 6));
     m_wndText.SetWindowText(LoadHelpText().c_str());
     return 0;
 }

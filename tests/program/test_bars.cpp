@@ -1,7 +1,7 @@
 // The tool bar with its buttons and tool tips, and the status bar with its
 // three panes and the total clock.
 
-#include "Harness.h"
+#include "tests/program/Program.h"
 
 #include "framework/FrameworkIds.h"
 #include "resources/resource.h"

@@ -1,7 +1,7 @@
 // The dialog templates as they open, the About dialog, the help window, and
 // GDI objects across repeated openings.
 
-#include "Harness.h"
+#include "tests/program/Program.h"
 
 #include "framework/Dialog.h"
 #include "framework/FrameworkIds.h"
@@ -181,28 +181,6 @@ TEST(DialogTemplates, TheSetChooserShowsTheFirstSheetAndScrollsItsList)
     EXPECT_TRUE(scrolls) << "eight names need the scroll bar";
 }
 
-// The pixels of a bitmap resource, as 0x00RRGGBB.
-CCapture BitmapPixels(UINT id)
-{
-    HBITMAP hBitmap = static_cast<HBITMAP>(
-        ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    BITMAP bm{};
-    ::GetObjectA(hBitmap, sizeof bm, &bm);
-    CCapture picture;
-    picture.width = bm.bmWidth;
-    picture.height = bm.bmHeight;
-    picture.pixels.resize(static_cast<std::size_t>(bm.bmWidth) * bm.bmHeight);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    HDC hDC = ::CreateCompatibleDC(nullptr);
-    ::GetDIBits(hDC, hBitmap, 0, bm.bmHeight, picture.pixels.data(), &info, DIB_RGB_COLORS);
-    ::DeleteDC(hDC);
-    ::DeleteObject(hBitmap);
-    for (auto& p : picture.pixels)
-        p &= 0xFFFFFF;
-    return picture;
-}
-
 constexpr std::uint32_t kFace = 0x74BFE2;      // RGB(116, 191, 226) as the screen holds it
 constexpr std::uint32_t kLettering = 0x004AC6; // RGB(0, 74, 198)
 
@@ -333,6 +311,11 @@ TEST(Help, ShowsTheHelpTextReadOnlyInAWindowOfItsOwn)
     EXPECT_TRUE(::IsWindowVisible(hHelp));
     EXPECT_EQ(WindowText(hHelp), "Morvane Help");
     EXPECT_EQ(::GetWindow(hHelp, GW_OWNER), program.FrameWindow());
+    RECT help{}, frame{};
+    ::GetWindowRect(hHelp, &help);
+    ::GetWindowRect(program.FrameWindow(), &frame);
+    EXPECT_GE(help.left, frame.right) << "beside the game, not over it";
+    EXPECT_EQ(help.top, frame.top);
     const HWND hText = ::GetWindow(hHelp, GW_CHILD);
     ASSERT_NE(hText, nullptr);
     EXPECT_TRUE(::GetWindowLongA(hText, GWL_STYLE) & ES_READONLY);

@@ -1,7 +1,7 @@
 // The menu bar as the player sees it, the check marks its update handlers
 // set, and the keys of the accelerator table.
 
-#include "Harness.h"
+#include "tests/program/Program.h"
 
 #include "framework/FrameworkIds.h"
 #include "resources/resource.h"

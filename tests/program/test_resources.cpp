@@ -1,7 +1,7 @@
 // The time text, and the built-in tile sheets as the program reads them from
 // its resources.
 
-#include "Harness.h"
+#include "tests/program/Program.h"
 
 #include "board/BmpFile.h"
 #include "board/TileSheetSource.h"

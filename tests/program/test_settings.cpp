@@ -1,7 +1,7 @@
 // The settings the view reads when it is made: defaults, the order of the
 // reads, and how values that only a changed store can hold are read.
 
-#include "Harness.h"
+#include "tests/program/Program.h"
 
 #include "view/MahjongView.h"
 #include "view/Settings.h"

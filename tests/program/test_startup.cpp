@@ -1,7 +1,7 @@
 // Start-up: the order of its steps, the program's folder, the main window's
 // placement, style and layout, the command line, and leaving.
 
-#include "Harness.h"
+#include "tests/program/Program.h"
 
 #include "shell/MahjongApp.h"
 #include "shell/MainFrame.h"

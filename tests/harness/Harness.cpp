@@ -1,8 +1,6 @@
-#include "Harness.h"
+#include "tests/harness/Harness.h"
 
 #include "framework/App.h"
-#include "shell/MainFrame.h"
-#include "view/MahjongView.h"
 
 #include <winternl.h>
 
@@ -10,52 +8,8 @@
 #include <cstring>
 
 namespace {
-const std::string kStoreRoot = "Software\\Kestova\\Morvane\\";
-
-std::string ScratchPath()
-{
-    return "Software\\Morvane tests\\" + std::to_string(::GetCurrentProcessId());
-}
-
 CModalAnswers* g_pAnswers = nullptr;
-bool g_bQuit = false;
 } // namespace
-
-CScratchSettings::CScratchSettings(const Entries& stored)
-{
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, ScratchPath().c_str());
-    ::RegCreateKeyExA(HKEY_CURRENT_USER, ScratchPath().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_hScratch,
-                      nullptr);
-    ::RegOverridePredefKey(HKEY_CURRENT_USER, m_hScratch);
-    for (const auto& [name, text] : stored)
-        Write(name, text);
-}
-
-CScratchSettings::~CScratchSettings()
-{
-    ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-    ::RegCloseKey(m_hScratch);
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, ScratchPath().c_str());
-}
-
-void CScratchSettings::Write(const std::string& name, const std::string& text)
-{
-    ::RegSetValueA(HKEY_CURRENT_USER, (kStoreRoot + name).c_str(), REG_SZ, text.c_str(),
-                   static_cast<DWORD>(text.size() + 1));
-}
-
-std::optional<std::string> CScratchSettings::Read(const std::string& name)
-{
-    const std::string key = kStoreRoot + name;
-    LONG size = 0;
-    if (::RegQueryValueA(HKEY_CURRENT_USER, key.c_str(), nullptr, &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    std::string text(static_cast<std::size_t>(size) + 1, '\0');
-    LONG got = static_cast<LONG>(text.size());
-    if (::RegQueryValueA(HKEY_CURRENT_USER, key.c_str(), text.data(), &got) != ERROR_SUCCESS)
-        return std::nullopt;
-    return std::string(text.c_str());
-}
 
 CModalAnswers::CModalAnswers()
 {
@@ -164,55 +118,15 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMilliseconds)
     const DWORD start = ::GetTickCount();
     for (;;) {
         MSG msg;
-        while (!g_bQuit && ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
-            g_bQuit = !AfxGetApp()->PumpMessage();
+        // A WM_QUIT stays in the queue for whoever ends the program.
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT)
+            AfxGetApp()->PumpMessage();
         if (done())
             return true;
         if (::GetTickCount() - start >= timeoutMilliseconds)
             return false;
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
-}
-
-CRunningProgram::CRunningProgram(const char* lpszCmdLine)
-{
-    g_bQuit = false;
-    AfxGetApp()->m_strCmdLine = lpszCmdLine;
-    m_bStarted = AfxGetApp()->InitInstance() != FALSE;
-    Pump(50);
-}
-
-CRunningProgram::~CRunningProgram()
-{
-    CWinApp* pApp = AfxGetApp();
-    if (pApp->m_pMainWnd)
-        pApp->m_pMainWnd->DestroyWindow();
-    // The rest of the queue, down to the WM_QUIT that the main window's end posted.
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        if (msg.message != WM_QUIT)
-            ::DispatchMessageA(&msg);
-    pApp->ExitInstance();
-}
-
-CMainFrame& CRunningProgram::Frame() const
-{
-    return *static_cast<CMainFrame*>(AfxGetMainWnd());
-}
-
-CMahjongView& CRunningProgram::View() const
-{
-    return *static_cast<CMahjongView*>(Frame().GetActiveView());
-}
-
-HWND CRunningProgram::FrameWindow() const
-{
-    return AfxGetMainWnd() ? AfxGetMainWnd()->m_hWnd : nullptr;
-}
-
-void CRunningProgram::Command(UINT id) const
-{
-    ::SendMessageA(FrameWindow(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
 CImportPatch::CImportPatch(const char* lpszDll, const char* lpszFunction, void* pReplacement)
@@ -251,46 +165,6 @@ CImportPatch::~CImportPatch()
     ::VirtualProtect(m_ppSlot, sizeof(void*), PAGE_READWRITE, &protect);
     *m_ppSlot = m_pOriginal;
     ::VirtualProtect(m_ppSlot, sizeof(void*), protect, &protect);
-}
-
-namespace {
-std::vector<std::string>* g_pSettingsEvents = nullptr;
-decltype(&RegQueryValueA) g_realQuery = nullptr;
-decltype(&RegSetValueA) g_realSet = nullptr;
-
-std::string SettingName(LPCSTR lpSubKey)
-{
-    const std::string key = lpSubKey ? lpSubKey : "";
-    return key.compare(0, kStoreRoot.size(), kStoreRoot) == 0 ? key.substr(kStoreRoot.size()) : key;
-}
-
-LONG WINAPI LogQuery(HKEY hKey, LPCSTR lpSubKey, LPSTR lpData, PLONG lpcbData)
-{
-    // The first of the two calls of a read asks for the size only.
-    if (!lpData)
-        g_pSettingsEvents->push_back("read " + SettingName(lpSubKey));
-    return g_realQuery(hKey, lpSubKey, lpData, lpcbData);
-}
-
-LONG WINAPI LogSet(HKEY hKey, LPCSTR lpSubKey, DWORD dwType, LPCSTR lpData, DWORD cbData)
-{
-    g_pSettingsEvents->push_back("write " + SettingName(lpSubKey));
-    return g_realSet(hKey, lpSubKey, dwType, lpData, cbData);
-}
-} // namespace
-
-CSettingsLog::CSettingsLog(std::vector<std::string>& events)
-    : m_query("advapi32.dll", "RegQueryValueA", reinterpret_cast<void*>(LogQuery)),
-      m_set("advapi32.dll", "RegSetValueA", reinterpret_cast<void*>(LogSet))
-{
-    g_pSettingsEvents = &events;
-    g_realQuery = reinterpret_cast<decltype(&RegQueryValueA)>(m_query.Original());
-    g_realSet = reinterpret_cast<decltype(&RegSetValueA)>(m_set.Original());
-}
-
-CSettingsLog::~CSettingsLog()
-{
-    g_pSettingsEvents = nullptr;
 }
 
 int CountGdiObjects()
@@ -342,4 +216,25 @@ CCapture CaptureClient(HWND hWnd)
     for (auto& p : capture.pixels)
         p &= 0xFFFFFF;
     return capture;
+}
+
+CCapture BitmapPixels(UINT id)
+{
+    HBITMAP hBitmap = static_cast<HBITMAP>(
+        ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    BITMAP bm{};
+    ::GetObjectA(hBitmap, sizeof bm, &bm);
+    CCapture picture;
+    picture.width = bm.bmWidth;
+    picture.height = bm.bmHeight;
+    picture.pixels.resize(static_cast<std::size_t>(bm.bmWidth) * bm.bmHeight);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    ::GetDIBits(hDC, hBitmap, 0, bm.bmHeight, picture.pixels.data(), &info, DIB_RGB_COLORS);
+    ::DeleteDC(hDC);
+    ::DeleteObject(hBitmap);
+    for (auto& p : picture.pixels)
+        p &= 0xFFFFFF;
+    return picture;
 }

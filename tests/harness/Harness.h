@@ -1,8 +1,7 @@
 #pragma once
-// Drives the real program inside the test process, as a player would: a
-// settings store of the test's own, the application started through its
-// InitInstance, messages sent to its windows, modal windows answered by
-// pressing their buttons, and what is on the screen read back.
+// Drives windows of the program inside the test process as a player would:
+// messages sent to them, modal windows answered by pressing their buttons,
+// and what is on the screen read back.
 
 #include "framework/Clock.h"
 
@@ -11,32 +10,9 @@
 #include <cstdint>
 #include <ctime>
 #include <functional>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
-
-class CMainFrame;
-class CMahjongView;
-
-// HKEY_CURRENT_USER redirected to an empty scratch key for as long as this lives.
-class CScratchSettings {
-public:
-    using Entries = std::vector<std::pair<const char*, const char*>>;
-
-    // Starts with these settings stored (name, text).
-    explicit CScratchSettings(const Entries& stored = {});
-    ~CScratchSettings();
-    CScratchSettings(const CScratchSettings&) = delete;
-    CScratchSettings& operator=(const CScratchSettings&) = delete;
-
-    // A setting below Software\Kestova\Morvane, written and read as the game does.
-    static void Write(const std::string& name, const std::string& text);
-    static std::optional<std::string> Read(const std::string& name);
-
-private:
-    HKEY m_hScratch = nullptr;
-};
 
 // Answers the modal windows (dialogs and message boxes) that open while it
 // lives, in order. Each answer runs once the window is up and painted.
@@ -81,26 +57,6 @@ std::string ClassName(HWND hWnd);
 void Pump(DWORD milliseconds);
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMilliseconds = 5000);
 
-// The application started through InitInstance, closed through its main
-// window and ExitInstance when this goes.
-class CRunningProgram {
-public:
-    explicit CRunningProgram(const char* lpszCmdLine = "");
-    ~CRunningProgram();
-    CRunningProgram(const CRunningProgram&) = delete;
-    CRunningProgram& operator=(const CRunningProgram&) = delete;
-
-    bool Started() const { return m_bStarted; }
-    CMainFrame& Frame() const;
-    CMahjongView& View() const;
-    HWND FrameWindow() const;
-    // Sends a command as the menu does.
-    void Command(UINT id) const;
-
-private:
-    bool m_bStarted = false;
-};
-
 // A clock the test sets; installed for as long as it lives.
 class CVirtualClock : public CClock {
 public:
@@ -129,22 +85,6 @@ private:
     void* m_pOriginal = nullptr;
 };
 
-// Appends "read <name>" for each setting the program asks for and "write
-// <name>" for each it stores (names below Software\Kestova\Morvane), while
-// it lives.
-class CSettingsLog {
-public:
-    explicit CSettingsLog(std::vector<std::string>& events);
-    ~CSettingsLog();
-    CSettingsLog(const CSettingsLog&) = delete;
-    CSettingsLog& operator=(const CSettingsLog&) = delete;
-    bool Active() const { return m_query.Original() && m_set.Original(); }
-
-private:
-    CImportPatch m_query;
-    CImportPatch m_set;
-};
-
 // The GDI objects this process holds now.
 int CountGdiObjects();
 
@@ -157,3 +97,5 @@ struct CCapture {
     std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 CCapture CaptureClient(HWND hWnd);
+// The pixels of bitmap resource id of this program.
+CCapture BitmapPixels(UINT id);

@@ -1,0 +1,72 @@
+#pragma once
+// The real program started inside the test process: a settings store of the
+// test's own, the application started through its InitInstance, and a log of
+// the settings it reads and writes.
+
+#include "tests/harness/Harness.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class CMainFrame;
+class CMahjongView;
+
+// HKEY_CURRENT_USER redirected to an empty scratch key for as long as this lives.
+class CScratchSettings {
+public:
+    using Entries = std::vector<std::pair<const char*, const char*>>;
+
+    // Starts with these settings stored (name, text).
+    explicit CScratchSettings(const Entries& stored = {});
+    ~CScratchSettings();
+    CScratchSettings(const CScratchSettings&) = delete;
+    CScratchSettings& operator=(const CScratchSettings&) = delete;
+
+    // A setting below Software\Kestova\Morvane, written and read as the game does.
+    static void Write(const std::string& name, const std::string& text);
+    static std::optional<std::string> Read(const std::string& name);
+
+private:
+    HKEY m_hScratch = nullptr;
+};
+
+// Appends "read <name>" for each setting the program asks for and "write
+// <name>" for each it stores (names below Software\Kestova\Morvane), while
+// it lives.
+class CSettingsLog {
+public:
+    explicit CSettingsLog(std::vector<std::string>& events);
+    ~CSettingsLog();
+    CSettingsLog(const CSettingsLog&) = delete;
+    CSettingsLog& operator=(const CSettingsLog&) = delete;
+    bool Active() const { return m_query.Original() && m_set.Original(); }
+
+private:
+    CImportPatch m_query;
+    CImportPatch m_set;
+};
+
+// The application started through InitInstance, closed through its main
+// window and ExitInstance when this goes.
+class CRunningProgram {
+public:
+    explicit CRunningProgram(const char* lpszCmdLine = "");
+    ~CRunningProgram();
+    CRunningProgram(const CRunningProgram&) = delete;
+    CRunningProgram& operator=(const CRunningProgram&) = delete;
+
+    bool Started() const { return m_bStarted; }
+    CMainFrame& Frame() const;
+    CMahjongView& View() const;
+    HWND FrameWindow() const;
+    // Sends a command as the menu does.
+    void Command(UINT id) const;
+
+private:
+    bool m_bStarted = false;
+};
+
