@@ -23,8 +23,6 @@ public:
         return *this;
     }
     friend CString operator+(CString a, const CString& b) { return a += b; }
-    friend bool operator==(const CString& a, const CString& b) { return a.m_text == b.m_text; }
-    friend bool operator!=(const CString& a, const CString& b) { return a.m_text != b.m_text; }
 
     // printf-style formatting into this text.
     void Format(const char* format, ...);

@@ -161,12 +161,6 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     return TRUE;
 }
 
-BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
-{
-    HWND hWnd = ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID));
-    return hWnd && SubclassWindow(hWnd);
-}
-
 BOOL CWnd::DestroyWindow()
 {
     return m_hWnd && ::DestroyWindow(m_hWnd);

@@ -26,13 +26,11 @@ public:
     // Attaches this object to an existing window (a dialog's control) and
     // routes its messages through the object's tables.
     BOOL SubclassWindow(HWND hWnd);
-    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
     BOOL DestroyWindow();
 
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)); }
-    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE)); }
     void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
     void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE)
@@ -45,7 +43,6 @@ public:
     {
         return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
     }
-    BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
     {
         return ::SendMessageA(m_hWnd, message, wParam, lParam);

@@ -211,6 +211,28 @@ TEST_F(FrameworkTest, AMessageBoxBelongsToTheMainWindowAndBearsTheProgramsName)
     EXPECT_EQ(hOwner, m_hFrame);
 }
 
+TEST_F(FrameworkTest, AWindowsMessageBoxBelongsToItAndIsNamedAfterTheProgramUnlessCaptioned)
+{
+    CWnd* pView = static_cast<CFrameWnd*>(AfxGetMainWnd())->GetActiveView();
+    const struct {
+        const char* label;
+        const char* caption;
+        const char* shown;
+    } cases[] = {{"no caption", nullptr, "Framework test"}, {"a caption", "Solver", "Solver"}};
+    for (const auto& c : cases) {
+        CModalAnswers answers;
+        HWND hOwner = nullptr;
+        answers.Expect([&](HWND hBox) {
+            hOwner = ::GetWindow(hBox, GW_OWNER);
+            PressButton(hBox, IDOK);
+        });
+        EXPECT_EQ(pView->MessageBox("Have not solve.", c.caption), IDOK) << c.label;
+        EXPECT_EQ(answers.Seen(), std::vector<std::string>{c.shown}) << c.label;
+        // A message box is owned by the top-level window of the one it was asked for.
+        EXPECT_EQ(hOwner, m_hFrame) << c.label;
+    }
+}
+
 class CExchangeDlg : public CDialog {
 public:
     CExchangeDlg() : CDialog(IDD_EXCHANGE) {}

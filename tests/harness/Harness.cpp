@@ -94,6 +94,32 @@ void PressKey(WORD vk, bool shift, bool ctrl)
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+namespace {
+WORD g_nAwaitedKey = 0;
+bool g_bKeyReleased = false;
+
+LRESULT CALLBACK WatchKeyRelease(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && msg->message == WM_KEYUP && msg->wParam == g_nAwaitedKey)
+        g_bKeyReleased = true;
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+} // namespace
+
+bool PressKeyAndWait(WORD vk, bool shift, bool ctrl)
+{
+    // Input is handled in order: once the key's release is taken from the
+    // queue, its press has been handled.
+    g_nAwaitedKey = vk;
+    g_bKeyReleased = false;
+    HHOOK hHook = ::SetWindowsHookExA(WH_GETMESSAGE, WatchKeyRelease, nullptr, ::GetCurrentThreadId());
+    PressKey(vk, shift, ctrl);
+    const bool handled = PumpUntil([] { return g_bKeyReleased; }, 3000);
+    ::UnhookWindowsHookEx(hHook);
+    return handled;
+}
+
 std::string WindowText(HWND hWnd)
 {
     std::string text(::GetWindowTextLengthA(hWnd) + 1, '\0');

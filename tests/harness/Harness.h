@@ -46,8 +46,12 @@ private:
 
 // Presses a dialog's button as a mouse click does.
 void PressButton(HWND hDlg, int id);
-// Presses a key on the window that has the focus, through the message loop.
+// Presses a key on the window that has the focus; the message loop that runs
+// next handles it.
 void PressKey(WORD vk, bool shift = false, bool ctrl = false);
+// Presses a key and runs the program's message loop until the key is handled;
+// false when it was not within a few seconds.
+bool PressKeyAndWait(WORD vk, bool shift = false, bool ctrl = false);
 // The window's text, and the text of a dialog's control.
 std::string WindowText(HWND hWnd);
 std::string ClassName(HWND hWnd);

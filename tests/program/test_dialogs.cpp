@@ -324,8 +324,8 @@ TEST(Help, ShowsTheHelpTextReadOnlyInAWindowOfItsOwn)
     EXPECT_EQ(WindowText(hText), expected);
 
     ::SetFocus(hText);
-    PressKey('X');
-    Pump(100);
+    ASSERT_EQ(::GetFocus(), hText);
+    EXPECT_TRUE(PressKeyAndWait('X'));
     EXPECT_EQ(WindowText(hText), expected) << "typing changes nothing";
 
     program.Command(ID_HELP);

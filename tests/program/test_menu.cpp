@@ -299,8 +299,7 @@ TEST(Accelerators, KeysIssueTheirCommands)
     HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, RecordCommands, nullptr, ::GetCurrentThreadId());
     for (const auto& c : cases) {
         g_commands.clear();
-        PressKey(c.vk, c.shift, c.ctrl);
-        Pump(200);
+        EXPECT_TRUE(PressKeyAndWait(c.vk, c.shift, c.ctrl)) << c.label;
         EXPECT_EQ(g_commands, c.commands) << c.label;
     }
     ::UnhookWindowsHookEx(hHook);

@@ -1,17 +1,19 @@
-// The time text, and the built-in tile sheets as the program reads them from
-// its resources.
+// The time text, the pictures and sounds the program carries with their ids,
+// and the built-in tile sheets as the program reads them from its resources.
 
 #include "tests/program/Program.h"
 
 #include "board/BmpFile.h"
 #include "board/TileSheetSource.h"
-#include "commands/BoardPicture.h"
+#include "framework/Sound.h"
+#include "resources/resource.h"
 #include "shell/GameTime.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -31,6 +33,57 @@ TEST(GameTime, HoursMinutesAndSecondsWithLeadingZeros)
         FormatGameTime(c.seconds, text);
         EXPECT_STREQ(text, c.text) << c.seconds << " seconds";
     }
+}
+
+TEST(Resources, BitmapsCarryTheirIdsAndSizes)
+{
+    const struct {
+        const char* label;
+        std::vector<UINT> ids;
+        int width, height;
+    } cases[] = {
+        {"tile sheets", {131, 134, 135, 136, 139, 140, 167, 168}, 270, 200},
+        {"backgrounds", {144, 153, 154, 158}, 300, 300},
+        {"tips", {160, 161, 162, 163, 164, 165, 166}, 450, 200},
+        {"OK button", {146, 147}, 80, 40},
+        {"Clear scores button", {149, 150}, 160, 40},
+        {"tool bar", {128}, 286, 25},
+    };
+    for (const auto& c : cases)
+        for (UINT id : c.ids) {
+            const CCapture picture = BitmapPixels(id);
+            EXPECT_EQ(picture.width, c.width) << c.label << " " << id;
+            EXPECT_EQ(picture.height, c.height) << c.label << " " << id;
+        }
+}
+
+TEST(Resources, TheIconHasBothSizes)
+{
+    for (int side : {16, 32}) {
+        HICON hIcon = static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME),
+                                                      IMAGE_ICON, side, side, 0));
+        ASSERT_NE(hIcon, nullptr) << side;
+        ICONINFO info{};
+        ::GetIconInfo(hIcon, &info);
+        BITMAP bm{};
+        ::GetObjectA(info.hbmColor, sizeof bm, &bm);
+        EXPECT_EQ(bm.bmWidth, side);
+        ::DeleteObject(info.hbmColor);
+        ::DeleteObject(info.hbmMask);
+        ::DestroyIcon(hIcon);
+    }
+}
+
+std::vector<std::string> g_cues;
+
+TEST(Resources, TheSoundCuesAreWaveResources)
+{
+    g_cues.clear();
+    SetSoundObserver([](const char* lpszName) { g_cues.push_back(lpszName); });
+    for (const char* cue : {"LINE", "LOST", "NO", "WIN", "YES", "MISSING"})
+        PlayWaveResource(cue);
+    SetSoundObserver(nullptr);
+    EXPECT_EQ(g_cues, (std::vector<std::string>{"LINE", "LOST", "NO", "WIN", "YES"}));
 }
 
 TEST(BuiltInSheets, AreTheResourceBitmapsPixelForPixel)
