@@ -83,6 +83,11 @@ protected:                                             \
 #define ON_WM_PAINT() {WM_PAINT, 0, 0, AFX_HANDLER(self->OnPaint(); return 0;)},
 #define ON_WM_SIZE() \
     {WM_SIZE, 0, 0, AFX_HANDLER(self->OnSize(static_cast<UINT>(w), LOWORD(l), HIWORD(l)); return 0;)},
+#define ON_WM_LBUTTONDOWN()                                                                     \
+    {WM_LBUTTONDOWN, 0, 0,                                                                     \
+     AFX_HANDLER(self->OnLButtonDown(static_cast<UINT>(w),                                     \
+                                     CPoint(static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l)))); \
+                 return 0;)},
 #define ON_WM_TIMER() {WM_TIMER, 0, 0, AFX_HANDLER(self->OnTimer(static_cast<UINT_PTR>(w)); return 0;)},
 #define ON_WM_INITMENUPOPUP()                                                                   \
     {WM_INITMENUPOPUP, 0, 0,                                                                   \

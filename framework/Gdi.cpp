@@ -9,7 +9,9 @@ CBitmap& CBitmap::operator=(CBitmap&& other) noexcept
         if (m_hObject)
             ::DeleteObject(m_hObject);
         m_hObject = other.m_hObject;
+        m_pBits = other.m_pBits;
         other.m_hObject = nullptr;
+        other.m_pBits = nullptr;
     }
     return *this;
 }
@@ -27,6 +29,47 @@ BOOL CBitmap::LoadBitmap(UINT nIDResource)
     m_hObject = static_cast<HBITMAP>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource), IMAGE_BITMAP,
                                                   0, 0, LR_CREATEDIBSECTION));
     return m_hObject != nullptr;
+}
+
+namespace {
+BITMAPINFO TopDown32(int w, int h)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h; // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+} // namespace
+
+BOOL CBitmap::CreateDIBSection(int w, int h)
+{
+    *this = CBitmap();
+    const BITMAPINFO info = TopDown32(w, h);
+    void* bits = nullptr;
+    m_hObject = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    m_pBits = m_hObject ? static_cast<std::uint32_t*>(bits) : nullptr;
+    return m_hObject != nullptr;
+}
+
+bool LoadBitmapPixels(UINT nIDResource, std::vector<std::uint32_t>& pixels, CSize& size)
+{
+    CBitmap bitmap;
+    if (!bitmap.LoadBitmap(nIDResource))
+        return false;
+    size = bitmap.GetSize();
+    BITMAPINFO info = TopDown32(size.cx, size.cy);
+    pixels.assign(static_cast<std::size_t>(size.cx) * size.cy, 0);
+    CDC dc;
+    if (!dc.CreateCompatibleDC(nullptr) ||
+        ::GetDIBits(dc.m_hDC, bitmap.GetSafeHandle(), 0, size.cy, pixels.data(), &info, DIB_RGB_COLORS) != size.cy)
+        return false;
+    for (std::uint32_t& pixel : pixels)
+        pixel &= 0xFFFFFF;
+    return true;
 }
 
 CSize CBitmap::GetSize() const

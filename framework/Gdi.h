@@ -6,7 +6,14 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <vector>
+
 class CWnd;
+
+struct CPoint : POINT {
+    CPoint(int x_ = 0, int y_ = 0) : POINT{x_, y_} {}
+};
 
 struct CSize : SIZE {
     CSize(int x = 0, int y = 0) : SIZE{x, y} {}
@@ -23,18 +30,31 @@ public:
     CBitmap() = default;
     CBitmap(const CBitmap&) = delete;
     CBitmap& operator=(const CBitmap&) = delete;
-    CBitmap(CBitmap&& other) noexcept : m_hObject(other.m_hObject) { other.m_hObject = nullptr; }
+    CBitmap(CBitmap&& other) noexcept : m_hObject(other.m_hObject), m_pBits(other.m_pBits)
+    {
+        other.m_hObject = nullptr;
+        other.m_pBits = nullptr;
+    }
     CBitmap& operator=(CBitmap&& other) noexcept;
     ~CBitmap();
 
     // Bitmap nIDResource of the program's resources, in place of the old one.
     BOOL LoadBitmap(UINT nIDResource);
+    // A 32-bit top-down picture of w x h whose pixels (0x00RRGGBB) the program
+    // reaches directly through GetBits, in place of the old one.
+    BOOL CreateDIBSection(int w, int h);
+    std::uint32_t* GetBits() const { return m_pBits; }
     CSize GetSize() const;
     HBITMAP GetSafeHandle() const { return m_hObject; }
 
 private:
     HBITMAP m_hObject = nullptr;
+    std::uint32_t* m_pBits = nullptr; // pixels of a picture made by CreateDIBSection
 };
+
+// The pixels of bitmap resource nIDResource, 32 bits each (0x00RRGGBB), top row
+// first; false when there is no such bitmap.
+bool LoadBitmapPixels(UINT nIDResource, std::vector<std::uint32_t>& pixels, CSize& size);
 
 class CDC {
 public:

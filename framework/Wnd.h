@@ -4,6 +4,7 @@
 // that passes the message to the attached object's tables.
 
 #include "framework/CmdTarget.h"
+#include "framework/Gdi.h"
 #include "framework/String.h"
 
 #include <windows.h>
@@ -37,6 +38,9 @@ public:
     {
         ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
     }
+    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE)); }
+    BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+    void RedrawWindow(UINT flags) { ::RedrawWindow(m_hWnd, nullptr, nullptr, flags); }
     void SetWindowText(LPCSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
@@ -70,6 +74,7 @@ protected:
 
     int OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
     void OnTimer(UINT_PTR) { Default(); }
+    void OnLButtonDown(UINT, CPoint) { Default(); }
 
     // The object that the next window created by the system (a dialog) belongs to.
     static void SetWindowBeingCreated(CWnd* pWnd);

@@ -2,6 +2,7 @@
 // The nine board sizes a player can choose, with their menu commands and the
 // number of tile kinds each is dealt with.
 
+#include "framework/Gdi.h"
 #include "resources/resource.h"
 
 #include <array>
@@ -42,4 +43,23 @@ inline const CBoardSize* FindBoardSizeCommand(unsigned nCommand)
         if (size.nCommand == nCommand)
             return &size;
     return nullptr;
+}
+
+// The base tile size of a board size, which its rows tell apart: smaller tiles
+// for the boards of 12 and 16 rows on screens lower than 750 pixels.
+inline CSize BaseTileSize(int nRows, int nScreenHeight)
+{
+    const bool lowScreen = nScreenHeight < 750;
+    if (nRows == 16)
+        return lowScreen ? CSize(21, 27) : CSize(26, 35);
+    if (nRows == 12 && lowScreen)
+        return CSize(26, 35);
+    return CSize(30, 40);
+}
+
+// A tile size after the tile-size step: 1 Big (x 1.3), 2 Biggest (x 1.7), truncated.
+inline CSize ScaleTileSize(CSize size, int nStep)
+{
+    const double factor = nStep == 1 ? 1.3 : nStep == 2 ? 1.7 : 1.0;
+    return CSize(static_cast<int>(size.cx * factor), static_cast<int>(size.cy * factor));
 }

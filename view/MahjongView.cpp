@@ -1,11 +1,11 @@
 #include "view/MahjongView.h"
 
 #include "board/MahjongBoard.h"
-#include "framework/Clock.h"
 #include "resources/resource.h"
 #include "shell/GameTime.h"
 #include "shell/MainFrame.h"
 #include "view/BoardSizes.h"
+#include "view/GameClock.h"
 #include "view/Settings.h"
 
 #include <algorithm>
@@ -49,17 +49,6 @@ bool HasValue(const std::array<std::pair<UINT, int>, N>& table, int value)
     return std::any_of(table.begin(), table.end(), [&](const auto& e) { return e.second == value; });
 }
 
-// Calendar seconds kept as 32 bits; differences are taken modulo 2^32, so
-// they stay right when the 32-bit count wraps.
-int NowSeconds()
-{
-    return static_cast<int>(static_cast<std::uint32_t>(GetClock().Now()));
-}
-
-unsigned SecondsSince(int tStart)
-{
-    return static_cast<std::uint32_t>(NowSeconds()) - static_cast<std::uint32_t>(tStart);
-}
 } // namespace
 
 IMPLEMENT_DYNCREATE(CMahjongView)
@@ -67,6 +56,16 @@ IMPLEMENT_DYNCREATE(CMahjongView)
 BEGIN_MESSAGE_MAP(CMahjongView, CView)
     ON_WM_CREATE()
     ON_WM_TIMER()
+    ON_WM_LBUTTONDOWN()
+    ON_COMMAND(ID_HELP_ME, OnHelpMe)
+    ON_COMMAND(ID_UNDO, OnUndo)
+    ON_COMMAND(ID_FILE_NEW, OnFileNew)
+    ON_COMMAND(ID_BACK_EASY, OnBackgroundEasy)
+    ON_COMMAND(ID_BACK_DARK_BLUE, OnBackgroundDarkBlue)
+    ON_COMMAND(ID_BACK_CLOUDS, OnBackgroundClouds)
+    ON_COMMAND(ID_BACK_GREEN, OnBackgroundGreen)
+    ON_COMMAND(ID_SOUND_ON, OnSoundOn)
+    ON_COMMAND(ID_ANIMATION, OnAnimation)
     ON_UPDATE_COMMAND_UI(ID_SIZE_8X10, OnUpdateSetSize)
     ON_UPDATE_COMMAND_UI(ID_SIZE_8X18, OnUpdateSetSize)
     ON_UPDATE_COMMAND_UI(ID_SIZE_8X20, OnUpdateSetSize)
@@ -148,6 +147,8 @@ int CMahjongView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 void CMahjongView::OnTimer(UINT_PTR nIDEvent)
 {
+    if (!m_bPaused && nIDEvent == ID_TIMER_GAME)
+        ShowClock(0, m_tGameStart);
     if (!m_bPaused && nIDEvent == ID_TIMER_TOTAL)
         ShowClock(1, m_tAppStart);
     CView::OnTimer(nIDEvent);

@@ -7,7 +7,11 @@
 #include "framework/DocView.h"
 #include "framework/Gdi.h"
 
+#include "board/BoardTypes.h"
+#include "commands/BoardPicture.h"
+
 #include <cstdint>
+#include <vector>
 
 // The board picture: the whole board with a margin of one tile; null until
 // the first picture is composed.
@@ -37,9 +41,42 @@ public:
     int m_nSizeTiles = 0;       // tile size step: 0 Normal, 1 Big, 2 Biggest
     int m_bNoAnimation = 0;     // 1: removed tiles vanish without fading
 
+    // Puzzle preparation.
+    void OnFileNew();
+    void NewPuzzle();
+    // Cuts the tiles at the base size cx x cy (before the tile-size step), deals
+    // when bDeal is 1, sizes the frame and shows the puzzle. FALSE, after telling
+    // the player, when the tiles or the deal could not be made.
+    BOOL PreparePuzzle(int cx, int cy, int bDeal);
+
+    // The board picture.
+    void RenderBoardPicture();
+    void PaintBackground(CDC* pDC, std::uint16_t nAcross, std::uint16_t nDown);
+    void SetBackground(int nBitmapId);
+
+    // Play.
+    void ToggleHighlight(int x, int y);
+    void DrawLink(const CLinkPath& path);
+    void EraseTile(const CTileCell& cell);
+    void EraseTileRect(int x, int y, int cx, int cy, int nMode);
+    static COLORREF BlendColor(COLORREF clrOld, COLORREF clrNew, unsigned level);
+    int CountPossibleMoves() const;
+    void UpdateMatchStatus();
+    void PlayWave(const char* lpszName);
+
 protected:
+    void OnDraw(CDC* pDC) override;
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnTimer(UINT_PTR nIDEvent);
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnHelpMe();
+    void OnUndo();
+    void OnBackgroundEasy();
+    void OnBackgroundDarkBlue();
+    void OnBackgroundClouds();
+    void OnBackgroundGreen();
+    void OnSoundOn();
+    void OnAnimation();
     void OnUpdateSetSize(CCmdUI* pCmdUI);
     void OnUpdateTileSize(CCmdUI* pCmdUI);
     void OnUpdateBackground(CCmdUI* pCmdUI);
@@ -51,6 +88,13 @@ protected:
 
 private:
     void ReadSettings();
+    // The board picture's pixels, and their rectangle r copied to the screen.
+    CPixelSurface PictureSurface() const;
+    void ShowPictureRect(const CPixelRect& r);
+    // The background picture m_nBackPic, loaded anew (black when it cannot be).
+    std::vector<std::uint32_t> LoadBackground() const;
+    void SizeFrameToBoard(int cx, int cy);
+    bool m_bPreparing = false; // a puzzle is being made: paints do not start another
     // Writes the time since start into status pane nPane.
     void ShowClock(int nPane, int tStart);
 };

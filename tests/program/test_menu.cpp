@@ -296,6 +296,9 @@ TEST(Accelerators, KeysIssueTheirCommands)
     g_hFrame = program.FrameWindow();
     ::SetForegroundWindow(g_hFrame);
     ::SetFocus(program.View().m_hWnd);
+    // Ctrl+N on a dealt puzzle asks "Create new puzzle?": the player cancels.
+    CModalAnswers answers;
+    answers.Expect([](HWND hBox) { PressButton(hBox, IDCANCEL); });
     HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, RecordCommands, nullptr, ::GetCurrentThreadId());
     for (const auto& c : cases) {
         g_commands.clear();
@@ -303,6 +306,7 @@ TEST(Accelerators, KeysIssueTheirCommands)
         EXPECT_EQ(g_commands, c.commands) << c.label;
     }
     ::UnhookWindowsHookEx(hHook);
+    EXPECT_EQ(answers.Pending(), 0u) << "the question was asked";
 }
 
 } // namespace

@@ -83,7 +83,9 @@ TEST(StartUp, RunsItsStepsInOrder)
         "create MorvaneFrame", "read SizeX",          "read SizeY",          "read TileSet",
         "read BackPic",        "read Animation",      "read Tiles",          "read SoundON",
         "read SizeTiles",      "create MorvaneView",  "create ToolbarWindow32", "create msctls_statusbar32",
-        "show MorvaneFrame",   "write Path",
+        "show MorvaneFrame",
+        // The first paint deals the first puzzle (tile set 0: the player's own picture) and stores its size.
+        "read TileSet\\FName", "write SizeX", "write SizeY", "write Tiles", "write TileSet", "write Path",
     };
     EXPECT_EQ(steps, expected);
 }
@@ -101,18 +103,36 @@ TEST(StartUp, RecordsTheProgramsFolderAsPath)
     EXPECT_EQ(CScratchSettings::Read("Path"), expected);
 }
 
+// The frame's placement as it is created, before the first puzzle sizes it.
+RECT g_created{};
+
+LRESULT CALLBACK RecordFramePlacement(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND && ClassName(reinterpret_cast<HWND>(wParam)) == "MorvaneFrame") {
+        const CREATESTRUCTA* cs = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        g_created = {cs->x, cs->y, cs->x + cs->cx, cs->y + cs->cy};
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 TEST(MainFrame, OpensAt50And0With400By400NeitherResizableNorMaximisable)
 {
     CScratchSettings store;
     for (int run = 1; run <= 2; ++run) {
+        g_created = {};
+        HHOOK hCreate = ::SetWindowsHookExA(WH_CBT, RecordFramePlacement, nullptr, ::GetCurrentThreadId());
         CRunningProgram program;
+        ::UnhookWindowsHookEx(hCreate);
         ASSERT_TRUE(program.Started());
+        EXPECT_EQ(g_created.left, 50) << "run " << run;
+        EXPECT_EQ(g_created.top, 0) << "run " << run;
+        EXPECT_EQ(g_created.right - g_created.left, 400) << "run " << run;
+        EXPECT_EQ(g_created.bottom - g_created.top, 400) << "run " << run;
+        // The first puzzle then sizes the frame where it stands.
         RECT r{};
         ::GetWindowRect(program.FrameWindow(), &r);
         EXPECT_EQ(r.left, 50) << "run " << run;
         EXPECT_EQ(r.top, 0) << "run " << run;
-        EXPECT_EQ(r.right - r.left, 400) << "run " << run;
-        EXPECT_EQ(r.bottom - r.top, 400) << "run " << run;
         const LONG style = ::GetWindowLongA(program.FrameWindow(), GWL_STYLE);
         EXPECT_FALSE(style & WS_MAXIMIZEBOX) << "run " << run;
         EXPECT_FALSE(style & WS_THICKFRAME) << "run " << run;

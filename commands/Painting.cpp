@@ -1,0 +1,99 @@
+// The board picture and the background commands of CMahjongView.
+
+#include "view/MahjongView.h"
+
+#include "board/MahjongBoard.h"
+#include "resources/resource.h"
+#include "view/Settings.h"
+
+#include <memory>
+#include <string>
+
+std::vector<std::uint32_t> CMahjongView::LoadBackground() const
+{
+    // A picture that cannot be loaded leaves its squares black.
+    std::vector<std::uint32_t> pixels;
+    CSize size;
+    if (!LoadBitmapPixels(m_nBackPic, pixels, size) || size.cx != kBackgroundSquare || size.cy != kBackgroundSquare)
+        pixels.assign(kBackgroundSquare * kBackgroundSquare, 0);
+    return pixels;
+}
+
+CPixelSurface CMahjongView::PictureSurface() const
+{
+    const CPixelRect r = BoardPictureRect(*g_pBoard);
+    return CPixelSurface(g_pBoardPicture->GetBits(), r.cx, r.cy);
+}
+
+void CMahjongView::ShowPictureRect(const CPixelRect& r)
+{
+    CClientDC dc(this);
+    CDC memory;
+    memory.CreateCompatibleDC(&dc);
+    CSelectedObject picture(memory, g_pBoardPicture->GetSafeHandle());
+    dc.BitBlt(r.x, r.y, r.cx, r.cy, &memory, r.x, r.y, SRCCOPY);
+}
+
+void CMahjongView::RenderBoardPicture()
+{
+    const CPixelRect all = BoardPictureRect(*g_pBoard);
+    auto picture = std::make_unique<CBitmap>();
+    if (!picture->CreateDIBSection(all.cx, all.cy))
+        return; // no memory for a picture: the one shown stays
+    delete g_pBoardPicture;
+    g_pBoardPicture = picture.release();
+
+    std::vector<std::uint32_t> background = LoadBackground();
+    CPixelSurface surface = PictureSurface();
+    ComposeBoardPicture(surface, *g_pBoard, CPixelSurface(background.data(), kBackgroundSquare, kBackgroundSquare));
+    ShowPictureRect(all);
+    UpdateMatchStatus();
+    RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void CMahjongView::PaintBackground(CDC* pDC, std::uint16_t nAcross, std::uint16_t nDown)
+{
+    CBitmap squares;
+    const int width = nAcross * kBackgroundSquare, height = nDown * kBackgroundSquare;
+    if (!squares.CreateDIBSection(width, height))
+        return;
+    std::vector<std::uint32_t> background = LoadBackground();
+    CPixelSurface surface(squares.GetBits(), width, height);
+    ::PaintBackground(surface, CPixelSurface(background.data(), kBackgroundSquare, kBackgroundSquare), nAcross, nDown);
+    CDC memory;
+    memory.CreateCompatibleDC(pDC);
+    CSelectedObject selected(memory, squares.GetSafeHandle());
+    pDC->BitBlt(0, 0, width, height, &memory, 0, 0, SRCCOPY);
+}
+
+void CMahjongView::SetBackground(int nBitmapId)
+{
+    m_nBackPic = nBitmapId;
+    WriteSetting("BackPic", std::to_string(nBitmapId));
+    if (g_pBoard && g_pBoardPicture) {
+        RenderBoardPicture();
+        return;
+    }
+    CClientDC dc(this);
+    PaintBackground(&dc, 2, 1);
+}
+
+void CMahjongView::OnBackgroundEasy()
+{
+    SetBackground(IDB_BACK_EASY);
+}
+
+void CMahjongView::OnBackgroundDarkBlue()
+{
+    SetBackground(IDB_BACK_DARK_BLUE);
+}
+
+void CMahjongView::OnBackgroundClouds()
+{
+    SetBackground(IDB_BACK_CLOUDS);
+}
+
+void CMahjongView::OnBackgroundGreen()
+{
+    SetBackground(IDB_BACK_GREEN);
+}

@@ -1,0 +1,140 @@
+// The first paint, a new puzzle, and the preparation every puzzle goes through.
+
+#include "view/MahjongView.h"
+
+#include "board/MahjongBoard.h"
+#include "framework/App.h"
+#include "framework/Screen.h"
+#include "shell/MainFrame.h"
+#include "view/BoardSizes.h"
+#include "view/GameClock.h"
+#include "view/Settings.h"
+
+#include <memory>
+#include <new>
+#include <string>
+
+namespace {
+
+// Makes a board or its tiles, and says what went wrong when that fails.
+template <typename Work>
+bool Attempt(Work work)
+{
+    const char* problem = nullptr;
+    try {
+        work();
+        return true;
+    } catch (const HAVENOTMEM&) {
+        problem = "There is not enough memory for the puzzle.";
+    } catch (const std::bad_alloc&) {
+        problem = "There is not enough memory for the puzzle.";
+    } catch (const HAVENOTTILES&) {
+        problem = "The puzzle has no tile pictures to deal.";
+    } catch (const NULL_PICTURE&) {
+        problem = "The tile pictures could not be read.";
+    } catch (const CBadBoardSize&) {
+        problem = "This board size cannot be played.";
+    }
+    AfxMessageBox(problem, MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
+} // namespace
+
+void CMahjongView::OnDraw(CDC* pDC)
+{
+    if ((!g_pBoard || !g_pBoardPicture) && !m_bPreparing) {
+        OnFileNew();
+        // The tips come with their own dialog; until then the first paint ends here.
+    }
+    if (m_bPaused) {
+        PaintBackground(pDC, 6, 6);
+        return;
+    }
+    if (!g_pBoard || !g_pBoardPicture)
+        return;
+    CDC memory;
+    memory.CreateCompatibleDC(pDC);
+    CSelectedObject picture(memory, g_pBoardPicture->GetSafeHandle());
+    const CPixelRect r = BoardPictureRect(*g_pBoard);
+    pDC->BitBlt(0, 0, r.cx, r.cy, &memory, 0, 0, SRCCOPY);
+}
+
+void CMahjongView::OnFileNew()
+{
+    const bool inProgress = g_pBoard && g_pBoard->CountTiles() > 0;
+    if (inProgress && AfxMessageBox("Create new puzzle?", MB_OKCANCEL) != IDOK)
+        return;
+    if (inProgress)
+        KillTimer(ID_TIMER_GAME);
+    NewPuzzle();
+}
+
+void CMahjongView::NewPuzzle()
+{
+    // The board being played stays until the new one is ready.
+    std::unique_ptr<CMahjongBoard> previous(g_pBoard);
+    g_pBoard = nullptr;
+    std::unique_ptr<CMahjongBoard> board;
+    const CSize base = BaseTileSize(m_nSizeY, GetScreenHeight());
+    if (Attempt([&] { board = std::make_unique<CMahjongBoard>(m_nTiles, m_nSizeX, m_nSizeY); })) {
+        g_pBoard = board.release();
+        if (PreparePuzzle(base.cx, base.cy, 1))
+            return;
+        delete g_pBoard;
+    }
+    g_pBoard = previous.release();
+}
+
+BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
+{
+    const CSize tile = ScaleTileSize(CSize(cx, cy), m_nSizeTiles);
+    m_bPreparing = true;
+    const bool made = Attempt([&] {
+        CClientDC dc(this);
+        if (m_nTileSet != 0) {
+            g_pBoard->LoadTilesFromResource(&dc, tile.cx, tile.cy, m_nTileSet);
+        } else {
+            std::string path;
+            g_pBoard->LoadTilesFromFile(&dc, tile.cx, tile.cy, ReadTileSetFile(path) ? path.c_str() : nullptr);
+        }
+        if (bDeal == 1) {
+            CTilePairList plan;
+            g_pBoard->Deal(plan);
+        }
+    });
+    m_bPreparing = false;
+    if (!made)
+        return FALSE;
+
+    m_bPaused = 0;
+    SizeFrameToBoard(tile.cx, tile.cy);
+    WriteSetting("SizeX", std::to_string(m_nSizeX));
+    WriteSetting("SizeY", std::to_string(m_nSizeY));
+    WriteSetting("Tiles", std::to_string(m_nTiles));
+    WriteSetting("TileSet", std::to_string(m_nTileSet));
+    RenderBoardPicture();
+    static_cast<CMainFrame*>(AfxGetMainWnd())->m_wndStatusBar.SetPaneText(0, "                ", TRUE);
+    if (bDeal == 1)
+        m_tGameStart = NowSeconds();
+    SetTimer(ID_TIMER_GAME, 1000, nullptr);
+    return TRUE;
+}
+
+void CMahjongView::SizeFrameToBoard(int cx, int cy)
+{
+    CMainFrame* frame = static_cast<CMainFrame*>(AfxGetMainWnd());
+    CRect rect(0, 0, cx * (m_nSizeX + 2), cy * (m_nSizeY + 2));
+    ::AdjustWindowRectEx(&rect, frame->GetStyle(), TRUE, frame->GetExStyle());
+    // The view's own edge, on each side, so that it shows exactly the picture.
+    CRect view, client;
+    GetWindowRect(&view);
+    GetClientRect(&client);
+    CRect status, toolBar, placed;
+    frame->m_wndStatusBar.GetWindowRect(&status);
+    frame->m_wndToolBar.GetWindowRect(&toolBar);
+    frame->GetWindowRect(&placed);
+    const int width = rect.Width() + view.Width() - client.Width();
+    const int height = rect.Height() + view.Height() - client.Height() + status.Height() + toolBar.Height();
+    frame->MoveWindow(placed.left, placed.top, width, height, TRUE);
+}

@@ -1,0 +1,156 @@
+// Selecting and matching tiles, the marks drawn for it, the count of possible
+// moves, "Help me!" and Undo.
+
+#include "view/MahjongView.h"
+
+#include "board/MahjongBoard.h"
+#include "framework/App.h"
+#include "shell/MainFrame.h"
+#include "view/Waits.h"
+
+#include <algorithm>
+
+namespace {
+constexpr std::uint32_t kLinkMilliseconds = 1000;
+
+CTileCell CentreOf(const CTileCell& cell)
+{
+    return CTileCell(cell.x + cell.cx / 2, cell.y + cell.cy / 2, cell.kind, 0, 0);
+}
+
+// Calls show(path) for every pair that could be removed now, once each, in row
+// order of the first tile and then of the second.
+template <typename Show>
+void ForEachRemovablePair(const CMahjongBoard& board, Show show)
+{
+    CLinkPath path;
+    for (int r = 1; r <= board.GetHeight(); ++r)
+        for (int c = 1; c <= board.GetWidth(); ++c) {
+            const int kind = board.GetCell(c, r).kind;
+            if (kind == -1 || board.IsBlocked(c, r))
+                continue;
+            for (int r2 = r; r2 <= board.GetHeight(); ++r2)
+                for (int c2 = r2 == r ? c + 1 : 1; c2 <= board.GetWidth(); ++c2)
+                    if (board.GetCell(c2, r2).kind == kind && !board.IsBlocked(c2, r2) &&
+                        board.FindPath(c, r, c2, r2, path) == 0)
+                        show(path);
+        }
+}
+} // namespace
+
+void CMahjongView::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (!m_bPaused && g_pBoard) {
+        CMahjongBoard& board = *g_pBoard;
+        const CTileCell cell = board.CellFromPoint(point.x, point.y);
+        if (board.GetSelCol() < 0) {
+            if (cell.kind != -1) {
+                board.ToggleSelection(cell);
+                ToggleHighlight(point.x, point.y);
+                PlayWave("Yes");
+            }
+        } else {
+            const CTileCell sel = board.GetSelectedCell();
+            CLinkPath path;
+            if (cell.x == sel.x && cell.y == sel.y) {
+                ToggleHighlight(point.x, point.y);
+                board.ToggleSelection(cell);
+            } else if (cell.kind == sel.kind && board.LinkToSelection(cell, path) == 0) {
+                const HCURSOR previous = ::SetCursor(::LoadCursor(nullptr, IDC_WAIT));
+                board.ToggleSelection(sel);
+                board.RecordPair(cell, sel);
+                DrawLink(path);
+                PlayWave("LINE");
+                WaitMilliseconds(kLinkMilliseconds);
+                DrawLink(path);
+                EraseTile(cell);
+                EraseTile(sel);
+                ::SetCursor(previous);
+            } else {
+                if (cell.kind == -1) {
+                    const CTileCell centre = CentreOf(sel);
+                    ToggleHighlight(centre.x, centre.y);
+                    board.ClearSelection();
+                }
+                PlayWave("NO");
+            }
+        }
+        UpdateMatchStatus();
+    }
+    CView::OnLButtonDown(nFlags, point);
+}
+
+void CMahjongView::ToggleHighlight(int x, int y)
+{
+    const CTileCell cell = g_pBoard->CellFromPoint(x, y);
+    if (cell.cx == 0 || !g_pBoardPicture)
+        return;
+    CPixelSurface picture = PictureSurface();
+    ShowPictureRect(InvertHighlight(picture, cell));
+}
+
+void CMahjongView::DrawLink(const CLinkPath& path)
+{
+    if (!g_pBoardPicture)
+        return;
+    CPixelSurface picture = PictureSurface();
+    ShowPictureRect(InvertLink(picture, *g_pBoard, path));
+}
+
+void CMahjongView::EraseTile(const CTileCell& cell)
+{
+    if (!g_pBoard || !g_pBoardPicture)
+        return;
+    EraseTileRect(cell.x, cell.y, cell.cx, cell.cy, 0);
+    g_pBoard->RemoveTileAt(cell);
+}
+
+// Capped at the tiles less one: -1 on an empty board, 0 when no pair is left.
+int CMahjongView::CountPossibleMoves() const
+{
+    if (!g_pBoard)
+        return 0;
+    int pairs = 0;
+    ForEachRemovablePair(*g_pBoard, [&](const CLinkPath&) { ++pairs; });
+    return std::min(pairs, g_pBoard->CountTiles() - 1);
+}
+
+void CMahjongView::UpdateMatchStatus()
+{
+    const int n = CountPossibleMoves();
+    CMainFrame* frame = static_cast<CMainFrame*>(AfxGetMainWnd());
+    if (!frame || n <= -1)
+        return;
+    CString text;
+    text.Format("%d matched tiles.", n);
+    frame->m_wndStatusBar.SetPaneText(2, text, TRUE);
+}
+
+void CMahjongView::OnHelpMe()
+{
+    if (!g_pBoard)
+        return;
+    ForEachRemovablePair(*g_pBoard, [&](const CLinkPath& path) {
+        DrawLink(path);
+        WaitNextSecond(GetClock().Now());
+        DrawLink(path);
+    });
+}
+
+void CMahjongView::OnUndo()
+{
+    if (!g_pBoard)
+        return;
+    CTileCell a, b;
+    g_pBoard->Undo(a, b);
+    if (a.kind == -1)
+        return;
+    if (g_pBoardPicture) {
+        CPixelSurface picture = PictureSurface();
+        for (const CTileCell& cell : {a, b}) {
+            PaintTile(picture, *g_pBoard, cell);
+            ShowPictureRect({cell.x, cell.y, g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight()});
+        }
+    }
+    UpdateMatchStatus();
+}
