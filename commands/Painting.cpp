@@ -6,6 +6,7 @@
 #include "resources/resource.h"
 #include "view/Settings.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -53,17 +54,18 @@ void CMahjongView::RenderBoardPicture()
 
 void CMahjongView::PaintBackground(CDC* pDC, std::uint16_t nAcross, std::uint16_t nDown)
 {
-    CBitmap squares;
-    const int width = nAcross * kBackgroundSquare, height = nDown * kBackgroundSquare;
-    if (!squares.CreateDIBSection(width, height))
+    CBitmap square;
+    if (!square.CreateDIBSection(kBackgroundSquare, kBackgroundSquare))
         return;
-    std::vector<std::uint32_t> background = LoadBackground();
-    CPixelSurface surface(squares.GetBits(), width, height);
-    ::PaintBackground(surface, CPixelSurface(background.data(), kBackgroundSquare, kBackgroundSquare), nAcross, nDown);
+    const std::vector<std::uint32_t> background = LoadBackground();
+    std::copy(background.begin(), background.end(), square.GetBits());
     CDC memory;
     memory.CreateCompatibleDC(pDC);
-    CSelectedObject selected(memory, squares.GetSafeHandle());
-    pDC->BitBlt(0, 0, width, height, &memory, 0, 0, SRCCOPY);
+    CSelectedObject selected(memory, square.GetSafeHandle());
+    for (int i = 0; i < nAcross; ++i)
+        for (int j = 0; j < nDown; ++j)
+            pDC->BitBlt(i * kBackgroundSquare, j * kBackgroundSquare, kBackgroundSquare, kBackgroundSquare, &memory,
+                        0, 0, SRCCOPY);
 }
 
 void CMahjongView::SetBackground(int nBitmapId)
