@@ -1,0 +1,647 @@
+// Playing through the real window: the first puzzle and the frame around it,
+// clicks that select, refuse and match, the fades, undo, the background and
+// sound and animation switches, and whole games played to an empty board.
+
+#include "tests/program/Program.h"
+
+#include "board/MahjongBoard.h"
+#include "board/Random.h"
+#include "commands/BoardPicture.h"
+#include "framework/FrameworkIds.h"
+#include "framework/Gdi.h"
+#include "framework/Screen.h"
+#include "framework/Sound.h"
+#include "resources/resource.h"
+#include "shell/MainFrame.h"
+#include "view/MahjongView.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A clock whose time moves on by a step at every read, so that the game's busy
+// waits end after a known number of reads.
+class CRunningClock : public CClock {
+public:
+    explicit CRunningClock(std::uint32_t step = 10) : m_step(step) { SetClock(this); }
+    ~CRunningClock() override { SetClock(nullptr); }
+    std::uint32_t TickCount() override { return m_ticks += m_step; }
+    std::time_t Now() override { return 1700000000 + (m_ticks += m_step) / 1000; }
+    std::uint32_t m_step;
+    std::uint32_t m_ticks = 0;
+};
+
+// Every deal of the test made from one seed.
+class CFixedDeal {
+public:
+    CFixedDeal() { SetDealSeedSource([]() -> std::uint32_t { return 4711; }); }
+    ~CFixedDeal() { SetDealSeedSource(nullptr); }
+};
+
+// The cues the program starts, while this lives.
+std::vector<std::string> g_cues;
+class CHeardCues {
+public:
+    CHeardCues()
+    {
+        g_cues.clear();
+        SetSoundObserver([](const char* name) { g_cues.push_back(name); });
+    }
+    ~CHeardCues() { SetSoundObserver(nullptr); }
+};
+
+using Cues = std::vector<std::string>;
+
+std::string PaneText(HWND hStatus, int pane)
+{
+    char text[256] = "";
+    ::SendMessageA(hStatus, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::vector<std::uint32_t> Picture()
+{
+    const CPixelRect r = BoardPictureRect(*g_pBoard);
+    const std::uint32_t* bits = g_pBoardPicture->GetBits();
+    return std::vector<std::uint32_t>(bits, bits + static_cast<std::size_t>(r.cx) * r.cy);
+}
+
+CTileCell Cell(int col, int row) { return g_pBoard->GetCell(col, row); }
+
+POINT Centre(const CTileCell& c) { return {c.x + c.cx / 2, c.y + c.cy / 2}; }
+
+void Click(const CRunningProgram& program, POINT p)
+{
+    const HWND hView = program.View().m_hWnd;
+    ::SendMessageA(hView, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    ::SendMessageA(hView, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+}
+
+void ClickCell(const CRunningProgram& program, int col, int row) { Click(program, Centre(Cell(col, row))); }
+
+// The pairs that could be taken now, counted as the player sees them, each
+// unordered pair once, capped at the tiles less one.
+int RemovablePairs()
+{
+    const CMahjongBoard& b = *g_pBoard;
+    std::vector<std::pair<int, int>> free;
+    int tiles = 0;
+    for (int r = 1; r <= b.GetHeight(); ++r)
+        for (int c = 1; c <= b.GetWidth(); ++c)
+            if (b.GetCell(c, r).kind != -1) {
+                ++tiles;
+                if (!b.IsBlocked(c, r))
+                    free.emplace_back(c, r);
+            }
+    int pairs = 0;
+    CLinkPath path;
+    for (std::size_t i = 0; i < free.size(); ++i)
+        for (std::size_t j = i + 1; j < free.size(); ++j) {
+            const auto [c1, r1] = free[i];
+            const auto [c2, r2] = free[j];
+            if (b.GetCell(c1, r1).kind == b.GetCell(c2, r2).kind && b.FindPath(c1, r1, c2, r2, path) == 0)
+                ++pairs;
+        }
+    return std::min(pairs, tiles - 1);
+}
+
+std::string MatchedText(int n) { return std::to_string(n) + " matched tiles."; }
+
+HWND StatusBar(const CRunningProgram& program) { return program.Frame().m_wndStatusBar.m_hWnd; }
+
+// The pixels of the background picture under every pixel of rectangle r, as
+// the pattern anchored at the picture's top-left corner puts them.
+std::vector<std::uint32_t> BackgroundUnder(int nBackPic, const CPixelRect& r)
+{
+    std::vector<std::uint32_t> back;
+    CSize size;
+    EXPECT_TRUE(LoadBitmapPixels(nBackPic, back, size));
+    EXPECT_EQ(size.cx, 300);
+    std::vector<std::uint32_t> under;
+    for (int y = r.y; y < r.y + r.cy; ++y)
+        for (int x = r.x; x < r.x + r.cx; ++x)
+            under.push_back(back[static_cast<std::size_t>(y % 300) * size.cx + x % 300]);
+    return under;
+}
+
+std::vector<std::uint32_t> PictureRect(const std::vector<std::uint32_t>& picture, const CPixelRect& r)
+{
+    const int width = BoardPictureRect(*g_pBoard).cx;
+    std::vector<std::uint32_t> pixels;
+    for (int y = r.y; y < r.y + r.cy; ++y)
+        for (int x = r.x; x < r.x + r.cx; ++x)
+            pixels.push_back(picture[static_cast<std::size_t>(y) * width + x]);
+    return pixels;
+}
+
+std::vector<std::uint32_t> ScreenRect(const CRunningProgram& program, const CPixelRect& r)
+{
+    const CCapture screen = CaptureClient(program.View().m_hWnd);
+    std::vector<std::uint32_t> pixels;
+    for (int y = r.y; y < r.y + r.cy; ++y)
+        for (int x = r.x; x < r.x + r.cx; ++x)
+            pixels.push_back(screen.At(x, y));
+    return pixels;
+}
+
+CPixelRect RectOf(const CTileCell& c) { return {c.x, c.y, c.cx, c.cy}; }
+
+// The first pair the board's own search finds, or none.
+bool FirstPair(CTilePair& pair)
+{
+    CTilePairList pairs;
+    g_pBoard->FindAllPairs(pairs);
+    if (pairs.empty())
+        return false;
+    pair = pairs.front();
+    pair.kind = g_pBoard->GetCell(pair.col1, pair.row1).kind;
+    return true;
+}
+
+// Two free tiles of the same kind that cannot be joined now.
+bool FindUnjoinablePair(CTilePair& pair)
+{
+    const CMahjongBoard& b = *g_pBoard;
+    CLinkPath path;
+    for (int r = 1; r <= b.GetHeight(); ++r)
+        for (int c = 1; c <= b.GetWidth(); ++c)
+            for (int r2 = 1; r2 <= b.GetHeight(); ++r2)
+                for (int c2 = 1; c2 <= b.GetWidth(); ++c2) {
+                    const int kind = b.GetCell(c, r).kind;
+                    if ((c != c2 || r != r2) && kind != -1 && b.GetCell(c2, r2).kind == kind && !b.IsBlocked(c, r) &&
+                        !b.IsBlocked(c2, r2) && b.FindPath(c, r, c2, r2, path) != 0) {
+                        pair = {static_cast<std::int16_t>(c), static_cast<std::int16_t>(r),
+                                static_cast<std::int16_t>(c2), static_cast<std::int16_t>(r2), kind};
+                        return true;
+                    }
+                }
+    return false;
+}
+
+// Two free tiles of different kinds.
+bool FindDifferentKinds(CTilePair& pair)
+{
+    const CMahjongBoard& b = *g_pBoard;
+    for (int r = 1; r <= b.GetHeight(); ++r)
+        for (int c = 1; c <= b.GetWidth(); ++c)
+            for (int c2 = c + 1; c2 <= b.GetWidth(); ++c2)
+                if (b.GetCell(c, r).kind != -1 && b.GetCell(c2, r).kind != -1 &&
+                    b.GetCell(c, r).kind != b.GetCell(c2, r).kind && !b.IsBlocked(c, r) && !b.IsBlocked(c2, r)) {
+                    pair = {static_cast<std::int16_t>(c), static_cast<std::int16_t>(r),
+                            static_cast<std::int16_t>(c2), static_cast<std::int16_t>(r), 0};
+                    return true;
+                }
+    return false;
+}
+
+// The item with this command id in the menu bar, with its check mark as the
+// frame's update handlers set it when the menu opens.
+bool MenuChecked(const CRunningProgram& program, UINT id)
+{
+    HMENU hBar = ::GetMenu(program.FrameWindow());
+    std::vector<HMENU> menus;
+    for (int i = 0; i < ::GetMenuItemCount(hBar); ++i)
+        menus.push_back(::GetSubMenu(hBar, i));
+    while (!menus.empty()) {
+        HMENU hMenu = menus.back();
+        menus.pop_back();
+        if (!hMenu)
+            continue;
+        ::SendMessageA(program.FrameWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hMenu), 0);
+        for (int j = 0; j < ::GetMenuItemCount(hMenu); ++j) {
+            if (HMENU hSub = ::GetSubMenu(hMenu, j))
+                menus.push_back(hSub);
+            else if (::GetMenuItemID(hMenu, j) == id)
+                return (::GetMenuState(hMenu, j, MF_BYPOSITION) & MF_CHECKED) != 0;
+        }
+    }
+    ADD_FAILURE() << "no menu item " << id;
+    return false;
+}
+
+// ---------------------------------------------------------------------------
+
+TEST(PlayStart, FirstStartWithNoSettingsShowsA600By400PictureExactlyInTheView)
+{
+    CScratchSettings store;
+    CRunningClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    ASSERT_NE(g_pBoard, nullptr) << "the first paint deals the first puzzle";
+    ASSERT_NE(g_pBoardPicture, nullptr);
+    EXPECT_EQ(g_pBoard->GetWidth(), 18);
+    EXPECT_EQ(g_pBoard->GetHeight(), 8);
+    EXPECT_EQ(g_pBoard->GetKinds(), 36);
+    EXPECT_EQ(g_pBoard->CountTiles(), 144);
+    EXPECT_EQ(g_pBoard->GetTileWidth(), 30);
+    EXPECT_EQ(g_pBoard->GetTileHeight(), 40);
+    const CPixelRect r = BoardPictureRect(*g_pBoard);
+    EXPECT_EQ(r.cx, 600);
+    EXPECT_EQ(r.cy, 400);
+    EXPECT_EQ(g_pBoardPicture->GetSize().cx, 600);
+    EXPECT_EQ(g_pBoardPicture->GetSize().cy, 400);
+    RECT client{};
+    ::GetClientRect(program.View().m_hWnd, &client);
+    EXPECT_EQ(client.right, 600);
+    EXPECT_EQ(client.bottom, 400);
+    const struct {
+        const char* name;
+        const char* stored;
+    } settings[] = {{"SizeX", "18"}, {"SizeY", "8"}, {"Tiles", "36"}, {"TileSet", "131"}};
+    for (const auto& s : settings)
+        EXPECT_EQ(CScratchSettings::Read(s.name).value_or("(none)"), s.stored) << s.name;
+    // The screen shows the picture.
+    EXPECT_EQ(ScreenRect(program, {0, 0, 600, 400}), Picture());
+    EXPECT_EQ(PaneText(StatusBar(program), 2), MatchedText(RemovablePairs()));
+    EXPECT_EQ(program.View().CountPossibleMoves(), RemovablePairs());
+}
+
+TEST(PlayStart, SizesTheFrameSoThatTheViewShowsExactlyTheBoard)
+{
+    const struct {
+        const char* label;
+        const char* sizeX;
+        const char* sizeY;
+        const char* tiles;
+        const char* sizeTiles;
+        int screen;
+        int cx;
+        int cy;
+    } cases[] = {
+        {"18 x 8 on a tall screen", "18", "8", "36", "0", 1024, 30, 40},
+        {"18 x 8 on a low screen", "18", "8", "36", "0", 600, 30, 40},
+        {"20 x 16 on a tall screen", "20", "16", "40", "0", 1024, 26, 35},
+        {"20 x 16 on a low screen", "20", "16", "40", "0", 700, 21, 27},
+        {"12 x 12 on a low screen", "12", "12", "36", "0", 700, 26, 35},
+        {"24 x 12 on a tall screen", "24", "12", "36", "0", 1024, 30, 40},
+        {"10 x 8, Big tiles", "10", "8", "20", "1", 1024, 39, 52},
+        {"16 x 12 on a low screen, Big tiles", "16", "12", "32", "1", 700, 33, 45},
+    };
+    for (const auto& c : cases) {
+        CScratchSettings store({{"SizeX", c.sizeX}, {"SizeY", c.sizeY}, {"Tiles", c.tiles}, {"SizeTiles", c.sizeTiles}});
+        SetScreenHeight(c.screen);
+        CRunningClock clock;
+        {
+            CRunningProgram program;
+            ASSERT_TRUE(program.Started()) << c.label;
+            ASSERT_NE(g_pBoard, nullptr) << c.label;
+            EXPECT_EQ(g_pBoard->GetWidth(), std::stoi(c.sizeX)) << c.label;
+            EXPECT_EQ(g_pBoard->GetHeight(), std::stoi(c.sizeY)) << c.label;
+            EXPECT_EQ(g_pBoard->GetTileWidth(), c.cx) << c.label;
+            EXPECT_EQ(g_pBoard->GetTileHeight(), c.cy) << c.label;
+            const int w = c.cx * (std::stoi(c.sizeX) + 2);
+            const int h = c.cy * (std::stoi(c.sizeY) + 2);
+            RECT client{};
+            ::GetClientRect(program.View().m_hWnd, &client);
+            EXPECT_EQ(client.right, w) << c.label;
+            EXPECT_EQ(client.bottom, h) << c.label;
+            // The frame: the board rectangle made a window, with the view's
+            // edge of two pixels on every side, the tool bar and the status bar.
+            const HWND hFrame = program.FrameWindow();
+            RECT expected{0, 0, w, h};
+            ::AdjustWindowRectEx(&expected, static_cast<DWORD>(::GetWindowLongA(hFrame, GWL_STYLE)), TRUE,
+                                 static_cast<DWORD>(::GetWindowLongA(hFrame, GWL_EXSTYLE)));
+            RECT status{}, tools{}, frame{}, view{};
+            ::GetWindowRect(program.View().m_hWnd, &view);
+            EXPECT_EQ(view.right - view.left, w + 4) << c.label;
+            EXPECT_EQ(view.bottom - view.top, h + 4) << c.label;
+            ::GetWindowRect(program.Frame().m_wndStatusBar.m_hWnd, &status);
+            ::GetWindowRect(program.Frame().m_wndToolBar.m_hWnd, &tools);
+            ::GetWindowRect(hFrame, &frame);
+            EXPECT_EQ(frame.right - frame.left, expected.right - expected.left + 4) << c.label;
+            EXPECT_EQ(frame.bottom - frame.top, expected.bottom - expected.top + 4 + (status.bottom - status.top) +
+                                                     (tools.bottom - tools.top))
+                << c.label;
+        }
+        SetScreenHeight(0);
+    }
+}
+
+TEST(PlayClick, EveryClickCaseSelectsRefusesOrMatchesAsThePlayerExpects)
+{
+    CScratchSettings store;
+    CFixedDeal deal;
+    CRunningClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    CHeardCues cues;
+    const HWND hStatus = StatusBar(program);
+
+    CTilePair joinable{}, unjoinable{}, different{};
+    ASSERT_TRUE(FirstPair(joinable));
+    ASSERT_TRUE(FindUnjoinablePair(unjoinable)) << "the deal of seed 4711 has one";
+    ASSERT_TRUE(FindDifferentKinds(different));
+    // (2, 2) has tiles on all four sides on a full board.
+    ASSERT_TRUE(g_pBoard->IsBlocked(2, 2));
+    const std::vector<std::uint32_t> full = Picture();
+
+    const struct {
+        const char* label;
+        int col1, row1;  // the first click; 0: none
+        int col2, row2;  // the second click; 0, 0: the margin
+        Cues cues;
+        int selCol;      // the selection afterwards, -1: none
+        bool restored;   // the picture is as before the clicks
+    } cases[] = {
+        {"a free tile is selected", 0, 0, joinable.col1, joinable.row1, {"Yes"}, joinable.col1, false},
+        {"the same tile again deselects silently", joinable.col1, joinable.row1, joinable.col1, joinable.row1,
+         {"Yes"}, -1, true},
+        {"a tile of another kind is refused and the first stays", different.col1, different.row1, different.col2,
+         different.row2, {"Yes", "NO"}, different.col1, false},
+        {"a tile of the same kind that cannot be joined is refused", unjoinable.col1, unjoinable.row1,
+         unjoinable.col2, unjoinable.row2, {"Yes", "NO"}, unjoinable.col1, false},
+        {"the margin with a selection drops it", joinable.col1, joinable.row1, 0, 0, {"Yes", "NO"}, -1, true},
+        {"an enclosed tile with a selection drops it", joinable.col1, joinable.row1, 2, 2, {"Yes", "NO"}, -1, true},
+        {"an enclosed tile with nothing selected does nothing", 0, 0, 2, 2, {}, -1, true},
+        {"the margin with nothing selected does nothing", 0, 0, 0, 0, {}, -1, true},
+    };
+    for (const auto& c : cases) {
+        g_cues.clear();
+        if (c.col1)
+            ClickCell(program, c.col1, c.row1);
+        if (c.col2)
+            ClickCell(program, c.col2, c.row2);
+        else
+            Click(program, {5, 5});
+        EXPECT_EQ(g_cues, c.cues) << c.label;
+        EXPECT_EQ(g_pBoard->GetSelCol(), c.selCol) << c.label;
+        EXPECT_EQ(g_pBoard->CountTiles(), 144) << c.label;
+        EXPECT_EQ(Picture() == full, c.restored) << c.label;
+        EXPECT_EQ(ScreenRect(program, {0, 0, 600, 400}), Picture()) << c.label << ": the screen shows the picture";
+        EXPECT_EQ(PaneText(hStatus, 2), MatchedText(RemovablePairs())) << c.label;
+        // Back to nothing selected: the selected tile clicked once more.
+        if (g_pBoard->GetSelCol() >= 0) {
+            const CTileCell sel = g_pBoard->GetSelectedCell();
+            g_cues.clear();
+            Click(program, Centre(sel));
+            EXPECT_EQ(g_cues, Cues{}) << c.label << ", deselecting";
+            EXPECT_EQ(g_pBoard->GetSelCol(), -1) << c.label << ", deselecting";
+        }
+        EXPECT_EQ(Picture(), full) << c.label << ": the frame drawn twice leaves no trace";
+    }
+
+    // The frame: two pixels wide, one inside the tile's edge, its corners inverted twice.
+    const CTileCell a = Cell(joinable.col1, joinable.row1);
+    ClickCell(program, joinable.col1, joinable.row1);
+    const std::vector<std::uint32_t> framed = Picture();
+    const int width = BoardPictureRect(*g_pBoard).cx;
+    const auto at = [&](const std::vector<std::uint32_t>& p, int x, int y) { return p[y * width + x]; };
+    const struct {
+        const char* label;
+        int dx, dy;
+        bool inverted;
+    } pixels[] = {
+        {"top bar", a.cx / 2, 1, true},      {"second top row", a.cx / 2, 2, true},
+        {"left bar", 1, a.cy / 2, true},     {"right bar", a.cx - 1, a.cy / 2, true},
+        {"bottom bar", a.cx / 2, a.cy - 2, true}, {"tile's edge", a.cx / 2, 0, false},
+        {"inside", a.cx / 2, a.cy / 2, false}, {"crossing corner", 1, 1, false},
+    };
+    for (const auto& p : pixels)
+        EXPECT_EQ(at(framed, a.x + p.dx, a.y + p.dy),
+                  p.inverted ? at(full, a.x + p.dx, a.y + p.dy) ^ 0xFFFFFFu : at(full, a.x + p.dx, a.y + p.dy))
+            << p.label;
+
+    // A joined pair: both go, the line and the fades leave background, undo is recorded.
+    g_cues.clear();
+    const CTileCell b = Cell(joinable.col2, joinable.row2);
+    const std::uint32_t before = clock.m_ticks;
+    ClickCell(program, joinable.col2, joinable.row2);
+    EXPECT_EQ(g_cues, Cues{"LINE"});
+    EXPECT_GE(clock.m_ticks - before, 2000u) << "one second of line and two fades of 500 ms";
+    EXPECT_EQ(g_pBoard->GetSelCol(), -1);
+    EXPECT_EQ(Cell(joinable.col1, joinable.row1).kind, -1);
+    EXPECT_EQ(Cell(joinable.col2, joinable.row2).kind, -1);
+    EXPECT_EQ(g_pBoard->CountTiles(), 142);
+    EXPECT_EQ(PaneText(hStatus, 2), MatchedText(RemovablePairs()));
+    const std::vector<std::uint32_t> after = Picture();
+    for (const CTileCell& t : {a, b}) {
+        EXPECT_EQ(PictureRect(after, RectOf(t)), BackgroundUnder(154, RectOf(t))) << "removed tile at " << t.x;
+        EXPECT_EQ(ScreenRect(program, RectOf(t)), BackgroundUnder(154, RectOf(t))) << "on screen, at " << t.x;
+    }
+    // Everything else is as before: no trace of the line.
+    std::vector<std::uint32_t> expected = full;
+    for (const CTileCell& t : {a, b})
+        for (int y = t.y; y < t.y + t.cy; ++y)
+            for (int x = t.x; x < t.x + t.cx; ++x)
+                expected[y * width + x] = after[y * width + x];
+    EXPECT_EQ(after, expected);
+
+    // Undo brings both back exactly, without a sound.
+    g_cues.clear();
+    program.Command(ID_UNDO);
+    EXPECT_EQ(Picture(), full);
+    EXPECT_EQ(ScreenRect(program, {0, 0, 600, 400}), full);
+    EXPECT_EQ(Cell(joinable.col1, joinable.row1).kind, joinable.kind);
+    EXPECT_EQ(Cell(joinable.col2, joinable.row2).kind, joinable.kind);
+    EXPECT_EQ(PaneText(hStatus, 2), MatchedText(RemovablePairs()));
+    EXPECT_EQ(g_cues, Cues{});
+}
+
+TEST(PlayDrawing, TheLinkLineDrawnTwiceRestoresThePicture)
+{
+    CScratchSettings store;
+    CFixedDeal deal;
+    CRunningClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    const std::vector<std::uint32_t> full = Picture();
+    CTilePairList pairs;
+    g_pBoard->FindAllPairs(pairs);
+    ASSERT_FALSE(pairs.empty());
+    int drawn = 0;
+    for (const CTilePair& p : pairs) {
+        CLinkPath path;
+        ASSERT_EQ(g_pBoard->FindPath(p.col1, p.row1, p.col2, p.row2, path), 0);
+        program.View().DrawLink(path);
+        drawn += Picture() != full;
+        program.View().DrawLink(path);
+        EXPECT_EQ(Picture(), full) << "pair (" << p.col1 << "," << p.row1 << ")-(" << p.col2 << "," << p.row2 << ")";
+    }
+    EXPECT_EQ(drawn, static_cast<int>(pairs.size())) << "every line shows once drawn";
+}
+
+TEST(PlayDrawing, AFadeEndsInTheExactBackgroundAcrossSquareBoundaries)
+{
+    const struct {
+        const char* label;
+        CPixelRect r;
+        int animation;
+    } cases[] = {
+        {"tile at x = 290, across a vertical boundary", {290, 40, 30, 40}, 0},
+        {"across both boundaries", {280, 280, 30, 40}, 0},
+        {"across the horizontal boundary", {60, 280, 30, 40}, 0},
+        {"inside one square", {30, 40, 30, 40}, 0},
+        {"across both boundaries, no fade", {280, 280, 30, 40}, -1},
+    };
+    CScratchSettings store;
+    CRunningClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    for (int back : {154, 144}) {
+        program.Command(back == 154 ? ID_BACK_CLOUDS : ID_BACK_EASY);
+        for (const auto& c : cases) {
+            const std::uint32_t before = clock.m_ticks;
+            program.View().EraseTileRect(c.r.x, c.r.y, c.r.cx, c.r.cy, c.animation);
+            EXPECT_EQ(clock.m_ticks - before >= 500, c.animation >= 0) << c.label << ": the fade lasts 500 ms";
+            EXPECT_EQ(PictureRect(Picture(), c.r), BackgroundUnder(back, c.r)) << c.label << ", background " << back;
+            EXPECT_EQ(ScreenRect(program, c.r), BackgroundUnder(back, c.r)) << c.label << ", background " << back;
+        }
+    }
+}
+
+TEST(PlayUndo, ElevenRemovalsAndElevenUndosRestoreTheLastTen)
+{
+    CScratchSettings store(CScratchSettings::Entries{{"Animation", "1"}});
+    CFixedDeal deal;
+    CRunningClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    const HWND hStatus = StatusBar(program);
+    program.Command(ID_UNDO);
+    EXPECT_EQ(g_pBoard->CountTiles(), 144) << "undo right after a new puzzle does nothing";
+
+    std::vector<std::vector<std::uint32_t>> pictures;
+    std::vector<std::string> panes;
+    std::vector<CTilePair> taken;
+    for (int i = 0; i < 11; ++i) {
+        CTilePair p{};
+        ASSERT_TRUE(FirstPair(p)) << "removal " << i + 1;
+        pictures.push_back(Picture());
+        panes.push_back(PaneText(hStatus, 2));
+        taken.push_back(p);
+        ClickCell(program, p.col1, p.row1);
+        ClickCell(program, p.col2, p.row2);
+        ASSERT_EQ(g_pBoard->CountTiles(), 144 - 2 * (i + 1)) << "removal " << i + 1;
+    }
+    for (int i = 10; i >= 1; --i) {
+        program.Command(ID_UNDO);
+        EXPECT_EQ(g_pBoard->CountTiles(), 144 - 2 * i) << "undo " << 11 - i;
+        EXPECT_EQ(Cell(taken[i].col1, taken[i].row1).kind, taken[i].kind) << "undo " << 11 - i;
+        EXPECT_EQ(Cell(taken[i].col2, taken[i].row2).kind, taken[i].kind) << "undo " << 11 - i;
+        EXPECT_EQ(Picture(), pictures[i]) << "undo " << 11 - i;
+        EXPECT_EQ(PaneText(hStatus, 2), panes[i]) << "undo " << 11 - i;
+    }
+    program.Command(ID_UNDO);
+    EXPECT_EQ(g_pBoard->CountTiles(), 142) << "the eleventh undo finds nothing";
+    EXPECT_EQ(Cell(taken[0].col1, taken[0].row1).kind, -1);
+    EXPECT_EQ(Picture(), pictures[1]);
+    EXPECT_EQ(ScreenRect(program, {0, 0, 600, 400}), pictures[1]);
+}
+
+TEST(PlayGame, AWholeGameEndsOnAnEmptyBoardWithoutLeakingGdiObjects)
+{
+    CScratchSettings store;
+    CFixedDeal deal;
+    CRunningClock clock(50);
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    CHeardCues cues;
+    const HWND hStatus = StatusBar(program);
+    const int objects = CountGdiObjects();
+    int pairNumber = 0;
+    std::string lastPane = PaneText(hStatus, 2);
+    while (g_pBoard->CountTiles() > 0) {
+        CTilePair p{};
+        ASSERT_TRUE(FirstPair(p)) << "dead end after " << pairNumber << " pairs";
+        ++pairNumber;
+        g_cues.clear();
+        ClickCell(program, p.col1, p.row1);
+        ClickCell(program, p.col2, p.row2);
+        EXPECT_EQ(g_cues, (Cues{"Yes", "LINE"})) << "pair " << pairNumber;
+        ASSERT_EQ(g_pBoard->CountTiles(), 144 - 2 * pairNumber) << "pair " << pairNumber;
+        EXPECT_EQ(Cell(p.col1, p.row1).kind, -1) << "pair " << pairNumber;
+        EXPECT_EQ(Cell(p.col2, p.row2).kind, -1) << "pair " << pairNumber;
+        EXPECT_EQ(g_pBoard->GetSelCol(), -1) << "pair " << pairNumber;
+        if (g_pBoard->CountTiles() > 0)
+            lastPane = MatchedText(RemovablePairs());
+        EXPECT_EQ(PaneText(hStatus, 2), lastPane) << "pair " << pairNumber << ": the empty board keeps the text";
+    }
+    EXPECT_EQ(pairNumber, 72);
+    EXPECT_EQ(program.View().CountPossibleMoves(), -1);
+    const CPixelRect all = BoardPictureRect(*g_pBoard);
+    EXPECT_EQ(Picture(), BackgroundUnder(154, all)) << "nothing but background is left";
+    EXPECT_EQ(ScreenRect(program, all), BackgroundUnder(154, all));
+    EXPECT_EQ(CountGdiObjects(), objects);
+}
+
+TEST(PlayCommands, BackgroundsAreStoredCheckedAndPainted)
+{
+    const struct {
+        const char* label;
+        UINT command;
+        int id;
+        const char* stored;
+    } cases[] = {
+        {"Easy", ID_BACK_EASY, 144, "144"},
+        {"Dark blue", ID_BACK_DARK_BLUE, 153, "153"},
+        {"Green", ID_BACK_GREEN, 158, "158"},
+        {"Clouds", ID_BACK_CLOUDS, 154, "154"},
+    };
+    CScratchSettings store;
+    CRunningClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    for (const auto& c : cases) {
+        program.Command(c.command);
+        EXPECT_EQ(program.View().m_nBackPic, c.id) << c.label;
+        EXPECT_EQ(CScratchSettings::Read("BackPic").value_or("(none)"), c.stored) << c.label;
+        for (const auto& other : cases)
+            EXPECT_EQ(MenuChecked(program, other.command), other.id == c.id) << c.label << ": item " << other.label;
+        const CPixelRect margin{0, 0, 600, 40};
+        EXPECT_EQ(PictureRect(Picture(), margin), BackgroundUnder(c.id, margin)) << c.label;
+        EXPECT_EQ(ScreenRect(program, margin), BackgroundUnder(c.id, margin)) << c.label;
+        EXPECT_EQ(g_pBoard->CountTiles(), 144) << c.label;
+    }
+}
+
+TEST(PlayCommands, SoundAndAnimationSwitchesAreStoredCheckedAndObeyed)
+{
+    CScratchSettings store;
+    CFixedDeal deal;
+    CRunningClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    CHeardCues cues;
+    const struct {
+        const char* label;
+        UINT command;
+        const char* setting;
+        const char* stored;
+        bool checked;
+    } cases[] = {
+        {"sound off", ID_SOUND_ON, "SoundON", "1", false},
+        {"sound on", ID_SOUND_ON, "SoundON", "0", true},
+        {"animation off", ID_ANIMATION, "Animation", "1", false},
+        {"animation on", ID_ANIMATION, "Animation", "0", true},
+    };
+    for (const auto& c : cases) {
+        program.Command(c.command);
+        EXPECT_EQ(CScratchSettings::Read(c.setting).value_or("(none)"), c.stored) << c.label;
+        EXPECT_EQ(MenuChecked(program, c.command), c.checked) << c.label;
+        CTilePair p{};
+        ASSERT_TRUE(FirstPair(p)) << c.label;
+        const int tiles = g_pBoard->CountTiles();
+        g_cues.clear();
+        const std::uint32_t before = clock.m_ticks;
+        ClickCell(program, p.col1, p.row1);
+        ClickCell(program, p.col2, p.row2);
+        const std::uint32_t spent = clock.m_ticks - before;
+        EXPECT_EQ(g_pBoard->CountTiles(), tiles - 2) << c.label;
+        const bool soundOff = std::string(c.label) == "sound off";
+        EXPECT_EQ(g_cues, (soundOff ? Cues{} : Cues{"Yes", "LINE"})) << c.label;
+        const bool animationOff = std::string(c.label) == "animation off";
+        if (animationOff)
+            EXPECT_LT(spent, 1500u) << c.label << ": the line's second only";
+        else
+            EXPECT_GE(spent, 2000u) << c.label << ": the line's second and two fades";
+    }
+}
+
+} // namespace
