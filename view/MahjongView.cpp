@@ -43,12 +43,6 @@ int ValueOfCommand(const std::array<std::pair<UINT, int>, N>& table, UINT nComma
     return it != table.end() ? it->second : -1;
 }
 
-template <std::size_t N>
-bool HasValue(const std::array<std::pair<UINT, int>, N>& table, int value)
-{
-    return std::any_of(table.begin(), table.end(), [&](const auto& e) { return e.second == value; });
-}
-
 } // namespace
 
 IMPLEMENT_DYNCREATE(CMahjongView)
@@ -118,7 +112,7 @@ void CMahjongView::ReadSettings()
 
     // Values that only a changed store can hold are read as the game's own:
     // a size that is not offered (or kinds that do not belong to it) as 18 x 8
-    // with 36 kinds, an unknown picture as the default one, and a switch or
+    // with 36 kinds, an unknown tile set as the default one, and a switch or
     // step outside its values as what the game does with it.
     const CBoardSize* size = FindBoardSize(m_nSizeX, m_nSizeY);
     if (!size)
@@ -128,8 +122,6 @@ void CMahjongView::ReadSettings()
     m_nTiles = size->nKinds;
     if (m_nTileSet != 0 && std::find(kTileSets.begin(), kTileSets.end(), m_nTileSet) == kTileSets.end())
         m_nTileSet = IDB_SET_EGIPTIAN;
-    if (!HasValue(kBackgrounds, m_nBackPic))
-        m_nBackPic = IDB_BACK_CLOUDS;
     m_bSoundOff = m_bSoundOff == 1 ? 1 : 0;
     m_bNoAnimation = m_bNoAnimation != 0 ? 1 : 0;
     if (m_nSizeTiles < 0 || m_nSizeTiles > 2)
