@@ -644,4 +644,132 @@ TEST(PlayCommands, SoundAndAnimationSwitchesAreStoredCheckedAndObeyed)
     }
 }
 
+TEST(PlayNewPuzzle, AsksOnlyWhileTilesRemainAndKeepsThePuzzleWhenCancelled)
+{
+    CScratchSettings store;
+    CRunningClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    const HWND hStatus = StatusBar(program);
+    const struct {
+        const char* label;
+        int button;
+        bool replaced;
+    } cases[] = {
+        {"cancelled", IDCANCEL, false},
+        {"confirmed", IDOK, true},
+    };
+    for (const auto& c : cases) {
+        const CMahjongBoard* before = g_pBoard;
+        const std::vector<std::uint32_t> picture = Picture();
+        ClickCell(program, 1, 1);
+        ASSERT_EQ(g_pBoard->GetSelCol(), 1) << c.label;
+        std::string question;
+        CModalAnswers answers;
+        answers.Expect([&](HWND hBox) {
+            question = WindowText(::GetDlgItem(hBox, 0xFFFF));
+            PressButton(hBox, c.button);
+        });
+        program.Command(ID_FILE_NEW);
+        EXPECT_EQ(answers.Pending(), 0u) << c.label;
+        EXPECT_EQ(answers.Unexpected(), 0) << c.label;
+        EXPECT_EQ(question, "Create new puzzle?") << c.label;
+        EXPECT_EQ(g_pBoard != before, c.replaced) << c.label;
+        EXPECT_EQ(g_pBoard->CountTiles(), 144) << c.label;
+        if (c.replaced) {
+            EXPECT_EQ(g_pBoard->GetSelCol(), -1) << c.label << ": a new board has nothing selected";
+            EXPECT_EQ(PaneText(hStatus, 0), std::string(16, ' ')) << c.label;
+            EXPECT_EQ(ScreenRect(program, {0, 0, 600, 400}), Picture()) << c.label;
+        } else {
+            EXPECT_EQ(g_pBoard->GetSelCol(), 1) << c.label;
+            ClickCell(program, 1, 1);
+            EXPECT_EQ(Picture(), picture) << c.label;
+        }
+    }
+}
+
+TEST(PlayHelpMe, ShowsEveryRemovablePairForASecondAndLeavesEverythingAsItWas)
+{
+    CScratchSettings store;
+    CFixedDeal deal;
+    CRunningClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    CHeardCues cues;
+    ClickCell(program, 1, 1);
+    const std::vector<std::uint32_t> picture = Picture();
+    const std::string pane = PaneText(StatusBar(program), 2);
+    // Every pair, uncapped.
+    CTilePairList pairs;
+    g_pBoard->FindAllPairs(pairs);
+    ASSERT_FALSE(pairs.empty());
+    const int possible = RemovablePairs();
+    ASSERT_LE(possible, static_cast<int>(pairs.size()));
+    g_cues.clear();
+    const std::uint32_t before = clock.m_ticks;
+    program.Command(ID_HELP_ME);
+    // Each pair is shown until the calendar time moves on to the next second.
+    const std::uint32_t seconds = clock.m_ticks / 1000 - before / 1000;
+    EXPECT_EQ(seconds, static_cast<std::uint32_t>(possible)) << "a second for each pair";
+    EXPECT_EQ(Picture(), picture);
+    EXPECT_EQ(ScreenRect(program, {0, 0, 600, 400}), picture);
+    EXPECT_EQ(g_pBoard->GetSelCol(), 1) << "the selection is untouched";
+    EXPECT_EQ(g_pBoard->CountTiles(), 144);
+    EXPECT_EQ(g_cues, Cues{});
+    EXPECT_EQ(PaneText(StatusBar(program), 2), pane);
+}
+
+TEST(PlayUndo, KeepsASelectedTileFramedAndWorksWhilePaused)
+{
+    CScratchSettings store(CScratchSettings::Entries{{"Animation", "1"}});
+    CFixedDeal deal;
+    CRunningClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    const HWND hStatus = StatusBar(program);
+    const std::vector<std::uint32_t> full = Picture();
+    CTilePair first{}, second{};
+    ASSERT_TRUE(FirstPair(first));
+    ClickCell(program, first.col1, first.row1);
+    ClickCell(program, first.col2, first.row2);
+    ASSERT_TRUE(FirstPair(second));
+    ClickCell(program, second.col1, second.row1);
+    ClickCell(program, second.col2, second.row2);
+    ASSERT_EQ(g_pBoard->CountTiles(), 140);
+    const std::vector<std::uint32_t> afterFirst = [&] {
+        std::vector<std::uint32_t> p = Picture();
+        const int width = BoardPictureRect(*g_pBoard).cx;
+        for (const CTileCell& t : {Cell(second.col1, second.row1), Cell(second.col2, second.row2)})
+            for (int y = t.y; y < t.y + t.cy; ++y)
+                for (int x = t.x; x < t.x + t.cx; ++x)
+                    p[y * width + x] = full[y * width + x];
+        return p;
+    }();
+
+    // A selected tile keeps its frame through an undo.
+    CTilePair free{};
+    ASSERT_TRUE(FindDifferentKinds(free));
+    ClickCell(program, free.col1, free.row1);
+    const std::vector<std::uint32_t> framedBefore = Picture();
+    program.Command(ID_UNDO);
+    EXPECT_EQ(g_pBoard->GetSelCol(), free.col1);
+    ClickCell(program, free.col1, free.row1);
+    EXPECT_EQ(g_pBoard->GetSelCol(), -1);
+    EXPECT_EQ(Picture(), afterFirst) << "the frame came off cleanly after the undo";
+    EXPECT_EQ(PaneText(hStatus, 2), MatchedText(RemovablePairs()));
+
+    // While paused: the picture and the two tiles on the screen.
+    program.View().m_bPaused = 1;
+    ::RedrawWindow(program.View().m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const CPixelRect a = RectOf(Cell(first.col1, first.row1));
+    const CPixelRect b = RectOf(Cell(first.col2, first.row2));
+    program.Command(ID_UNDO);
+    EXPECT_EQ(g_pBoard->CountTiles(), 144);
+    EXPECT_EQ(Picture(), full);
+    EXPECT_EQ(ScreenRect(program, a), PictureRect(full, a)) << "painted over the pause picture";
+    EXPECT_EQ(ScreenRect(program, b), PictureRect(full, b)) << "painted over the pause picture";
+    EXPECT_EQ(PaneText(hStatus, 2), MatchedText(RemovablePairs()));
+    program.View().m_bPaused = 0;
+}
+
 } // namespace
