@@ -772,4 +772,50 @@ TEST(PlayUndo, KeepsASelectedTileFramedAndWorksWhilePaused)
     program.View().m_bPaused = 0;
 }
 
+// A running clock that, at its first read, has the player click once more: the
+// click arrives while the game is holding for the link line.
+HWND g_hClickTarget = nullptr;
+POINT g_lateClick{};
+class CClickDuringWait : public CRunningClock {
+public:
+    std::uint32_t TickCount() override
+    {
+        if (g_hClickTarget) {
+            ::PostMessageA(g_hClickTarget, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(g_lateClick.x, g_lateClick.y));
+            g_hClickTarget = nullptr;
+        }
+        return CRunningClock::TickCount();
+    }
+};
+
+TEST(PlayWaits, InputDuringAWaitIsHandledAfterwards)
+{
+    CScratchSettings store;
+    CFixedDeal deal;
+    CClickDuringWait clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    CTilePairList pairs;
+    g_pBoard->FindAllPairs(pairs);
+    ASSERT_GE(pairs.size(), 4u);
+    const CTilePair matched = pairs.front();
+    // A free tile of another pair, for the click made during the wait.
+    const auto other = std::find_if(pairs.begin(), pairs.end(), [&](const CTilePair& p) {
+        return Cell(p.col1, p.row1).kind != Cell(matched.col1, matched.row1).kind;
+    });
+    ASSERT_NE(other, pairs.end());
+    const CTileCell late = Cell(other->col1, other->row1);
+
+    ClickCell(program, matched.col1, matched.row1);
+    g_hClickTarget = program.View().m_hWnd;
+    g_lateClick = Centre(late);
+    ClickCell(program, matched.col2, matched.row2);
+    EXPECT_EQ(g_hClickTarget, nullptr) << "the game held for the line";
+    EXPECT_EQ(Cell(matched.col1, matched.row1).kind, -1);
+    EXPECT_EQ(g_pBoard->GetSelCol(), -1) << "the click made during the wait is not handled during it";
+
+    Pump(100);
+    EXPECT_EQ(g_pBoard->GetSelectedCell(), late) << "it is handled afterwards";
+}
+
 } // namespace
