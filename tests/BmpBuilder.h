@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-struct BmpSpec {
+struct BmpLayout {
     int bits = 24;
     std::int32_t width = 1;
     std::int32_t height = 1;
@@ -29,7 +29,7 @@ inline void Put32(std::vector<unsigned char>& out, std::uint32_t v)
     Put16(out, v >> 16);
 }
 
-inline std::vector<unsigned char> BuildBmp(const BmpSpec& s)
+inline std::vector<unsigned char> BuildBmp(const BmpLayout& s)
 {
     const bool masksAfter = !s.masks.empty() && s.infoSize == 40;
     const std::uint32_t offBits =
@@ -64,7 +64,7 @@ inline std::vector<unsigned char> BuildBmp(const BmpSpec& s)
 // An uncompressed 24-bit file of COLORREF pixels (top row first), rows padded.
 inline std::vector<unsigned char> Bmp24(int w, int h, const std::vector<std::uint32_t>& pixels)
 {
-    BmpSpec s;
+    BmpLayout s;
     s.width = w;
     s.height = h;
     for (int fileRow = 0; fileRow < h; ++fileRow) {

@@ -24,16 +24,16 @@ std::vector<std::uint32_t> Palette(std::size_t n)
 
 struct DecodeCase {
     const char* label;
-    BmpSpec spec;
+    BmpLayout layout;
     int width, height;
     Pixels expected;
 };
 
-BmpSpec Spec(int bits, int w, int h, std::uint32_t compression, std::vector<std::uint32_t> palette,
+BmpLayout Layout(int bits, int w, int h, std::uint32_t compression, std::vector<std::uint32_t> palette,
              std::vector<unsigned char> data, std::vector<std::uint32_t> masks = {}, std::uint32_t infoSize = 40,
              std::uint32_t clrUsed = 0)
 {
-    BmpSpec s;
+    BmpLayout s;
     s.bits = bits;
     s.width = w;
     s.height = h;
@@ -49,42 +49,42 @@ BmpSpec Spec(int bits, int w, int h, std::uint32_t compression, std::vector<std:
 TEST(BmpFile, DecodesKnownPixels)
 {
     const DecodeCase cases[] = {
-        {"1 bit, 3 wide", Spec(1, 3, 2, 0, Palette(2), {0xA0, 0, 0, 0, 0x60, 0, 0, 0}), 3, 2, {P0, P1, P1, P1, P0, P1}},
-        {"4 bits, odd width", Spec(4, 3, 2, 0, Palette(16), {0x12, 0x30, 0, 0, 0x45, 0x60, 0, 0}), 3, 2,
+        {"1 bit, 3 wide", Layout(1, 3, 2, 0, Palette(2), {0xA0, 0, 0, 0, 0x60, 0, 0, 0}), 3, 2, {P0, P1, P1, P1, P0, P1}},
+        {"4 bits, odd width", Layout(4, 3, 2, 0, Palette(16), {0x12, 0x30, 0, 0, 0x45, 0x60, 0, 0}), 3, 2,
          {P4, P5, P6, P1, P2, P3}},
         {"8 bits, 256 colours, index past a short palette is black",
-         Spec(8, 3, 1, 0, Palette(4), {3, 9, 0, 0}, {}, 40, 4), 3, 1, {P3, 0, P0}},
-        {"8 bits, every entry", Spec(8, 2, 1, 0, Palette(256), {6, 255, 0, 0}), 2, 1, {P6, 0x0F0F0F}},
-        {"16 bits 5-5-5", Spec(16, 3, 1, 0, {}, {0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0, 0}), 3, 1,
+         Layout(8, 3, 1, 0, Palette(4), {3, 9, 0, 0}, {}, 40, 4), 3, 1, {P3, 0, P0}},
+        {"8 bits, every entry", Layout(8, 2, 1, 0, Palette(256), {6, 255, 0, 0}), 2, 1, {P6, 0x0F0F0F}},
+        {"16 bits 5-5-5", Layout(16, 3, 1, 0, {}, {0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0, 0}), 3, 1,
          {0x0000F8, 0x00F800, 0xF80000}},
-        {"16 bits 5-6-5 masks", Spec(16, 2, 1, 3, {}, {0xE0, 0x07, 0x00, 0xF8}, {0xF800, 0x07E0, 0x001F}), 2, 1,
+        {"16 bits 5-6-5 masks", Layout(16, 2, 1, 3, {}, {0xE0, 0x07, 0x00, 0xF8}, {0xF800, 0x07E0, 0x001F}), 2, 1,
          {0x00FC00, 0x0000F8}},
-        {"24 bits, odd width", Spec(24, 3, 1, 0, {}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0}), 3, 1,
+        {"24 bits, odd width", Layout(24, 3, 1, 0, {}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0}), 3, 1,
          {0x010203, 0x040506, 0x070809}},
-        {"24 bits, top-down", Spec(24, 1, -2, 0, {}, {1, 2, 3, 0, 4, 5, 6, 0}), 1, 2, {0x010203, 0x040506}},
-        {"32 bits", Spec(32, 2, 2, 0, {}, {1, 2, 3, 99, 4, 5, 6, 99, 7, 8, 9, 99, 10, 11, 12, 99}), 2, 2,
+        {"24 bits, top-down", Layout(24, 1, -2, 0, {}, {1, 2, 3, 0, 4, 5, 6, 0}), 1, 2, {0x010203, 0x040506}},
+        {"32 bits", Layout(32, 2, 2, 0, {}, {1, 2, 3, 99, 4, 5, 6, 99, 7, 8, 9, 99, 10, 11, 12, 99}), 2, 2,
          {0x070809, 0x0A0B0C, 0x010203, 0x040506}},
         {"32 bits, masks in red-green-blue byte order",
-         Spec(32, 1, 1, 3, {}, {0x11, 0x22, 0x33, 0x44}, {0x000000FF, 0x0000FF00, 0x00FF0000}), 1, 1, {0x332211}},
+         Layout(32, 1, 1, 3, {}, {0x11, 0x22, 0x33, 0x44}, {0x000000FF, 0x0000FF00, 0x00FF0000}), 1, 1, {0x332211}},
         {"32 bits, masks in a 124-byte header",
-         Spec(32, 1, 1, 3, {}, {0x11, 0x22, 0x33, 0xFF}, {0x00FF0000, 0x0000FF00, 0x000000FF}, 124), 1, 1,
+         Layout(32, 1, 1, 3, {}, {0x11, 0x22, 0x33, 0xFF}, {0x00FF0000, 0x0000FF00, 0x000000FF}, 124), 1, 1,
          {0x112233}},
-        {"8 bits after a 108-byte header", Spec(8, 2, 1, 0, Palette(256), {1, 2, 0, 0}, {}, 108), 2, 1, {P1, P2}},
+        {"8 bits after a 108-byte header", Layout(8, 2, 1, 0, Palette(256), {1, 2, 0, 0}, {}, 108), 2, 1, {P1, P2}},
         {"RLE8: runs, absolute run, delta, end of bitmap",
-         Spec(8, 4, 3, 1, Palette(256),
+         Layout(8, 4, 3, 1, Palette(256),
               {2, 1, 2, 2, 0, 0, 0, 3, 3, 4, 5, 0, 0, 2, 0, 1, 1, 6, 0, 1}),
          4, 3, {0, 0, 0, P6, P3, P4, P5, 0, P1, P1, P2, P2}},
-        {"RLE4: alternating run, odd absolute run", Spec(4, 5, 2, 2, Palette(16), {5, 0x12, 0, 0, 0, 3, 0x34, 0x50, 0, 1}),
+        {"RLE4: alternating run, odd absolute run", Layout(4, 5, 2, 2, Palette(16), {5, 0x12, 0, 0, 0, 3, 0x34, 0x50, 0, 1}),
          5, 2, {P3, P4, P5, 0, 0, P1, P2, P1, P2, P1}},
         {"RLE8: runs past the width and rows past the top are clipped",
-         Spec(8, 2, 2, 1, Palette(256), {255, 1, 0, 0, 3, 2, 0, 2, 0, 9, 200, 3, 0, 1}), 2, 2, {P2, P2, P1, P1}},
-        {"RLE8: data that stops early", Spec(8, 2, 1, 1, Palette(256), {1, 4, 0}), 2, 1, {P4, 0}},
-        {"24 bits, rows missing at the end of the file", Spec(24, 1, 2, 0, {}, {1, 2, 3, 0}), 1, 2, {0, 0x010203}},
+         Layout(8, 2, 2, 1, Palette(256), {255, 1, 0, 0, 3, 2, 0, 2, 0, 9, 200, 3, 0, 1}), 2, 2, {P2, P2, P1, P1}},
+        {"RLE8: data that stops early", Layout(8, 2, 1, 1, Palette(256), {1, 4, 0}), 2, 1, {P4, 0}},
+        {"24 bits, rows missing at the end of the file", Layout(24, 1, 2, 0, {}, {1, 2, 3, 0}), 1, 2, {0, 0x010203}},
     };
     ScratchDir dir;
     for (const DecodeCase& c : cases) {
         const std::string path = dir.File("case.bmp");
-        WriteBytes(path, BuildBmp(c.spec));
+        WriteBytes(path, BuildBmp(c.layout));
         CBmpFile bmp(path.c_str());
         ASSERT_TRUE(bmp.Decode()) << c.label;
         ASSERT_EQ(bmp.GetWidth(), c.width) << c.label;
@@ -96,13 +96,13 @@ TEST(BmpFile, DecodesKnownPixels)
 
 TEST(BmpFile, ImpossibleHeadersDecodeNothing)
 {
-    const auto valid = [] { return Spec(24, 2, 2, 0, {}, std::vector<unsigned char>(16, 7)); };
+    const auto valid = [] { return Layout(24, 2, 2, 0, {}, std::vector<unsigned char>(16, 7)); };
     struct Case {
         const char* label;
         std::vector<unsigned char> bytes;
     };
     const auto with = [&](auto change) {
-        BmpSpec s = valid();
+        BmpLayout s = valid();
         change(s);
         return BuildBmp(s);
     };
@@ -119,19 +119,19 @@ TEST(BmpFile, ImpossibleHeadersDecodeNothing)
         {"empty file", {}},
         {"headers cut short", truncated},
         {"not BM", patched(0, 'X')},
-        {"info header of 12 bytes", with([](BmpSpec& s) { s.infoSize = 12; })},
+        {"info header of 12 bytes", with([](BmpLayout& s) { s.infoSize = 12; })},
         {"info header longer than the file", patched(17, 0x10)},
-        {"width 0", with([](BmpSpec& s) { s.width = 0; })},
-        {"negative width", with([](BmpSpec& s) { s.width = -5; })},
-        {"height 0", with([](BmpSpec& s) { s.height = 0; })},
-        {"width 100000", with([](BmpSpec& s) { s.width = 100000; })},
-        {"too many pixels", with([](BmpSpec& s) { s.width = s.height = 16000; })},
-        {"3 bits per pixel", with([](BmpSpec& s) { s.bits = 3; })},
-        {"RLE8 at 4 bits", with([](BmpSpec& s) { s.bits = 4; s.compression = 1; })},
-        {"RLE4 at 8 bits", with([](BmpSpec& s) { s.bits = 8; s.compression = 2; })},
-        {"masks at 24 bits", with([](BmpSpec& s) { s.compression = 3; s.masks = {0xFF0000, 0xFF00, 0xFF}; })},
-        {"JPEG inside", with([](BmpSpec& s) { s.compression = 4; })},
-        {"top-down RLE", with([](BmpSpec& s) { s.bits = 8; s.compression = 1; s.height = -2; })},
+        {"width 0", with([](BmpLayout& s) { s.width = 0; })},
+        {"negative width", with([](BmpLayout& s) { s.width = -5; })},
+        {"height 0", with([](BmpLayout& s) { s.height = 0; })},
+        {"width 100000", with([](BmpLayout& s) { s.width = 100000; })},
+        {"too many pixels", with([](BmpLayout& s) { s.width = s.height = 16000; })},
+        {"3 bits per pixel", with([](BmpLayout& s) { s.bits = 3; })},
+        {"RLE8 at 4 bits", with([](BmpLayout& s) { s.bits = 4; s.compression = 1; })},
+        {"RLE4 at 8 bits", with([](BmpLayout& s) { s.bits = 8; s.compression = 2; })},
+        {"masks at 24 bits", with([](BmpLayout& s) { s.compression = 3; s.masks = {0xFF0000, 0xFF00, 0xFF}; })},
+        {"JPEG inside", with([](BmpLayout& s) { s.compression = 4; })},
+        {"top-down RLE", with([](BmpLayout& s) { s.bits = 8; s.compression = 1; s.height = -2; })},
         {"pixel data starts past the end", patched(11, 0x7F)},
         {"no pixel data at all", noPixels},
     };

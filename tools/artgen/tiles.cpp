@@ -480,9 +480,9 @@ void glossy(Image& t, const Shape& shape, Rgba colour)
         float diffuse = std::max(0.0f, nx * lx + ny * ly + nz * lz);
         // Blinn's half vector between the light and the viewer, who looks along z.
         float hl = std::sqrt(lx * lx + ly * ly + (lz + 1) * (lz + 1));
-        float spec = std::pow(std::max(0.0f, (nx * lx + ny * ly + nz * (lz + 1)) / hl), 30.0f);
+        float shine = std::pow(std::max(0.0f, (nx * lx + ny * ly + nz * (lz + 1)) / hl), 30.0f);
         Rgba c = scaled(colour, 0.45f + 0.75f * diffuse);
-        return mix(c, rgb(255, 255, 255), std::min(1.0f, spec * 0.9f));
+        return mix(c, rgb(255, 255, 255), std::min(1.0f, shine * 0.9f));
     });
 }
 
