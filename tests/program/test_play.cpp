@@ -601,6 +601,25 @@ TEST(PlayCommands, BackgroundsAreStoredCheckedAndPainted)
     }
 }
 
+TEST(PlayCommands, ABackgroundChosenWhilePausedIsStoredAndTheBoardStaysHidden)
+{
+    CScratchSettings store;
+    CRunningClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    program.View().m_bPaused = 1;
+    program.Command(ID_BACK_GREEN);
+    Pump(50);
+    EXPECT_EQ(CScratchSettings::Read("BackPic").value_or("(none)"), "158");
+    // The picture has the new background round the tiles; the screen shows only background.
+    const CPixelRect margin{0, 0, 600, 40};
+    EXPECT_EQ(PictureRect(Picture(), margin), BackgroundUnder(158, margin));
+    const CPixelRect board{30, 40, 540, 320};
+    EXPECT_EQ(ScreenRect(program, board), BackgroundUnder(158, board)) << "the tiles are hidden while paused";
+    EXPECT_NE(PictureRect(Picture(), board), BackgroundUnder(158, board)) << "the picture still holds them";
+    program.View().m_bPaused = 0;
+}
+
 TEST(PlayCommands, SoundAndAnimationSwitchesAreStoredCheckedAndObeyed)
 {
     CScratchSettings store;
