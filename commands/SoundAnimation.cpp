@@ -31,11 +31,6 @@ void CMahjongView::OnAnimation()
     WriteSetting("Animation", m_bNoAnimation ? "1" : "0");
 }
 
-COLORREF CMahjongView::BlendColor(COLORREF clrOld, COLORREF clrNew, unsigned level)
-{
-    return ::BlendColor(clrOld, clrNew, level);
-}
-
 // The screen shows the board picture, so the fade is made in the picture and
 // each frame copied to the screen: one pass does both, and the rectangle ends
 // as the exact background under it in both. nMode -1 never fades.

@@ -59,7 +59,6 @@ public:
     void DrawLink(const CLinkPath& path);
     void EraseTile(const CTileCell& cell);
     void EraseTileRect(int x, int y, int cx, int cy, int nMode);
-    static COLORREF BlendColor(COLORREF clrOld, COLORREF clrNew, unsigned level);
     int CountPossibleMoves() const;
     void UpdateMatchStatus();
     void PlayWave(const char* lpszName);
@@ -94,7 +93,7 @@ private:
     // The background picture m_nBackPic, loaded anew (black when it cannot be).
     std::vector<std::uint32_t> LoadBackground() const;
     void SizeFrameToBoard(int cx, int cy);
-    bool m_bPreparing = false; // a puzzle is being made: paints do not start another
+    bool m_bPreparing = false; // the first puzzle is being made
     // Writes the time since start into status pane nPane.
     void ShowClock(int nPane, int tStart);
 };

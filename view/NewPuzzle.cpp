@@ -43,9 +43,11 @@ bool Attempt(Work work)
 
 void CMahjongView::OnDraw(CDC* pDC)
 {
+    // The first paint makes the first puzzle; a paint during its message boxes does not start another.
     if ((!g_pBoard || !g_pBoardPicture) && !m_bPreparing) {
+        m_bPreparing = true;
         OnFileNew();
-        // The tips come with their own dialog; until then the first paint ends here.
+        m_bPreparing = false;
     }
     if (m_bPaused) {
         PaintBackground(pDC, 6, 6);
@@ -89,7 +91,6 @@ void CMahjongView::NewPuzzle()
 BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
 {
     const CSize tile = ScaleTileSize(CSize(cx, cy), m_nSizeTiles);
-    m_bPreparing = true;
     const bool made = Attempt([&] {
         CClientDC dc(this);
         if (m_nTileSet != 0) {
@@ -103,7 +104,6 @@ BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
             g_pBoard->Deal(plan);
         }
     });
-    m_bPreparing = false;
     if (!made)
         return FALSE;
 
