@@ -3,6 +3,7 @@
 #include "view/MahjongView.h"
 
 #include "board/MahjongBoard.h"
+#include "framework/App.h"
 #include "resources/resource.h"
 #include "view/Settings.h"
 
@@ -18,6 +19,15 @@ std::vector<std::uint32_t> CMahjongView::LoadBackground() const
     if (!LoadBitmapPixels(m_nBackPic, pixels, size) || size.cx != kBackgroundSquare || size.cy != kBackgroundSquare)
         pixels.assign(kBackgroundSquare * kBackgroundSquare, 0);
     return pixels;
+}
+
+bool CMahjongView::HasPicture() const
+{
+    if (!g_pBoard || !g_pBoardPicture)
+        return false;
+    const CPixelRect r = BoardPictureRect(*g_pBoard);
+    const CSize size = g_pBoardPicture->GetSize();
+    return size.cx == r.cx && size.cy == r.cy;
 }
 
 CPixelSurface CMahjongView::PictureSurface() const
@@ -37,16 +47,25 @@ void CMahjongView::ShowPictureRect(const CPixelRect& r)
 
 void CMahjongView::RenderBoardPicture()
 {
+    // The picture shown stays in the board's size or goes: nothing may draw
+    // through a picture made for another board.
     const CPixelRect all = BoardPictureRect(*g_pBoard);
     auto picture = std::make_unique<CBitmap>();
-    if (!picture->CreateDIBSection(all.cx, all.cy))
-        return; // no memory for a picture: the one shown stays
+    const bool made = picture->CreateDIBSection(all.cx, all.cy);
     delete g_pBoardPicture;
-    g_pBoardPicture = picture.release();
+    g_pBoardPicture = made ? picture.release() : nullptr;
+    if (!made) {
+        AfxMessageBox("There is not enough memory for the picture of the board.", MB_OK | MB_ICONEXCLAMATION);
+        RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        return;
+    }
 
     std::vector<std::uint32_t> background = LoadBackground();
     CPixelSurface surface = PictureSurface();
     ComposeBoardPicture(surface, *g_pBoard, CPixelSurface(background.data(), kBackgroundSquare, kBackgroundSquare));
+    // The board keeps its selection, so the new picture shows its frame.
+    if (g_pBoard->GetSelCol() >= 0)
+        InvertHighlight(surface, g_pBoard->GetSelectedCell());
     ShowPictureRect(all);
     UpdateMatchStatus();
     RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -72,7 +91,7 @@ void CMahjongView::SetBackground(int nBitmapId)
 {
     m_nBackPic = nBitmapId;
     WriteSetting("BackPic", std::to_string(nBitmapId));
-    if (g_pBoard && g_pBoardPicture) {
+    if (HasPicture()) {
         RenderBoardPicture();
         return;
     }

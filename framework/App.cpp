@@ -1,6 +1,7 @@
 #include "framework/App.h"
 
 #include "framework/DocView.h"
+#include "framework/FrameWnd.h"
 #include "framework/FrameworkIds.h"
 #include "framework/Wnd.h"
 
@@ -78,9 +79,20 @@ int CWinApp::ExitInstance()
 
 int CWinApp::Run()
 {
-    while (PumpMessage()) {
+    for (;;) {
+        MSG msg;
+        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+            OnIdle(0);
+        if (!PumpMessage())
+            return ExitInstance();
     }
-    return ExitInstance();
+}
+
+BOOL CWinApp::OnIdle(LONG)
+{
+    if (auto* pFrame = dynamic_cast<CFrameWnd*>(m_pMainWnd))
+        pFrame->OnIdleUpdateCmdUI();
+    return FALSE;
 }
 
 BOOL CWinApp::PumpMessage()

@@ -34,8 +34,12 @@ public:
 
     virtual BOOL InitInstance();
     virtual int ExitInstance();
-    // The message loop, until WM_QUIT; then ExitInstance.
+    // The message loop, until WM_QUIT; then ExitInstance. Each time the queue
+    // runs empty the program is idle (OnIdle).
     virtual int Run();
+    // The work of an idle moment: the main frame's bars follow the commands'
+    // states. FALSE: nothing more to do until the next message.
+    virtual BOOL OnIdle(LONG lCount);
     // Takes one message from the queue, waiting for it, and dispatches it
     // through the main window's accelerators. FALSE at WM_QUIT.
     BOOL PumpMessage();

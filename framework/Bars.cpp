@@ -64,6 +64,41 @@ HWND CToolBar::GetToolTips() const
     return reinterpret_cast<HWND>(::SendMessageA(m_hWnd, TB_GETTOOLTIPS, 0, 0));
 }
 
+namespace {
+// The state of one tool bar button, as the update handlers set it.
+class CToolCmdUI : public CCmdUI {
+public:
+    explicit CToolCmdUI(CToolBar& bar) : m_bar(bar) {}
+    void Enable(BOOL bOn) override { SetState(TBSTATE_ENABLED, bOn); }
+    void SetCheck(int nCheck) override { SetState(TBSTATE_CHECKED, nCheck != 0); }
+
+private:
+    // Only a change is sent, so that an idle bar is not repainted.
+    void SetState(LRESULT flag, bool on)
+    {
+        const LRESULT state = m_bar.SendMessage(TB_GETSTATE, m_nID);
+        const LRESULT wanted = on ? state | flag : state & ~flag;
+        if (state != -1 && wanted != state)
+            m_bar.SendMessage(TB_SETSTATE, m_nID, MAKELPARAM(wanted, 0));
+    }
+    CToolBar& m_bar;
+};
+} // namespace
+
+void CToolBar::OnUpdateCmdUI(CCmdTarget* pTarget)
+{
+    CToolCmdUI state(*this);
+    const auto count = static_cast<int>(SendMessage(TB_BUTTONCOUNT));
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON button{};
+        if (!SendMessage(TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button)) || button.fsStyle & TBSTYLE_SEP)
+            continue;
+        state.m_nID = static_cast<UINT>(button.idCommand);
+        state.m_nIndex = static_cast<UINT>(i);
+        state.DoUpdate(pTarget);
+    }
+}
+
 BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 {
     return CreateControl(STATUSCLASSNAMEA, dwStyle | CCS_BOTTOM, pParentWnd, nID);

@@ -18,6 +18,8 @@ public:
     virtual void PlaceAtEdge() = 0;
     // The tool tip window of the bar's buttons, if it has one.
     virtual HWND GetToolTips() const { return nullptr; }
+    // Brings the bar's buttons in line with the update handlers along pTarget's route.
+    virtual void OnUpdateCmdUI(CCmdTarget*) {}
 
 protected:
     BOOL CreateControl(LPCSTR lpszClassName, DWORD dwStyle, CWnd* pParentWnd, UINT nID);
@@ -34,6 +36,8 @@ public:
     BOOL LoadToolBar(UINT nIDResource);
     void PlaceAtEdge() override;
     HWND GetToolTips() const override;
+    // A checked command shows its button pressed, a disabled one greyed.
+    void OnUpdateCmdUI(CCmdTarget* pTarget) override;
 };
 
 class CStatusBar : public CControlBar {

@@ -72,6 +72,9 @@ protected:                                             \
 
 #define ON_COMMAND(id, memberFxn) \
     {WM_COMMAND, CN_COMMAND, static_cast<UINT>(id), AFX_HANDLER(self->memberFxn(); return 0;)},
+// A handler that several commands share: it is told which one came.
+#define ON_COMMAND_EX(id, memberFxn) \
+    {WM_COMMAND, CN_COMMAND, static_cast<UINT>(id), AFX_HANDLER(self->memberFxn(static_cast<UINT>(id)); return 0;)},
 #define ON_UPDATE_COMMAND_UI(id, memberFxn)                      \
     {WM_COMMAND, CN_UPDATE_COMMAND_UI, static_cast<UINT>(id),     \
      AFX_HANDLER(self->memberFxn(reinterpret_cast<CCmdUI*>(l)); return 0;)},
@@ -88,20 +91,25 @@ protected:                                             \
      AFX_HANDLER(self->OnLButtonDown(static_cast<UINT>(w),                                     \
                                      CPoint(static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l)))); \
                  return 0;)},
+#define ON_WM_SHOWWINDOW() \
+    {WM_SHOWWINDOW, 0, 0, AFX_HANDLER(self->OnShowWindow(static_cast<BOOL>(w), static_cast<UINT>(l)); return 0;)},
 #define ON_WM_TIMER() {WM_TIMER, 0, 0, AFX_HANDLER(self->OnTimer(static_cast<UINT_PTR>(w)); return 0;)},
 #define ON_WM_INITMENUPOPUP()                                                                   \
     {WM_INITMENUPOPUP, 0, 0,                                                                   \
      AFX_HANDLER(self->OnInitMenuPopup(reinterpret_cast<HMENU>(w), LOWORD(l), HIWORD(l)); return 0;)},
 
-// The state of one menu item while its menu opens: update handlers set it.
+// The state of one menu item while its menu opens, or of one tool bar button
+// while the program is idle: update handlers set it.
 class CCmdUI {
 public:
+    virtual ~CCmdUI() = default;
+
     UINT m_nID = 0;
     UINT m_nIndex = 0;
     HMENU m_hMenu = nullptr;
 
-    void Enable(BOOL bOn = TRUE);
-    void SetCheck(int nCheck = 1);
+    virtual void Enable(BOOL bOn = TRUE);
+    virtual void SetCheck(int nCheck = 1);
 
     // Runs the item's update handler along pTarget's route; an item that has
     // neither an update handler nor a command handler is greyed.

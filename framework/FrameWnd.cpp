@@ -82,6 +82,13 @@ void CFrameWnd::RecalcLayout()
         m_pViewActive->MoveWindow(area.left, area.top, area.right - area.left, std::max(0L, area.bottom - area.top));
 }
 
+void CFrameWnd::OnIdleUpdateCmdUI()
+{
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+        if (auto* pBar = dynamic_cast<CControlBar*>(FromHandle(hChild)))
+            pBar->OnUpdateCmdUI(this);
+}
+
 void CFrameWnd::OnSize(UINT, int, int)
 {
     RecalcLayout();

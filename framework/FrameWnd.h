@@ -22,6 +22,8 @@ public:
     CView* GetActiveView() const { return m_pViewActive; }
     // Tool bar at the top, status bar at the bottom, the view in between.
     void RecalcLayout();
+    // Brings the bars' buttons in line with the commands' update handlers.
+    void OnIdleUpdateCmdUI();
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI) override;

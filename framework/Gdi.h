@@ -78,6 +78,8 @@ public:
     {
         return ::TextOutA(m_hDC, x, y, text, text.GetLength());
     }
+    void MoveTo(int x, int y) { ::MoveToEx(m_hDC, x, y, nullptr); }
+    BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
     {
         return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->m_hDC, xSrc, ySrc, dwRop);
@@ -107,6 +109,23 @@ public:
 
 private:
     HWND m_hWnd;
+};
+
+// A pen of one style, width and colour.
+class CPen {
+public:
+    CPen(int nPenStyle, int nWidth, COLORREF crColor) : m_hObject(::CreatePen(nPenStyle, nWidth, crColor)) {}
+    CPen(const CPen&) = delete;
+    CPen& operator=(const CPen&) = delete;
+    ~CPen()
+    {
+        if (m_hObject)
+            ::DeleteObject(m_hObject);
+    }
+    HPEN GetSafeHandle() const { return m_hObject; }
+
+private:
+    HPEN m_hObject;
 };
 
 // Selects a GDI object into a context for as long as it lives.

@@ -75,6 +75,7 @@ protected:
     int OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
     void OnTimer(UINT_PTR) { Default(); }
     void OnLButtonDown(UINT, CPoint) { Default(); }
+    void OnShowWindow(BOOL, UINT) { Default(); }
 
     // The object that the next window created by the system (a dialog) belongs to.
     static void SetWindowBeingCreated(CWnd* pWnd);

@@ -27,11 +27,6 @@ BOOL CAboutDlg::OnInitDialog()
 void CAboutDlg::OnPaint()
 {
     CPaintDC dc(this);
-    dc.SetBkColor(kDialogFace);
-    dc.SetTextColor(kDialogLettering);
-    CRect client;
-    GetClientRect(&client);
-    dc.FillSolidRect(client, kDialogFace);
-    const CSize size = dc.GetTextExtent(m_strVersion);
-    dc.TextOut((client.Width() - size.cx) / 2, 2 * size.cy, m_strVersion);
+    const CRect client = PaintDialogFace(dc, *this);
+    DrawCentredLine(dc, client.Width(), m_strVersion, 1);
 }

@@ -12,19 +12,21 @@ struct CBoardSize {
     int nColumns;
     int nRows;
     int nKinds;
+    // The key of the size's best result: the digits of its menu text.
+    const char* lpszKey;
 };
 
 // In the order of the "Set size" menu, whose texts do not always put the rows first.
 inline constexpr std::array<CBoardSize, 9> kBoardSizes = {{
-    {ID_SIZE_8X10, 10, 8, 20},
-    {ID_SIZE_8X18, 18, 8, 36},
-    {ID_SIZE_8X20, 20, 8, 40},
-    {ID_SIZE_10X18, 18, 10, 45},
-    {ID_SIZE_12X12, 12, 12, 36},
-    {ID_SIZE_12X16, 16, 12, 32},
-    {ID_SIZE_12X24, 24, 12, 36},
-    {ID_SIZE_16X10, 16, 10, 40},
-    {ID_SIZE_20X16, 20, 16, 40},
+    {ID_SIZE_8X10, 10, 8, 20, "8_10"},
+    {ID_SIZE_8X18, 18, 8, 36, "8_18"},
+    {ID_SIZE_8X20, 20, 8, 40, "8_20"},
+    {ID_SIZE_10X18, 18, 10, 45, "10_18"},
+    {ID_SIZE_12X12, 12, 12, 36, "12_12"},
+    {ID_SIZE_12X16, 16, 12, 32, "12_16"},
+    {ID_SIZE_12X24, 24, 12, 36, "12_24"},
+    {ID_SIZE_16X10, 16, 10, 40, "16_10"},
+    {ID_SIZE_20X16, 20, 16, 40, "20_16"},
 }};
 
 // The size with these columns and rows, or null.

@@ -11,6 +11,7 @@
 #include "commands/BoardPicture.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // The board picture: the whole board with a margin of one tile; null until
@@ -43,7 +44,9 @@ public:
 
     // Puzzle preparation.
     void OnFileNew();
-    void NewPuzzle();
+    // FALSE, after telling the player, when the new puzzle could not be made:
+    // the puzzle being played stays.
+    BOOL NewPuzzle();
     // Cuts the tiles at the base size cx x cy (before the tile-size step), deals
     // when bDeal is 1, sizes the frame and shows the puzzle. FALSE, after telling
     // the player, when the tiles or the deal could not be made.
@@ -63,11 +66,27 @@ public:
     void UpdateMatchStatus();
     void PlayWave(const char* lpszName);
 
+    // The end of a game: won or stuck, the time judged, the next puzzle.
+    void CheckEndOfGame();
+
+    // Best results of the board size in play.
+    // The size's key below the store's root ("8_18"); false for a size that
+    // has none, for which nothing is read or stored.
+    bool GetSizeKey(std::string& key) const;
+    // Stores t when it beats the stored best (or there is none) and returns
+    // the best that holds now: t for a new best or a tie. 0 without a size key.
+    unsigned RecordBestTime(unsigned t);
+    int GetBestTime() const;
+    void ShowBestTimeInTitle();
+
 protected:
     void OnDraw(CDC* pDC) override;
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnTimer(UINT_PTR nIDEvent);
     void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnSetSize(UINT nID);
+    void OnPause();
+    void OnHighScores();
     void OnHelpMe();
     void OnUndo();
     void OnBackgroundEasy();
@@ -87,13 +106,17 @@ protected:
 
 private:
     void ReadSettings();
+    // A board picture made for the board in play: drawing needs one.
+    bool HasPicture() const;
     // The board picture's pixels, and their rectangle r copied to the screen.
     CPixelSurface PictureSurface() const;
     void ShowPictureRect(const CPixelRect& r);
     // The background picture m_nBackPic, loaded anew (black when it cannot be).
     std::vector<std::uint32_t> LoadBackground() const;
     void SizeFrameToBoard(int cx, int cy);
-    bool m_bPreparing = false; // the first puzzle is being made
+    // Inverts the selection frame of the tile in cell, on the picture and the screen.
+    void ToggleCellFrame(const CTileCell& cell);
+    bool m_bFirstPaint = true; // the first paint makes the first puzzle
     // Writes the time since start into status pane nPane.
     void ShowClock(int nPane, int tStart);
 };

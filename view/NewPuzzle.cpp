@@ -43,17 +43,17 @@ bool Attempt(Work work)
 
 void CMahjongView::OnDraw(CDC* pDC)
 {
-    // The first paint makes the first puzzle; a paint during its message boxes does not start another.
-    if ((!g_pBoard || !g_pBoardPicture) && !m_bPreparing) {
-        m_bPreparing = true;
+    // The first paint makes the first puzzle, once: one that cannot be made is
+    // reported once, and a paint during its message boxes starts no other.
+    if (m_bFirstPaint) {
+        m_bFirstPaint = false;
         OnFileNew();
-        m_bPreparing = false;
     }
     if (m_bPaused) {
         PaintBackground(pDC, 6, 6);
         return;
     }
-    if (!g_pBoard || !g_pBoardPicture)
+    if (!HasPicture())
         return;
     CDC memory;
     memory.CreateCompatibleDC(pDC);
@@ -72,7 +72,7 @@ void CMahjongView::OnFileNew()
     NewPuzzle();
 }
 
-void CMahjongView::NewPuzzle()
+BOOL CMahjongView::NewPuzzle()
 {
     // The board being played stays until the new one is ready.
     std::unique_ptr<CMahjongBoard> previous(g_pBoard);
@@ -82,10 +82,11 @@ void CMahjongView::NewPuzzle()
     if (Attempt([&] { board = std::make_unique<CMahjongBoard>(m_nTiles, m_nSizeX, m_nSizeY); })) {
         g_pBoard = board.release();
         if (PreparePuzzle(base.cx, base.cy, 1))
-            return;
+            return TRUE;
         delete g_pBoard;
     }
     g_pBoard = previous.release();
+    return FALSE;
 }
 
 BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
@@ -109,6 +110,7 @@ BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
 
     m_bPaused = 0;
     SizeFrameToBoard(tile.cx, tile.cy);
+    ShowBestTimeInTitle();
     WriteSetting("SizeX", std::to_string(m_nSizeX));
     WriteSetting("SizeY", std::to_string(m_nSizeY));
     WriteSetting("Tiles", std::to_string(m_nTiles));

@@ -13,11 +13,6 @@
 namespace {
 constexpr std::uint32_t kLinkMilliseconds = 1000;
 
-CTileCell CentreOf(const CTileCell& cell)
-{
-    return CTileCell(cell.x + cell.cx / 2, cell.y + cell.cy / 2, cell.kind, 0, 0);
-}
-
 // Calls show(path) for every pair that could be removed now, once each, in row
 // order of the first tile and then of the second.
 template <typename Show>
@@ -40,7 +35,7 @@ void ForEachRemovablePair(const CMahjongBoard& board, Show show)
 
 void CMahjongView::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    if (!m_bPaused && g_pBoard) {
+    if (!m_bPaused && HasPicture()) {
         CMahjongBoard& board = *g_pBoard;
         const CTileCell cell = board.CellFromPoint(point.x, point.y);
         if (board.GetSelCol() < 0) {
@@ -67,14 +62,18 @@ void CMahjongView::OnLButtonDown(UINT nFlags, CPoint point)
                 EraseTile(sel);
                 ::SetCursor(previous);
             } else {
+                // The frame goes by the selected tile's own rectangle: an undo
+                // may have walled the tile in, where no click finds it.
                 if (cell.kind == -1) {
-                    const CTileCell centre = CentreOf(sel);
-                    ToggleHighlight(centre.x, centre.y);
+                    ToggleCellFrame(sel);
                     board.ClearSelection();
                 }
                 PlayWave("NO");
             }
         }
+        const int n = CountPossibleMoves();
+        if (n == 0 || n == -1)
+            CheckEndOfGame();
         UpdateMatchStatus();
     }
     CView::OnLButtonDown(nFlags, point);
@@ -82,16 +81,22 @@ void CMahjongView::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CMahjongView::ToggleHighlight(int x, int y)
 {
-    const CTileCell cell = g_pBoard->CellFromPoint(x, y);
-    if (cell.cx == 0 || !g_pBoardPicture)
+    if (!HasPicture())
         return;
+    const CTileCell cell = g_pBoard->CellFromPoint(x, y);
+    if (cell.cx != 0)
+        ToggleCellFrame(cell);
+}
+
+void CMahjongView::ToggleCellFrame(const CTileCell& cell)
+{
     CPixelSurface picture = PictureSurface();
     ShowPictureRect(InvertHighlight(picture, cell));
 }
 
 void CMahjongView::DrawLink(const CLinkPath& path)
 {
-    if (!g_pBoardPicture)
+    if (!HasPicture())
         return;
     CPixelSurface picture = PictureSurface();
     ShowPictureRect(InvertLink(picture, *g_pBoard, path));
@@ -99,7 +104,7 @@ void CMahjongView::DrawLink(const CLinkPath& path)
 
 void CMahjongView::EraseTile(const CTileCell& cell)
 {
-    if (!g_pBoard || !g_pBoardPicture)
+    if (!HasPicture())
         return;
     EraseTileRect(cell.x, cell.y, cell.cx, cell.cy, 0);
     g_pBoard->RemoveTileAt(cell);
@@ -128,7 +133,7 @@ void CMahjongView::UpdateMatchStatus()
 
 void CMahjongView::OnHelpMe()
 {
-    if (!g_pBoard)
+    if (!HasPicture())
         return;
     ForEachRemovablePair(*g_pBoard, [&](const CLinkPath& path) {
         DrawLink(path);
@@ -145,7 +150,7 @@ void CMahjongView::OnUndo()
     g_pBoard->Undo(a, b);
     if (a.kind == -1)
         return;
-    if (g_pBoardPicture) {
+    if (HasPicture()) {
         CPixelSurface picture = PictureSurface();
         for (const CTileCell& cell : {a, b}) {
             PaintTile(picture, *g_pBoard, cell);

@@ -6,6 +6,7 @@
 #include "tests/harness/Harness.h"
 
 #include "framework/App.h"
+#include "framework/Bars.h"
 #include "framework/Clock.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
@@ -17,6 +18,8 @@
 #include "framework/Sound.h"
 
 #include <gtest/gtest.h>
+
+#include <commctrl.h>
 
 #include <memory>
 #include <stdexcept>
@@ -154,10 +157,21 @@ TEST_F(FrameworkTest, OpeningAMenuRunsItsUpdateHandlers)
         {"an update handler checks", ID_CHECKED, true, false},
         {"no handler greys", ID_UNHANDLED, false, true},
     };
+    // The same handlers set a tool bar's buttons when the program is idle.
+    CToolBar bar;
+    ASSERT_TRUE(bar.Create(CWnd::FromHandle(m_hFrame)));
+    bar.SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
+    for (const auto& c : cases) {
+        TBBUTTON button{0, static_cast<int>(c.id), TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0};
+        bar.SendMessage(TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
+    }
+    Pump(20);
     for (const auto& c : cases) {
         const UINT state = ::GetMenuState(hPopup, c.id, MF_BYCOMMAND);
         EXPECT_EQ((state & MF_CHECKED) != 0, c.checked) << c.label;
         EXPECT_EQ((state & MF_GRAYED) != 0, c.greyed) << c.label;
+        EXPECT_EQ(bar.SendMessage(TB_ISBUTTONCHECKED, c.id) != 0, c.checked) << c.label << ", button";
+        EXPECT_EQ(bar.SendMessage(TB_ISBUTTONENABLED, c.id) == 0, c.greyed) << c.label << ", button";
     }
 }
 

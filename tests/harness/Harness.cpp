@@ -147,6 +147,8 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMilliseconds)
         // A WM_QUIT stays in the queue for whoever ends the program.
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT)
             AfxGetApp()->PumpMessage();
+        // The queue ran empty: the program is idle, as in its own message loop.
+        AfxGetApp()->OnIdle(0);
         if (done())
             return true;
         if (::GetTickCount() - start >= timeoutMilliseconds)

@@ -120,7 +120,9 @@ TEST(Settings, AreReadInTheirOrderAndSizeYOnlyAfterSizeX)
         for (const std::string& e : events)
             if (e.rfind("read ", 0) == 0)
                 reads.push_back(e);
-        EXPECT_EQ(reads, c.reads) << c.label;
+        std::vector<std::string> expected = c.reads;
+        expected.push_back("read 8_18"); // the first puzzle's best time, for the caption
+        EXPECT_EQ(reads, expected) << c.label;
     }
 }
 

@@ -84,8 +84,9 @@ TEST(StartUp, RunsItsStepsInOrder)
         "read BackPic",        "read Animation",      "read Tiles",          "read SoundON",
         "read SizeTiles",      "create MorvaneView",  "create ToolbarWindow32", "create msctls_statusbar32",
         "show MorvaneFrame",
-        // The first paint deals the first puzzle (tile set 0: the player's own picture) and stores its size.
-        "read TileSet\\FName", "write SizeX", "write SizeY", "write Tiles", "write TileSet", "write Path",
+        // The first paint deals the first puzzle (tile set 0: the player's own picture), shows the size's
+        // best time in the caption and stores its size.
+        "read TileSet\\FName", "read 8_18", "write SizeX", "write SizeY", "write Tiles", "write TileSet", "write Path",
     };
     EXPECT_EQ(steps, expected);
 }
@@ -139,7 +140,7 @@ TEST(MainFrame, OpensAt50And0With400By400NeitherResizableNorMaximisable)
         EXPECT_TRUE((style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU) && (style & WS_MINIMIZEBOX))
             << "run " << run;
         EXPECT_TRUE(::IsWindowVisible(program.FrameWindow())) << "run " << run;
-        EXPECT_EQ(WindowText(program.FrameWindow()), "Untitled - Morvane") << "run " << run;
+        EXPECT_EQ(WindowText(program.FrameWindow()), "Best result is 00:00:00") << "run " << run;
         // Wherever the player leaves the window, the next start puts it back.
         ::MoveWindow(program.FrameWindow(), 300, 200, 400, 400, TRUE);
     }
@@ -182,8 +183,7 @@ TEST(CommandLine, AFileThatOpensStartsTheGameAsUsual)
         CModalAnswers answers;
         CRunningProgram program((std::string("\"") + file + "\"").c_str());
         ASSERT_TRUE(program.Started());
-        const std::string name = std::string(file).substr(std::string(file).find_last_of('\\') + 1);
-        EXPECT_EQ(WindowText(program.FrameWindow()), name + " - Morvane");
+        EXPECT_EQ(WindowText(program.FrameWindow()), "Best result is 00:00:00");
         EXPECT_TRUE(answers.Seen().empty());
         EXPECT_EQ(program.View().m_nSizeX, 18);
     }

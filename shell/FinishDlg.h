@@ -1,0 +1,27 @@
+#pragma once
+// The end of a game that is no best result: the outcome, what the time means
+// and the time, centred on the light-blue face, with "WIN" or "LOST".
+
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+#include "framework/String.h"
+
+class CFinishDlg : public CDialog {
+public:
+    CFinishDlg(CString message, CString label, CString time, int bSoundOff, CWnd* pParent = nullptr);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnPaint();
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CBitmapButton m_btnOK;
+    CString m_strMessage; // the outcome
+    CString m_strLabel;   // what the time means
+    CString m_strTime;
+    int m_bSoundOff;      // 1: silent
+};

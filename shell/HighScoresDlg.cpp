@@ -1,0 +1,97 @@
+#include "shell/HighScoresDlg.h"
+
+#include "resources/resource.h"
+#include "shell/BestResults.h"
+#include "shell/DialogFace.h"
+#include "shell/GameTime.h"
+#include "view/BoardSizes.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+// The room a name takes in the table before the times column.
+const char kNameRoom[] = "WWWWWWWWWWWW";
+// Clear scores goes through the sizes in this order.
+constexpr const char* kClearOrder[] = {"8_18", "8_20", "12_12", "12_24", "16_10", "20_16", "8_10", "12_16", "10_18"};
+
+// A size's row label: its key with an "x" between the numbers ("8x18").
+CString RowLabel(const CBoardSize& size)
+{
+    std::string label = size.lpszKey;
+    std::replace(label.begin(), label.end(), '_', 'x');
+    return label;
+}
+} // namespace
+
+BEGIN_MESSAGE_MAP(CHighScoresDlg, CDialog)
+    ON_COMMAND(IDC_CLEAR_SCORES, OnClearScores)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+CHighScoresDlg::CHighScoresDlg(CWnd* pParent) : CDialog(IDD_HIGH_SCORES, pParent) {}
+
+void CHighScoresDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDOK, m_btnOK);
+    DDX_Control(pDX, IDC_CLEAR_SCORES, m_btnClear);
+}
+
+BOOL CHighScoresDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    ReadResults();
+    m_btnOK.LoadBitmaps(IDB_OK_UP, IDB_OK_DOWN);
+    m_btnOK.SizeToContent();
+    m_btnClear.LoadBitmaps(IDB_CLEAR_UP, IDB_CLEAR_DOWN);
+    m_btnClear.SizeToContent();
+    return TRUE;
+}
+
+void CHighScoresDlg::ReadResults()
+{
+    for (std::size_t i = 0; i < kBoardSizes.size(); ++i) {
+        std::string name;
+        FormatGameTime(ReadBestResult(kBoardSizes[i].lpszKey, name), m_strTimes[i]);
+        m_strNames[i] = name;
+    }
+}
+
+void CHighScoresDlg::OnClearScores()
+{
+    for (const char* key : kClearOrder)
+        ClearBestResult(key);
+    ReadResults();
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+void CHighScoresDlg::OnPaint()
+{
+    CPaintDC dc(this);
+    PaintDialogFace(dc, *this);
+    const CSize time = dc.GetTextExtent(m_strTimes[1]); // the 8 x 18 row's
+    const int h = time.cy;
+    const int wT = time.cx;
+    const int wZ = dc.GetTextExtent("00:00:00").cx;
+    const int wW = dc.GetTextExtent(kNameRoom).cx;
+    const int xNames = 130, xTimes = 130 + wW;
+
+    dc.TextOut(40, 0, "Sizes");
+    dc.TextOut(xNames, 0, "Names");
+    dc.TextOut(xTimes, 0, "High results");
+    for (std::size_t i = 0; i < kBoardSizes.size(); ++i) {
+        const int y = 2 * h * static_cast<int>(i + 1);
+        dc.TextOut(40, y, RowLabel(kBoardSizes[i]));
+        dc.TextOut(xNames, y, m_strNames[i]);
+        dc.TextOut(xTimes, y, m_strTimes[i]);
+    }
+
+    CPen pen(PS_SOLID, 2, kDialogLettering);
+    CSelectedObject selected(dc, pen.GetSafeHandle());
+    const int rule = h * 3 / 2;
+    dc.MoveTo(40, rule);
+    dc.LineTo(wT + wZ + 100 + wW, rule);
+    dc.MoveTo(40 + wT, 10);
+    dc.LineTo(40 + wT, 20 * h);
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The table of the best result of each board size: size, holder and time,
+// with a button that clears them all.
+
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+#include "framework/String.h"
+
+#include <array>
+
+class CHighScoresDlg : public CDialog {
+public:
+    explicit CHighScoresDlg(CWnd* pParent = nullptr);
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnClearScores();
+    void OnPaint();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // Reads the nine results again.
+    void ReadResults();
+
+    CBitmapButton m_btnOK;
+    CBitmapButton m_btnClear;
+    std::array<CString, 9> m_strTimes; // in the order of the sizes' menu
+    std::array<CString, 9> m_strNames;
+};

@@ -1,0 +1,65 @@
+// Board sizes, pause, and the end of a game.
+
+#include "view/MahjongView.h"
+
+#include "board/MahjongBoard.h"
+#include "framework/App.h"
+#include "shell/BestResultDlg.h"
+#include "shell/FinishDlg.h"
+#include "shell/GameTime.h"
+#include "view/BoardSizes.h"
+#include "view/GameClock.h"
+#include "view/Settings.h"
+
+void CMahjongView::OnSetSize(UINT nID)
+{
+    // Asked even on an empty board or for the size in play.
+    if (AfxMessageBox("Create new puzzle?", MB_OKCANCEL) != IDOK)
+        return;
+    const CBoardSize* size = FindBoardSizeCommand(nID);
+    const int previous[] = {m_nSizeX, m_nSizeY, m_nTiles};
+    m_nSizeX = size->nColumns;
+    m_nSizeY = size->nRows;
+    m_nTiles = size->nKinds;
+    if (NewPuzzle())
+        return;
+    // The puzzle being played stays, and so does its size.
+    m_nSizeX = previous[0];
+    m_nSizeY = previous[1];
+    m_nTiles = previous[2];
+}
+
+void CMahjongView::OnPause()
+{
+    m_bPaused = !m_bPaused;
+    if (m_bPaused) {
+        m_tPause = NowSeconds();
+    } else {
+        // Neither clock counts the pause.
+        m_tPause = static_cast<int>(SecondsSince(m_tPause));
+        m_tGameStart += m_tPause;
+        m_tAppStart += m_tPause;
+    }
+    RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void CMahjongView::CheckEndOfGame()
+{
+    const unsigned t = SecondsSince(m_tGameStart);
+    CString time;
+    FormatGameTime(t, time);
+    std::string key;
+    if (g_pBoard->CountTiles() > 0) {
+        CFinishDlg("There are no possible matches.", "The time was spended for playing is", time, m_bSoundOff)
+            .DoModal();
+    } else if (GetSizeKey(key) && RecordBestTime(t) == t) {
+        CBestResultDlg dialog(m_bSoundOff);
+        dialog.DoModal();
+        WriteSetting((key + "\\Name").c_str(), dialog.m_strName.str());
+        WriteSetting("LastName", dialog.m_strName.str());
+    } else {
+        CFinishDlg("You have won.", "The time was spended for solution is", time, m_bSoundOff).DoModal();
+    }
+    KillTimer(ID_TIMER_GAME);
+    OnFileNew();
+}
