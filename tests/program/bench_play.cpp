@@ -1,11 +1,14 @@
 // Measures the real program under Wine with the real clock (not run by ctest):
-// frames shown in one 500 ms fade at the largest tiles, and the time from a
-// matching click to the link line on the screen. bench_play [rounds]
+// frames shown in one 500 ms fade at the largest tiles, the time from a
+// matching click to the link line on the screen, and at the end of a game the
+// time from the click that clears the board to the dialog on the screen and
+// from its OK to the next board on the screen. bench_play [rounds]
 
 #include "tests/program/Program.h"
 
 #include "board/MahjongBoard.h"
 #include "resources/resource.h"
+#include "tests/harness/Harness.h"
 #include "view/MahjongView.h"
 
 #include <algorithm>
@@ -46,6 +49,23 @@ public:
 private:
     LARGE_INTEGER m_mark{}, m_firstRead{};
 };
+
+double Now()
+{
+    LARGE_INTEGER t, f;
+    ::QueryPerformanceCounter(&t);
+    ::QueryPerformanceFrequency(&f);
+    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
+}
+
+// When the first dialog after a mark came up.
+double g_dialogUp = 0;
+LRESULT CALLBACK NoteDialog(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE && g_dialogUp == 0)
+        g_dialogUp = Now();
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 double Median(std::vector<double> v)
 {
@@ -98,5 +118,38 @@ int main(int argc, char** argv)
         std::printf("%-16s frames in one fade: median %.0f; click to line on screen: median %.2f ms (%d rounds)\n",
                     l.size, Median(frames), Median(latency), static_cast<int>(frames.size()));
     }
+
+    // The end of a game: one pair left on a 20 x 16 board at the largest tiles.
+    CScratchSettings store({{"SizeX", "20"}, {"SizeY", "16"}, {"Tiles", "40"}, {"SizeTiles", "2"}});
+    CRunningProgram program;
+    HHOOK hHook = ::SetWindowsHookExA(WH_CBT, NoteDialog, nullptr, ::GetCurrentThreadId());
+    std::vector<double> toDialog, toBoard;
+    for (int i = 0; i < rounds; ++i) {
+        CTilePairList pairs;
+        g_pBoard->FindAllPairs(pairs);
+        const CTileCell a = g_pBoard->GetCell(pairs[0].col1, pairs[0].row1);
+        const CTileCell b = g_pBoard->GetCell(pairs[0].col2, pairs[0].row2);
+        for (int r = 1; r <= g_pBoard->GetHeight(); ++r)
+            for (int c = 1; c <= g_pBoard->GetWidth(); ++c)
+                if (!(g_pBoard->GetCell(c, r) == a) && !(g_pBoard->GetCell(c, r) == b))
+                    g_pBoard->RemoveTileAt(g_pBoard->GetCell(c, r));
+        program.View().RenderBoardPicture();
+        double pressed = 0;
+        CModalAnswers answers;
+        answers.Expect([&](HWND hDlg) {
+            pressed = Now();
+            PressButton(hDlg, IDOK);
+        });
+        Click(program.View().m_hWnd, a);
+        g_dialogUp = 0;
+        const double clicked = Now();
+        Click(program.View().m_hWnd, b); // the line, two fades, the dialog, the next puzzle
+        toDialog.push_back(g_dialogUp - clicked);
+        toBoard.push_back(Now() - pressed);
+    }
+    ::UnhookWindowsHookEx(hHook);
+    std::printf("end of game       click to dialog: median %.0f ms (of which 2000 ms line and fades); "
+                "OK to next board: median %.0f ms (%d rounds)\n",
+                Median(toDialog), Median(toBoard), static_cast<int>(toDialog.size()));
     return 0;
 }
