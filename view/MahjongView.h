@@ -69,6 +69,9 @@ protected:
     void OnTimer(UINT_PTR nIDEvent);
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnHelpMe();
+    void OnHint();
+    void OnAutoSolve();
+    void OnShowTip();
     void OnUndo();
     void OnBackgroundEasy();
     void OnBackgroundDarkBlue();
@@ -93,6 +96,8 @@ private:
     // The background picture m_nBackPic, loaded anew (black when it cannot be).
     std::vector<std::uint32_t> LoadBackground() const;
     void SizeFrameToBoard(int cx, int cy);
+    // The tips dialog after the first puzzle is dealt, unless the player switched it off.
+    void ShowTipsAtStart();
     bool m_bPreparing = false; // the first puzzle is being made
     // Writes the time since start into status pane nPane.
     void ShowClock(int nPane, int tStart);

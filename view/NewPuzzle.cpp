@@ -47,6 +47,7 @@ void CMahjongView::OnDraw(CDC* pDC)
     if ((!g_pBoard || !g_pBoardPicture) && !m_bPreparing) {
         m_bPreparing = true;
         OnFileNew();
+        ShowTipsAtStart();
         m_bPreparing = false;
     }
     if (m_bPaused) {

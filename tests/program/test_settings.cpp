@@ -91,8 +91,10 @@ TEST(Settings, TheViewReadsThemWhenItIsMade)
 
 TEST(Settings, AreReadInTheirOrderAndSizeYOnlyAfterSizeX)
 {
+    // The first paint then asks whether to show the tips.
     const std::vector<std::string> all = {"read SizeX",     "read SizeY", "read TileSet", "read BackPic",
-                                          "read Animation", "read Tiles", "read SoundON", "read SizeTiles"};
+                                          "read Animation", "read Tiles", "read SoundON", "read SizeTiles",
+                                          "read ShowTips"};
     const struct {
         const char* label;
         std::vector<const char*> stored;
@@ -102,7 +104,7 @@ TEST(Settings, AreReadInTheirOrderAndSizeYOnlyAfterSizeX)
          all},
         {"nothing stored: SizeY is not asked for", {},
          {"read SizeX", "read TileSet", "read BackPic", "read Animation", "read Tiles", "read SoundON",
-          "read SizeTiles"}},
+          "read SizeTiles", "read ShowTips"}},
         {"SizeX alone: SizeY is asked for", {"SizeX"}, all},
     };
     for (const auto& c : cases) {

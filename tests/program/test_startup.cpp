@@ -84,8 +84,10 @@ TEST(StartUp, RunsItsStepsInOrder)
         "read BackPic",        "read Animation",      "read Tiles",          "read SoundON",
         "read SizeTiles",      "create MorvaneView",  "create ToolbarWindow32", "create msctls_statusbar32",
         "show MorvaneFrame",
-        // The first paint deals the first puzzle (tile set 0: the player's own picture) and stores its size.
-        "read TileSet\\FName", "write SizeX", "write SizeY", "write Tiles", "write TileSet", "write Path",
+        // The first paint deals the first puzzle (tile set 0: the player's own picture) and stores its size,
+        // then asks whether to show the tips.
+        "read TileSet\\FName", "write SizeX", "write SizeY", "write Tiles", "write TileSet", "read ShowTips",
+        "write Path",
     };
     EXPECT_EQ(steps, expected);
 }
