@@ -1,0 +1,223 @@
+#pragma once
+// What the play tests share: clocks and deals the test sets, clicks as the
+// player makes them, and the board picture, the screen and the status bar read
+// back.
+
+#include "tests/program/Program.h"
+
+#include "board/MahjongBoard.h"
+#include "board/Random.h"
+#include "commands/BoardPicture.h"
+#include "framework/Gdi.h"
+#include "framework/Sound.h"
+#include "shell/MainFrame.h"
+#include "view/MahjongView.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A clock whose time moves on by a step at every read, so that the game's busy
+// waits end after a known number of reads.
+class CRunningClock : public CClock {
+public:
+    explicit CRunningClock(std::uint32_t step = 10) : m_step(step) { SetClock(this); }
+    ~CRunningClock() override { SetClock(nullptr); }
+    std::uint32_t TickCount() override { return m_ticks += m_step; }
+    std::time_t Now() override { return 1700000000 + (m_ticks += m_step) / 1000; }
+    std::uint32_t m_step;
+    std::uint32_t m_ticks = 0;
+};
+
+// Every deal of the test made from one seed.
+class CFixedDeal {
+public:
+    CFixedDeal() { SetDealSeedSource([]() -> std::uint32_t { return 4711; }); }
+    ~CFixedDeal() { SetDealSeedSource(nullptr); }
+};
+
+// The cues the program starts, while this lives.
+inline std::vector<std::string> g_cues;
+class CHeardCues {
+public:
+    CHeardCues()
+    {
+        g_cues.clear();
+        SetSoundObserver([](const char* name) { g_cues.push_back(name); });
+    }
+    ~CHeardCues() { SetSoundObserver(nullptr); }
+};
+
+using Cues = std::vector<std::string>;
+
+inline std::string PaneText(HWND hStatus, int pane)
+{
+    char text[256] = "";
+    ::SendMessageA(hStatus, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+inline std::vector<std::uint32_t> Picture()
+{
+    const CPixelRect r = BoardPictureRect(*g_pBoard);
+    const std::uint32_t* bits = g_pBoardPicture->GetBits();
+    return std::vector<std::uint32_t>(bits, bits + static_cast<std::size_t>(r.cx) * r.cy);
+}
+
+inline CTileCell Cell(int col, int row) { return g_pBoard->GetCell(col, row); }
+
+inline POINT Centre(const CTileCell& c) { return {c.x + c.cx / 2, c.y + c.cy / 2}; }
+
+inline void Click(const CRunningProgram& program, POINT p)
+{
+    const HWND hView = program.View().m_hWnd;
+    ::SendMessageA(hView, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    ::SendMessageA(hView, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+}
+
+inline void ClickCell(const CRunningProgram& program, int col, int row) { Click(program, Centre(Cell(col, row))); }
+
+// The pairs that could be taken now, counted as the player sees them, each
+// unordered pair once, capped at the tiles less one.
+inline int RemovablePairs()
+{
+    const CMahjongBoard& b = *g_pBoard;
+    std::vector<std::pair<int, int>> free;
+    int tiles = 0;
+    for (int r = 1; r <= b.GetHeight(); ++r)
+        for (int c = 1; c <= b.GetWidth(); ++c)
+            if (b.GetCell(c, r).kind != -1) {
+                ++tiles;
+                if (!b.IsBlocked(c, r))
+                    free.emplace_back(c, r);
+            }
+    int pairs = 0;
+    CLinkPath path;
+    for (std::size_t i = 0; i < free.size(); ++i)
+        for (std::size_t j = i + 1; j < free.size(); ++j) {
+            const auto [c1, r1] = free[i];
+            const auto [c2, r2] = free[j];
+            if (b.GetCell(c1, r1).kind == b.GetCell(c2, r2).kind && b.FindPath(c1, r1, c2, r2, path) == 0)
+                ++pairs;
+        }
+    return std::min(pairs, tiles - 1);
+}
+
+inline std::string MatchedText(int n) { return std::to_string(n) + " matched tiles."; }
+
+inline HWND StatusBar(const CRunningProgram& program) { return program.Frame().m_wndStatusBar.m_hWnd; }
+
+// The pixels of the background picture under every pixel of rectangle r, as
+// the pattern anchored at the picture's top-left corner puts them.
+inline std::vector<std::uint32_t> BackgroundUnder(int nBackPic, const CPixelRect& r)
+{
+    std::vector<std::uint32_t> back;
+    CSize size;
+    EXPECT_TRUE(LoadBitmapPixels(nBackPic, back, size));
+    EXPECT_EQ(size.cx, 300);
+    std::vector<std::uint32_t> under;
+    for (int y = r.y; y < r.y + r.cy; ++y)
+        for (int x = r.x; x < r.x + r.cx; ++x)
+            under.push_back(back[static_cast<std::size_t>(y % 300) * size.cx + x % 300]);
+    return under;
+}
+
+inline std::vector<std::uint32_t> PictureRect(const std::vector<std::uint32_t>& picture, const CPixelRect& r)
+{
+    const int width = BoardPictureRect(*g_pBoard).cx;
+    std::vector<std::uint32_t> pixels;
+    for (int y = r.y; y < r.y + r.cy; ++y)
+        for (int x = r.x; x < r.x + r.cx; ++x)
+            pixels.push_back(picture[static_cast<std::size_t>(y) * width + x]);
+    return pixels;
+}
+
+inline std::vector<std::uint32_t> ScreenRect(const CRunningProgram& program, const CPixelRect& r)
+{
+    const CCapture screen = CaptureClient(program.View().m_hWnd);
+    std::vector<std::uint32_t> pixels;
+    for (int y = r.y; y < r.y + r.cy; ++y)
+        for (int x = r.x; x < r.x + r.cx; ++x)
+            pixels.push_back(screen.At(x, y));
+    return pixels;
+}
+
+inline CPixelRect RectOf(const CTileCell& c) { return {c.x, c.y, c.cx, c.cy}; }
+
+// The first pair the board's own search finds, or none.
+inline bool FirstPair(CTilePair& pair)
+{
+    CTilePairList pairs;
+    g_pBoard->FindAllPairs(pairs);
+    if (pairs.empty())
+        return false;
+    pair = pairs.front();
+    pair.kind = g_pBoard->GetCell(pair.col1, pair.row1).kind;
+    return true;
+}
+
+// Two free tiles of the same kind that cannot be joined now.
+inline bool FindUnjoinablePair(CTilePair& pair)
+{
+    const CMahjongBoard& b = *g_pBoard;
+    CLinkPath path;
+    for (int r = 1; r <= b.GetHeight(); ++r)
+        for (int c = 1; c <= b.GetWidth(); ++c)
+            for (int r2 = 1; r2 <= b.GetHeight(); ++r2)
+                for (int c2 = 1; c2 <= b.GetWidth(); ++c2) {
+                    const int kind = b.GetCell(c, r).kind;
+                    if ((c != c2 || r != r2) && kind != -1 && b.GetCell(c2, r2).kind == kind && !b.IsBlocked(c, r) &&
+                        !b.IsBlocked(c2, r2) && b.FindPath(c, r, c2, r2, path) != 0) {
+                        pair = {static_cast<std::int16_t>(c), static_cast<std::int16_t>(r),
+                                static_cast<std::int16_t>(c2), static_cast<std::int16_t>(r2), kind};
+                        return true;
+                    }
+                }
+    return false;
+}
+
+// Two free tiles of different kinds.
+inline bool FindDifferentKinds(CTilePair& pair)
+{
+    const CMahjongBoard& b = *g_pBoard;
+    for (int r = 1; r <= b.GetHeight(); ++r)
+        for (int c = 1; c <= b.GetWidth(); ++c)
+            for (int c2 = c + 1; c2 <= b.GetWidth(); ++c2)
+                if (b.GetCell(c, r).kind != -1 && b.GetCell(c2, r).kind != -1 &&
+                    b.GetCell(c, r).kind != b.GetCell(c2, r).kind && !b.IsBlocked(c, r) && !b.IsBlocked(c2, r)) {
+                    pair = {static_cast<std::int16_t>(c), static_cast<std::int16_t>(r),
+                            static_cast<std::int16_t>(c2), static_cast<std::int16_t>(r), 0};
+                    return true;
+                }
+    return false;
+}
+
+// The item with this command id in the menu bar, with its check mark as the
+// frame's update handlers set it when the menu opens.
+inline bool MenuChecked(const CRunningProgram& program, UINT id)
+{
+    HMENU hBar = ::GetMenu(program.FrameWindow());
+    std::vector<HMENU> menus;
+    for (int i = 0; i < ::GetMenuItemCount(hBar); ++i)
+        menus.push_back(::GetSubMenu(hBar, i));
+    while (!menus.empty()) {
+        HMENU hMenu = menus.back();
+        menus.pop_back();
+        if (!hMenu)
+            continue;
+        ::SendMessageA(program.FrameWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hMenu), 0);
+        for (int j = 0; j < ::GetMenuItemCount(hMenu); ++j) {
+            if (HMENU hSub = ::GetSubMenu(hMenu, j))
+                menus.push_back(hSub);
+            else if (::GetMenuItemID(hMenu, j) == id)
+                return (::GetMenuState(hMenu, j, MF_BYPOSITION) & MF_CHECKED) != 0;
+        }
+    }
+    ADD_FAILURE() << "no menu item " << id;
+    return false;
+}
