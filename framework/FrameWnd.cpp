@@ -96,6 +96,14 @@ void CFrameWnd::OnSize(UINT, int, int)
 
 void CFrameWnd::OnClose()
 {
+    // A modal window runs its loop inside a handler of the view or the frame,
+    // which must not outlive their windows: the modal window is ended first,
+    // and the program closes once that handler has returned.
+    const HWND hModal = ::GetLastActivePopup(m_hWnd);
+    if (!::IsWindowEnabled(m_hWnd) && hModal != m_hWnd && ::EndDialog(hModal, IDCANCEL)) {
+        ::PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+        return;
+    }
     // The document is never modified, so there is nothing to ask.
     DestroyWindow();
 }

@@ -88,6 +88,9 @@ protected:
     void OnPause();
     void OnHighScores();
     void OnHelpMe();
+    void OnHint();
+    void OnAutoSolve();
+    void OnShowTip();
     void OnUndo();
     void OnBackgroundEasy();
     void OnBackgroundDarkBlue();
@@ -114,6 +117,8 @@ private:
     // The background picture m_nBackPic, loaded anew (black when it cannot be).
     std::vector<std::uint32_t> LoadBackground() const;
     void SizeFrameToBoard(int cx, int cy);
+    // The tips dialog after the first puzzle is dealt, unless the player switched it off.
+    void ShowTipsAtStart();
     // Inverts the selection frame of the tile in cell, on the picture and the screen.
     void ToggleCellFrame(const CTileCell& cell);
     bool m_bFirstPaint = true; // the first paint makes the first puzzle

@@ -48,6 +48,7 @@ void CMahjongView::OnDraw(CDC* pDC)
     if (m_bFirstPaint) {
         m_bFirstPaint = false;
         OnFileNew();
+        ShowTipsAtStart();
     }
     if (m_bPaused) {
         PaintBackground(pDC, 6, 6);

@@ -10,6 +10,8 @@
 #include "framework/Gdi.h"
 #include "framework/Sound.h"
 #include "shell/MainFrame.h"
+#include "resources/resource.h"
+#include "tests/TestBoard.h"
 #include "view/MahjongView.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +19,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <memory>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -219,4 +222,17 @@ inline bool MenuChecked(const CRunningProgram& program, UINT id)
     }
     ADD_FAILURE() << "no menu item " << id;
     return false;
+}
+
+using Rows = std::vector<std::string>;
+
+// Puts a board laid out as text ('.' empty, 'A'.. kinds) in place of the dealt
+// one and shows it; the view keeps its board size.
+inline void UseBoard(const CRunningProgram& program, const Rows& rows)
+{
+    auto board = std::make_unique<TestBoard>(rows, 36);
+    board->LoadTilesFromResource(nullptr, TestBoard::kTileW, TestBoard::kTileH, IDB_SET_EGIPTIAN);
+    delete g_pBoard;
+    g_pBoard = board.release();
+    program.View().RenderBoardPicture();
 }

@@ -13,12 +13,14 @@ std::string ScratchPath()
 }
 } // namespace
 
-CScratchSettings::CScratchSettings(const Entries& stored)
+CScratchSettings::CScratchSettings(const Entries& stored, Tips tips)
 {
     ::RegDeleteTreeA(HKEY_CURRENT_USER, ScratchPath().c_str());
     ::RegCreateKeyExA(HKEY_CURRENT_USER, ScratchPath().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_hScratch,
                       nullptr);
     ::RegOverridePredefKey(HKEY_CURRENT_USER, m_hScratch);
+    if (tips == Tips::Off)
+        Write("ShowTips", "1");
     for (const auto& [name, text] : stored)
         Write(name, text);
 }

@@ -20,8 +20,13 @@ class CScratchSettings {
 public:
     using Entries = std::vector<std::pair<const char*, const char*>>;
 
-    // Starts with these settings stored (name, text).
-    explicit CScratchSettings(const Entries& stored = {});
+    // Whether the tips dialog opens at start: most tests play with the box
+    // "Do not show this dialog on the start." ticked (ShowTips "1").
+    enum class Tips { Off, AsOnAFreshMachine };
+
+    // Starts with these settings stored (name, text), after ShowTips "1"
+    // unless tips are as on a fresh machine.
+    explicit CScratchSettings(const Entries& stored = {}, Tips tips = Tips::Off);
     ~CScratchSettings();
     CScratchSettings(const CScratchSettings&) = delete;
     CScratchSettings& operator=(const CScratchSettings&) = delete;

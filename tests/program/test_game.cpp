@@ -8,7 +8,6 @@
 #include "resources/resource.h"
 
 #include <iterator>
-#include <map>
 
 namespace {
 
@@ -88,37 +87,6 @@ std::vector<std::string> FinishLines(HWND hDlg)
         lines.push_back(t.text);
     }
     return lines;
-}
-
-// Lays the board out as the rows say: a letter is a tile (equal letters, equal
-// kinds), '.' an empty cell; the picture is composed again.
-void Arrange(CRunningProgram& program, const std::vector<std::string>& rows)
-{
-    CMahjongBoard& b = *g_pBoard;
-    std::map<char, int> kinds;
-    std::vector<std::vector<bool>> placed(b.GetWidth() + 1, std::vector<bool>(b.GetHeight() + 1));
-    for (int r = 1; r <= b.GetHeight(); ++r)
-        for (int c = 1; c <= b.GetWidth(); ++c) {
-            const std::string row = r <= static_cast<int>(rows.size()) ? rows[r - 1] : "";
-            const char letter = c <= static_cast<int>(row.size()) ? row[c - 1] : '.';
-            if (letter == '.')
-                continue;
-            if (!kinds.count(letter))
-                kinds[letter] = static_cast<int>(kinds.size());
-            // A tile of the letter's kind from a cell not yet placed.
-            for (int r2 = 1; r2 <= b.GetHeight() && !placed[c][r]; ++r2)
-                for (int c2 = 1; c2 <= b.GetWidth() && !placed[c][r]; ++c2)
-                    if (!placed[c2][r2] && b.GetCell(c2, r2).kind == kinds[letter]) {
-                        b.SwapKinds(c, r, c2, r2);
-                        placed[c][r] = true;
-                    }
-            ASSERT_TRUE(placed[c][r]) << "too many tiles of " << letter;
-        }
-    for (int r = 1; r <= b.GetHeight(); ++r)
-        for (int c = 1; c <= b.GetWidth(); ++c)
-            if (!placed[c][r])
-                b.RemoveTileAt(b.GetCell(c, r));
-    program.View().RenderBoardPicture();
 }
 
 // Plays the puzzle to its end through clicks on the solver's pairs.
@@ -222,7 +190,7 @@ TEST(GameEnd, ADeadEndIsAnnouncedAndTheNewPuzzleCanBeRefused)
         CRunningProgram program;
         ASSERT_TRUE(program.Started()) << c.label;
         // Once the C pair goes, neither A nor B can be joined.
-        Arrange(program, {"AB........", "BA........", "..........", "....C.C..."});
+        UseBoard(program, {"AB........", "BA........", "..........", "....C.C..."});
         CHeardCues cues;
         CTextLog texts;
         std::vector<std::string> lines;
@@ -288,7 +256,7 @@ TEST(GameEnd, TheNameDialogPreloadsLimitsAndKeepsNames)
         CGameClock clock;
         CRunningProgram program;
         ASSERT_TRUE(program.Started()) << c.label;
-        Arrange(program, {"A.A......."});
+        UseBoard(program, {"A.A......."});
         program.View().m_nSizeX = std::stoi(c.sizeX);
         std::vector<std::string> events;
         CSettingsLog log(events);
@@ -485,7 +453,7 @@ TEST(FrameInStep, TheSelectionFrameSurvivesARecompositionAndAnUndoThatWallsItIn)
     CGameClock clock;
     CRunningProgram program;
     ASSERT_TRUE(program.Started());
-    Arrange(program, {".A.", "BXB", ".A."});
+    UseBoard(program, {".A.", "BXB", ".A."});
     const std::vector<std::uint32_t> arranged = Picture();
 
     // A background chosen while a tile is selected keeps its frame on the new picture.

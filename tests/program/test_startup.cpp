@@ -85,8 +85,9 @@ TEST(StartUp, RunsItsStepsInOrder)
         "read SizeTiles",      "create MorvaneView",  "create ToolbarWindow32", "create msctls_statusbar32",
         "show MorvaneFrame",
         // The first paint deals the first puzzle (tile set 0: the player's own picture), shows the size's
-        // best time in the caption and stores its size.
-        "read TileSet\\FName", "read 8_18", "write SizeX", "write SizeY", "write Tiles", "write TileSet", "write Path",
+        // best time in the caption and stores its size, then asks whether to show the tips.
+        "read TileSet\\FName", "read 8_18", "write SizeX", "write SizeY", "write Tiles", "write TileSet",
+        "read ShowTips", "write Path",
     };
     EXPECT_EQ(steps, expected);
 }
