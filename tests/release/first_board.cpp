@@ -83,8 +83,11 @@ int main(int argc, char** argv)
     std::printf("window \"%s\", status \"%s\": ", caption, pane.c_str());
     if (pairs > 0)
         std::printf("first board dealt %lu ms after the start\n", ::GetTickCount() - started);
-    else
-        std::printf("no board dealt\n");
+    else {
+        DWORD code = STILL_ACTIVE;
+        ::GetExitCodeProcess(process.hProcess, &code);
+        std::printf(code == STILL_ACTIVE ? "no board dealt\n" : "no board dealt; the program ended with %lu\n", code);
+    }
     ::TerminateProcess(process.hProcess, 0);
     return pairs > 0 ? 0 : 1;
 }
