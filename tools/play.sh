@@ -14,5 +14,8 @@ fi
 # The player's own prefix: settings and best times stay apart from the tests'.
 export WINEPREFIX=$PWD/build/wineprefix-play
 source tools/wine-env.sh
+wine_start
+wine_fonts
+trap wine_stop EXIT
 cd build/win
-exec wine Morvane.exe
+wine Morvane.exe

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Starts the built program under Xvfb in a Wine desktop (so that captions, menus
 # and borders are drawn as a player sees them), waits, and saves the screen as
-# a PNG. Usage: tools/screenshot.sh [out.png] [seconds to wait]
+# a PNG. Usage: tools/screenshot.sh [out.png] [seconds to wait] [link]
+# With "link", the picture is taken while Game > Help me! shows a pair's link line.
 # It runs in a Wine prefix of its own, so it never disturbs a test run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-build/screenshot.png}")
 seconds=${2:-6}
+link=${3:-}
 [ -f build/win/Morvane.exe ] || { echo "build the program first (tools/play.sh or tools/test.sh)" >&2; exit 1; }
 
 export WINEPREFIX=$PWD/build/wineprefix-screenshot
@@ -14,9 +16,14 @@ export WINEPREFIX=$PWD/build/wineprefix-screenshot
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     source tools/wine-env.sh
     wine_start
+    wine_fonts
     trap wine_stop EXIT
     (cd build/win && wine explorer /desktop=morvane,1280x1024 Morvane.exe) &
     sleep "$1"
+    if [ "$3" = link ]; then
+        xdotool key --delay 300 F10 Right Right Down Down Down Return
+        sleep 0.5
+    fi
     xwd -root -silent | convert xwd:- "png:$2"
-' screenshot "$seconds" "$out"
+' screenshot "$seconds" "$out" "$link"
 echo "saved $out"

@@ -13,6 +13,15 @@ wine_start() {
     wineboot --init >/dev/null 2>&1 </dev/null || true
 }
 
+# Wine 8 as Debian packs it never opens its own fonts in /usr/share/wine/fonts:
+# without Marlett the caption buttons show the letters "0", "1" and "r", and
+# Tahoma and MS Sans Serif are stood in for. It does load the fonts in the
+# prefix's Fonts folder. For the prefixes a player looks at; the tests keep
+# the fonts they were written with.
+wine_fonts() {
+    ln -sf /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+}
+
 wine_stop() {
     wineserver -k 2>/dev/null || true
 }
