@@ -1,6 +1,6 @@
 // Starts Morvane.exe as a player does, with no settings stored, and waits for
-// its first board: a visible window named Morvane whose status bar counts the
-// pairs that can be removed. Usage: first_board PATH\Morvane.exe
+// its first board: a visible window whose caption shows the best result of the
+// board's size and whose status bar counts the pairs that can be removed. Usage: first_board PATH\Morvane.exe
 // Exits with 0 once the board is dealt, and 1 when it is not within a minute.
 
 #include <windows.h>
@@ -77,7 +77,8 @@ int main(int argc, char** argv)
             continue;
         ::GetWindowTextA(search.hFrame, caption, sizeof caption);
         pane = PaneText(process.hProcess, ::FindWindowExA(search.hFrame, nullptr, STATUSCLASSNAMEA, nullptr), 2);
-        if (!std::strstr(caption, "Morvane") || std::sscanf(pane.c_str(), "%d matched tiles.", &pairs) != 1)
+        if (std::strncmp(caption, "Best result is ", 15) != 0 ||
+            std::sscanf(pane.c_str(), "%d matched tiles.", &pairs) != 1)
             pairs = 0;
     }
     std::printf("window \"%s\", status \"%s\": ", caption, pane.c_str());
