@@ -29,6 +29,14 @@ void CMahjongBoard::ResetCells(int lastCol, int lastRow)
             m_cells[c][r] = CTileCell(c * m_nTileWidth, r * m_nTileHeight, -1, m_nTileWidth, m_nTileHeight);
 }
 
+void CMahjongBoard::LayOutCells()
+{
+    for (int c = 0; c < kGrid; ++c)
+        for (int r = 0; r < kGrid; ++r)
+            m_cells[c][r] = CTileCell(c * m_nTileWidth, r * m_nTileHeight, m_cells[c][r].kind, m_nTileWidth,
+                                      m_nTileHeight);
+}
+
 void CMahjongBoard::Deal(CTilePairList& plan)
 {
     if (!m_pImages)

@@ -52,6 +52,8 @@ public:
 
     // Dealing.
     void Deal(CTilePairList& plan);
+    // Puts every cell at its place for the present tile size, keeping its kind.
+    void LayOutCells();
     void ShuffleRemaining();
     void SwapKinds(int c1, int r1, int c2, int r2);
 

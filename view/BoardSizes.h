@@ -65,3 +65,16 @@ inline CSize ScaleTileSize(CSize size, int nStep)
     const double factor = nStep == 1 ? 1.3 : nStep == 2 ? 1.7 : 1.0;
     return CSize(static_cast<int>(size.cx * factor), static_cast<int>(size.cy * factor));
 }
+
+// The base tile size of a puzzle read from a file: smaller tiles for some
+// sizes, whatever the screen; the others as a new puzzle of their size.
+inline CSize LoadedBaseTileSize(int nColumns, int nRows, int nScreenHeight)
+{
+    if (nColumns == 12 && nRows == 12)
+        return CSize(26, 35);
+    if (nColumns == 24 && nRows == 12)
+        return CSize(25, 35);
+    if (nColumns == 20 && nRows == 16)
+        return CSize(21, 27);
+    return BaseTileSize(nRows, nScreenHeight);
+}

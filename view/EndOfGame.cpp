@@ -17,16 +17,7 @@ void CMahjongView::OnSetSize(UINT nID)
     if (AfxMessageBox("Create new puzzle?", MB_OKCANCEL) != IDOK)
         return;
     const CBoardSize* size = FindBoardSizeCommand(nID);
-    const int previous[] = {m_nSizeX, m_nSizeY, m_nTiles};
-    m_nSizeX = size->nColumns;
-    m_nSizeY = size->nRows;
-    m_nTiles = size->nKinds;
-    if (NewPuzzle())
-        return;
-    // The puzzle being played stays, and so does its size.
-    m_nSizeX = previous[0];
-    m_nSizeY = previous[1];
-    m_nTiles = previous[2];
+    NewPuzzleOfSize(size->nKinds, size->nColumns, size->nRows);
 }
 
 void CMahjongView::OnPause()

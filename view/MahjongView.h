@@ -11,6 +11,7 @@
 #include "commands/BoardPicture.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,7 @@ public:
     // FALSE, after telling the player, when the new puzzle could not be made:
     // the puzzle being played stays.
     BOOL NewPuzzle();
+    BOOL NewPuzzleOfSize(int nKinds, int nColumns, int nRows);
     // Cuts the tiles at the base size cx x cy (before the tile-size step), deals
     // when bDeal is 1, sizes the frame and shows the puzzle. FALSE, after telling
     // the player, when the tiles or the deal could not be made.
@@ -85,6 +87,12 @@ protected:
     void OnTimer(UINT_PTR nIDEvent);
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnSetSize(UINT nID);
+    void OnSaveTo();
+    void OnUpdateSaveTo(CCmdUI* pCmdUI);
+    void OnLoadFrom();
+    void OnTilesNormal();
+    void OnTilesBig();
+    void OnTilesBiggest();
     void OnPause();
     void OnHighScores();
     void OnHelpMe();
@@ -116,7 +124,13 @@ private:
     void ShowPictureRect(const CPixelRect& r);
     // The background picture m_nBackPic, loaded anew (black when it cannot be).
     std::vector<std::uint32_t> LoadBackground() const;
-    void SizeFrameToBoard(int cx, int cy);
+    // Puts board in play, prepared at the base tile size; FALSE when it cannot
+    // be, and then the board and size in play stay.
+    BOOL PutBoardInPlay(std::unique_ptr<CMahjongBoard> board, CSize base, int bDeal);
+    // The frame's size for the board size in play at tiles of this size.
+    CSize FrameSizeFor(CSize tile) const;
+    // Stores the tile-size step and starts a new puzzle with it.
+    void SetTileSize(int nStep);
     // The tips dialog after the first puzzle is dealt, unless the player switched it off.
     void ShowTipsAtStart();
     // Inverts the selection frame of the tile in cell, on the picture and the screen.

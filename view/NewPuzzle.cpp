@@ -75,24 +75,45 @@ void CMahjongView::OnFileNew()
 
 BOOL CMahjongView::NewPuzzle()
 {
-    // The board being played stays until the new one is ready.
-    std::unique_ptr<CMahjongBoard> previous(g_pBoard);
-    g_pBoard = nullptr;
+    return NewPuzzleOfSize(m_nTiles, m_nSizeX, m_nSizeY);
+}
+
+BOOL CMahjongView::NewPuzzleOfSize(int nKinds, int nColumns, int nRows)
+{
     std::unique_ptr<CMahjongBoard> board;
-    const CSize base = BaseTileSize(m_nSizeY, GetScreenHeight());
-    if (Attempt([&] { board = std::make_unique<CMahjongBoard>(m_nTiles, m_nSizeX, m_nSizeY); })) {
-        g_pBoard = board.release();
-        if (PreparePuzzle(base.cx, base.cy, 1))
-            return TRUE;
-        delete g_pBoard;
-    }
+    return Attempt([&] { board = std::make_unique<CMahjongBoard>(nKinds, nColumns, nRows); }) &&
+           PutBoardInPlay(std::move(board), BaseTileSize(nRows, GetScreenHeight()), 1);
+}
+
+BOOL CMahjongView::PutBoardInPlay(std::unique_ptr<CMahjongBoard> board, CSize base, int bDeal)
+{
+    // The board being played, and its size, stay until the new one is ready.
+    std::unique_ptr<CMahjongBoard> previous(g_pBoard);
+    const int size[] = {m_nSizeX, m_nSizeY, m_nTiles};
+    g_pBoard = board.release();
+    m_nSizeX = g_pBoard->GetWidth();
+    m_nSizeY = g_pBoard->GetHeight();
+    m_nTiles = g_pBoard->GetKinds();
+    if (PreparePuzzle(base.cx, base.cy, bDeal))
+        return TRUE;
+    delete g_pBoard;
     g_pBoard = previous.release();
+    m_nSizeX = size[0];
+    m_nSizeY = size[1];
+    m_nTiles = size[2];
     return FALSE;
 }
 
 BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
 {
-    const CSize tile = ScaleTileSize(CSize(cx, cy), m_nSizeTiles);
+    // The step chosen, or the largest below it whose frame the screen can hold.
+    const SIZE room = GetWorkAreaSize();
+    const auto fits = [&](CSize frame) { return frame.cx <= room.cx && frame.cy <= room.cy; };
+    int step = m_nSizeTiles;
+    CSize tile = ScaleTileSize(CSize(cx, cy), step);
+    while (step > 0 && !fits(FrameSizeFor(tile)))
+        tile = ScaleTileSize(CSize(cx, cy), --step);
+
     const bool made = Attempt([&] {
         CClientDC dc(this);
         if (m_nTileSet != 0) {
@@ -104,13 +125,19 @@ BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
         if (bDeal == 1) {
             CTilePairList plan;
             g_pBoard->Deal(plan);
+        } else {
+            // A puzzle read from a file is laid out anew at the tile size in force.
+            g_pBoard->LayOutCells();
         }
     });
     if (!made)
         return FALSE;
 
     m_bPaused = 0;
-    SizeFrameToBoard(tile.cx, tile.cy);
+    const CSize frame = FrameSizeFor(tile);
+    CRect placed;
+    AfxGetMainWnd()->GetWindowRect(&placed);
+    AfxGetMainWnd()->MoveWindow(placed.left, placed.top, frame.cx, frame.cy, TRUE);
     ShowBestTimeInTitle();
     WriteSetting("SizeX", std::to_string(m_nSizeX));
     WriteSetting("SizeY", std::to_string(m_nSizeY));
@@ -124,20 +151,18 @@ BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
     return TRUE;
 }
 
-void CMahjongView::SizeFrameToBoard(int cx, int cy)
+CSize CMahjongView::FrameSizeFor(CSize tile) const
 {
     CMainFrame* frame = static_cast<CMainFrame*>(AfxGetMainWnd());
-    CRect rect(0, 0, cx * (m_nSizeX + 2), cy * (m_nSizeY + 2));
+    CRect rect(0, 0, tile.cx * (m_nSizeX + 2), tile.cy * (m_nSizeY + 2));
     ::AdjustWindowRectEx(&rect, frame->GetStyle(), TRUE, frame->GetExStyle());
     // The view's own edge, on each side, so that it shows exactly the picture.
     CRect view, client;
     GetWindowRect(&view);
     GetClientRect(&client);
-    CRect status, toolBar, placed;
+    CRect status, toolBar;
     frame->m_wndStatusBar.GetWindowRect(&status);
     frame->m_wndToolBar.GetWindowRect(&toolBar);
-    frame->GetWindowRect(&placed);
-    const int width = rect.Width() + view.Width() - client.Width();
-    const int height = rect.Height() + view.Height() - client.Height() + status.Height() + toolBar.Height();
-    frame->MoveWindow(placed.left, placed.top, width, height, TRUE);
+    return CSize(rect.Width() + view.Width() - client.Width(),
+                 rect.Height() + view.Height() - client.Height() + status.Height() + toolBar.Height());
 }

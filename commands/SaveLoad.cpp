@@ -1,0 +1,63 @@
+// Saving the puzzle on screen with its playing time, and loading one back.
+
+#include "view/MahjongView.h"
+
+#include "board/MahjongBoard.h"
+#include "framework/App.h"
+#include "framework/FileDialog.h"
+#include "framework/Screen.h"
+#include "view/BoardSizes.h"
+#include "view/GameClock.h"
+
+#include <memory>
+
+namespace {
+const char kPuzzleFilter[] = "Files of Morvane (*.mhj) | *.mhj ||";
+
+// The wait cursor while a file is written or read, the arrow afterwards.
+class CWaitCursor {
+public:
+    CWaitCursor() { ::SetCursor(::LoadCursor(nullptr, IDC_WAIT)); }
+    ~CWaitCursor() { ::SetCursor(::LoadCursor(nullptr, IDC_ARROW)); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+};
+} // namespace
+
+void CMahjongView::OnSaveTo()
+{
+    CFileDialog dialog(FALSE, "mhj", "*.mhj", OFN_HIDEREADONLY, kPuzzleFilter, this);
+    if (dialog.DoModal() != IDOK)
+        return;
+    CWaitCursor wait;
+    const CString path = dialog.GetPathName();
+    // The time the game clock shows: a pause going on does not count.
+    const unsigned elapsed = m_bPaused ? static_cast<unsigned>(m_tPause - m_tGameStart) : SecondsSince(m_tGameStart);
+    if (g_pBoard->SaveToFile(path, static_cast<int>(elapsed)) != 0)
+        AfxMessageBox(CString("The puzzle could not be saved to ") + path + ".", MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CMahjongView::OnUpdateSaveTo(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(g_pBoard != nullptr);
+}
+
+void CMahjongView::OnLoadFrom()
+{
+    CFileDialog dialog(TRUE, "mhj", "*.mhj", OFN_HIDEREADONLY, kPuzzleFilter, this);
+    if (dialog.DoModal() != IDOK)
+        return;
+    CWaitCursor wait;
+    const CString path = dialog.GetPathName();
+    // Read into a board of its own: a file that is refused changes nothing.
+    auto board = std::make_unique<CMahjongBoard>();
+    int elapsed = 0;
+    if (board->LoadFromFile(path, &elapsed) != 0) {
+        AfxMessageBox(CString("The file ") + path + " is no puzzle of Morvane, or it cannot be read.",
+                      MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    const CSize base = LoadedBaseTileSize(board->GetWidth(), board->GetHeight(), GetScreenHeight());
+    if (PutBoardInPlay(std::move(board), base, 0))
+        m_tGameStart = NowSeconds() - elapsed; // the game clock goes on from the saved time
+}

@@ -1,0 +1,265 @@
+// Puzzles saved and loaded through the real file dialogs, and the three tile
+// sizes, with the frame fitted to the screen.
+
+#include "tests/program/PlayTools.h"
+
+#include "framework/Screen.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+class CFixedTime : public CClock {
+public:
+    CFixedTime() { SetClock(this); }
+    ~CFixedTime() override { SetClock(nullptr); }
+    std::uint32_t TickCount() override { return m_ticks += 50; }
+    std::time_t Now() override { return m_now; }
+    std::time_t m_now = 1700000000;
+    std::uint32_t m_ticks = 0;
+};
+
+std::string TempPath(const std::string& name)
+{
+    char folder[MAX_PATH] = "";
+    ::GetTempPathA(MAX_PATH, folder);
+    return folder + name;
+}
+
+// Runs a file command, typing path into its dialog; an empty path cancels.
+// Returns the captions of the windows that came.
+std::vector<std::string> FileCommand(const CRunningProgram& program, UINT id, const std::string& path,
+                                     int nMessageBoxes = 0)
+{
+    CModalAnswers answers;
+    answers.Expect([&](HWND hDlg) {
+        if (path.empty())
+            return PressButton(hDlg, IDCANCEL);
+        ::SetDlgItemTextA(hDlg, 0x47C, path.c_str());
+        PressButton(hDlg, IDOK);
+    });
+    for (int i = 0; i < nMessageBoxes; ++i)
+        answers.Expect([](HWND hBox) { PressButton(hBox, IDOK); });
+    program.Command(id);
+    return answers.Seen();
+}
+
+std::vector<int> Kinds()
+{
+    std::vector<int> kinds;
+    for (int r = 1; r <= g_pBoard->GetHeight(); ++r)
+        for (int c = 1; c <= g_pBoard->GetWidth(); ++c)
+            kinds.push_back(Cell(c, r).kind);
+    return kinds;
+}
+
+// Every cell lies at its place for the board's tile size, as large as a tile.
+bool LaidOutAtTileSize()
+{
+    const int tw = g_pBoard->GetTileWidth(), th = g_pBoard->GetTileHeight();
+    for (int r = 0; r <= g_pBoard->GetHeight() + 1; ++r)
+        for (int c = 0; c <= g_pBoard->GetWidth() + 1; ++c)
+            if (!(Cell(c, r) == CTileCell(c * tw, r * th, Cell(c, r).kind, tw, th)))
+                return false;
+    return true;
+}
+
+SIZE ClientSize(const CRunningProgram& program)
+{
+    RECT r{};
+    ::GetClientRect(program.View().m_hWnd, &r);
+    return {r.right, r.bottom};
+}
+
+// ---------------------------------------------------------------------------
+
+TEST(SaveLoad, APuzzleComesBackWithItsClockSizeAndTilesLaidOutAnew)
+{
+    const struct {
+        const char* label;
+        const char* sizeX;
+        const char* sizeY;
+        const char* tiles;
+        const char* savedStep; // the tile size when saved; loaded at Normal
+        int tile[2];           // the loaded puzzle's tiles on a screen of 1024
+    } cases[] = {
+        {"18 x 8", "18", "8", "36", "0", {30, 40}},
+        {"18 x 8 saved at Big", "18", "8", "36", "1", {30, 40}},
+        {"12 x 12 takes smaller tiles", "12", "12", "36", "0", {26, 35}},
+        {"20 x 16", "20", "16", "40", "0", {21, 27}},
+    };
+    const std::string path = TempPath("morvane-round-trip.mhj");
+    for (const auto& c : cases) {
+        CScratchSettings store({{"SizeX", c.sizeX}, {"SizeY", c.sizeY}, {"Tiles", c.tiles},
+                                {"SizeTiles", c.savedStep}, {"Animation", "1"}});
+        CFixedDeal deal;
+        CFixedTime clock;
+        CRunningProgram program;
+        ASSERT_TRUE(program.Started()) << c.label;
+        CTilePair p{};
+        ASSERT_TRUE(FirstPair(p)) << c.label;
+        ClickCell(program, p.col1, p.row1);
+        ClickCell(program, p.col2, p.row2);
+        const std::vector<int> saved = Kinds();
+        clock.m_now += 125;
+        ::DeleteFileA(path.c_str());
+        EXPECT_EQ(FileCommand(program, ID_SAVE_TO, path).size(), 1u) << c.label;
+
+        // Another puzzle at Normal tiles, an hour later, paused; then the file.
+        CModalAnswers answers;
+        answers.Expect([](HWND hBox) { PressButton(hBox, IDOK); });
+        program.Command(ID_TILES_NORMAL);
+        program.Command(ID_PAUSE);
+        clock.m_now += 3600;
+        EXPECT_EQ(FileCommand(program, ID_LOAD_FROM, path).size(), 1u) << c.label << ": no message";
+        EXPECT_EQ(Kinds(), saved) << c.label;
+        EXPECT_EQ(program.View().m_bPaused, 0) << c.label;
+        EXPECT_EQ(g_pBoard->GetTileWidth(), c.tile[0]) << c.label;
+        EXPECT_EQ(g_pBoard->GetTileHeight(), c.tile[1]) << c.label;
+        EXPECT_TRUE(LaidOutAtTileSize()) << c.label;
+        const SIZE client = ClientSize(program);
+        EXPECT_EQ(client.cx, c.tile[0] * (std::stoi(c.sizeX) + 2)) << c.label;
+        EXPECT_EQ(client.cy, c.tile[1] * (std::stoi(c.sizeY) + 2)) << c.label;
+        EXPECT_EQ(ScreenRect(program, BoardPictureRect(*g_pBoard)), Picture()) << c.label;
+        clock.m_now += 1;
+        EXPECT_TRUE(PumpUntil([&] { return PaneText(StatusBar(program), 0) == "00:02:06"; })) << c.label;
+    }
+    ::DeleteFileA(path.c_str());
+}
+
+TEST(SaveLoad, ALoadedSizeBecomesTheSizeInPlay)
+{
+    const std::string path = TempPath("morvane-18x8.mhj");
+    {
+        CScratchSettings store;
+        CFixedTime clock;
+        CRunningProgram program;
+        ASSERT_TRUE(program.Started());
+        FileCommand(program, ID_SAVE_TO, path);
+    }
+    CScratchSettings store({{"SizeX", "12"}, {"SizeY", "12"}, {"Tiles", "36"}});
+    CFixedTime clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    ASSERT_TRUE(MenuChecked(program, ID_SIZE_12X12));
+    FileCommand(program, ID_LOAD_FROM, path);
+    EXPECT_TRUE(MenuChecked(program, ID_SIZE_8X18));
+    EXPECT_FALSE(MenuChecked(program, ID_SIZE_12X12));
+    for (const auto& [name, text] : {std::pair{"SizeX", "18"}, {"SizeY", "8"}, {"Tiles", "36"}})
+        EXPECT_EQ(CScratchSettings::Read(name).value_or("(none)"), text) << name;
+    EXPECT_EQ(ClientSize(program).cx, 600);
+    EXPECT_EQ(ClientSize(program).cy, 400);
+    ::DeleteFileA(path.c_str());
+}
+
+TEST(SaveLoad, FilesThatCannotBeLoadedOrSavedAreReportedAndChangeNothing)
+{
+    const std::string good = TempPath("morvane-good.mhj");
+    const std::string bad = TempPath("morvane-bad.mhj");
+    CScratchSettings store;
+    CFixedTime clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    FileCommand(program, ID_SAVE_TO, good);
+    std::ifstream in(good, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    in.close();
+    ASSERT_EQ(bytes.size(), 4024u);
+    std::string tooWide = bytes;
+    tooWide[0] = 99;
+    const struct {
+        const char* label;
+        UINT command;
+        std::string path;
+        std::string contents; // written to path first, unless empty
+    } cases[] = {
+        {"a missing file", ID_LOAD_FROM, TempPath("morvane-missing.mhj"), ""},
+        {"a truncated file", ID_LOAD_FROM, bad, bytes.substr(0, 1000)},
+        {"a size no board holds", ID_LOAD_FROM, bad, tooWide},
+        {"a picture, not a puzzle", ID_LOAD_FROM, bad, "BM" + std::string(5000, '\x7f')},
+        {"a save that cannot be written", ID_SAVE_TO, good, ""},
+    };
+    ::CreateDirectoryA((good + ".part").c_str(), nullptr); // where a save of good is written first
+    clock.m_now += 7;
+    Pump(1100);
+    for (const auto& c : cases) {
+        if (!c.contents.empty())
+            std::ofstream(c.path, std::ios::binary) << c.contents;
+        const CMahjongBoard* board = g_pBoard;
+        const std::vector<std::uint32_t> picture = Picture();
+        const int start = program.View().m_tGameStart;
+        const std::vector<std::string> seen = FileCommand(program, c.command, c.path, 1);
+        ASSERT_EQ(seen.size(), 2u) << c.label;
+        EXPECT_EQ(seen[1], "Morvane") << c.label << ": the player is told";
+        EXPECT_EQ(g_pBoard, board) << c.label;
+        EXPECT_EQ(Picture(), picture) << c.label;
+        EXPECT_EQ(program.View().m_tGameStart, start) << c.label;
+        EXPECT_EQ(CScratchSettings::Read("SizeX").value_or("(none)"), "18") << c.label;
+    }
+    std::ifstream again(good, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(again), std::istreambuf_iterator<char>()), bytes)
+        << "the old file stays whole";
+    again.close();
+    ::RemoveDirectoryA((good + ".part").c_str());
+    ::DeleteFileA(good.c_str());
+    ::DeleteFileA(bad.c_str());
+
+    // Cancelling either dialog changes nothing; without a board there is nothing to save.
+    const CMahjongBoard* board = g_pBoard;
+    EXPECT_EQ(FileCommand(program, ID_LOAD_FROM, "").size(), 1u);
+    EXPECT_EQ(FileCommand(program, ID_SAVE_TO, "").size(), 1u);
+    EXPECT_EQ(g_pBoard, board);
+}
+
+TEST(TileSizes, EachStepIsStoredCheckedAndDealtAtItsSizeWhereTheScreenHoldsIt)
+{
+    const struct {
+        const char* label;
+        UINT command;
+        const char* stored;
+        const char* sizeX;
+        const char* sizeY;
+        const char* tiles;
+        int screen;
+        int answer;   // to "Create new puzzle?"
+        int tile[2];  // the tiles afterwards
+    } cases[] = {
+        {"Big on 18 x 8", ID_TILES_BIG, "1", "18", "8", "36", 1024, IDOK, {39, 52}},
+        {"Biggest on 18 x 8", ID_TILES_BIGGEST, "2", "18", "8", "36", 1024, IDOK, {51, 68}},
+        {"Normal on 18 x 8", ID_TILES_NORMAL, "0", "18", "8", "36", 1024, IDOK, {30, 40}},
+        {"Biggest cancelled keeps the tiles", ID_TILES_BIGGEST, "2", "18", "8", "36", 1024, IDCANCEL, {30, 40}},
+        {"Biggest on 20 x 16 is too high: Big", ID_TILES_BIGGEST, "2", "20", "16", "40", 1024, IDOK, {33, 45}},
+        {"Big on 20 x 16 on a low screen", ID_TILES_BIG, "1", "20", "16", "40", 749, IDOK, {27, 35}},
+        {"Biggest on 20 x 16 on a low screen: Big", ID_TILES_BIGGEST, "2", "20", "16", "40", 749, IDOK, {27, 35}},
+        {"Biggest on 12 x 24 is too wide: Big", ID_TILES_BIGGEST, "2", "24", "12", "36", 1024, IDOK, {39, 52}},
+    };
+    for (const auto& c : cases) {
+        CScratchSettings store({{"SizeX", c.sizeX}, {"SizeY", c.sizeY}, {"Tiles", c.tiles}});
+        SetScreenHeight(c.screen);
+        CFixedTime clock;
+        {
+            CRunningProgram program;
+            ASSERT_TRUE(program.Started()) << c.label;
+            const SIZE room = GetWorkAreaSize();
+            CModalAnswers answers;
+            answers.Expect([&](HWND hBox) { PressButton(hBox, c.answer); });
+            program.Command(c.command);
+            EXPECT_EQ(answers.Seen(), std::vector<std::string>{"Morvane"}) << c.label;
+            EXPECT_EQ(CScratchSettings::Read("SizeTiles").value_or("(none)"), c.stored) << c.label;
+            for (UINT item : {ID_TILES_NORMAL, ID_TILES_BIG, ID_TILES_BIGGEST})
+                EXPECT_EQ(MenuChecked(program, item), item == c.command) << c.label;
+            EXPECT_EQ(g_pBoard->GetTileWidth(), c.tile[0]) << c.label;
+            EXPECT_EQ(g_pBoard->GetTileHeight(), c.tile[1]) << c.label;
+            EXPECT_EQ(ClientSize(program).cx, c.tile[0] * (std::stoi(c.sizeX) + 2)) << c.label;
+            EXPECT_EQ(ClientSize(program).cy, c.tile[1] * (std::stoi(c.sizeY) + 2)) << c.label;
+            RECT frame{};
+            ::GetWindowRect(program.FrameWindow(), &frame);
+            EXPECT_LE(frame.bottom - frame.top, room.cy) << c.label << ": the frame fits the screen";
+            EXPECT_LE(frame.right - frame.left, room.cx) << c.label;
+        }
+        SetScreenHeight(0);
+    }
+}
+
+} // namespace
