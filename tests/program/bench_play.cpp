@@ -2,7 +2,8 @@
 // frames shown in one 500 ms fade at the largest tiles, the time from a
 // matching click to the link line on the screen, and at the end of a game the
 // time from the click that clears the board to the dialog on the screen and
-// from its OK to the next board on the screen. bench_play [rounds]
+// from its OK to the next board on the screen, and a save and a load of the
+// largest board through the file dialogs. bench_play [rounds]
 
 #include "tests/program/Program.h"
 
@@ -14,6 +15,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -91,7 +94,7 @@ int main(int argc, char** argv)
         const char* rows;
         const char* kinds;
     };
-    for (const Layout& l : {Layout{"20x16 at 44x59", "20", "16", "40"}, Layout{"18x8 at 51x68", "18", "8", "36"}}) {
+    for (const Layout& l : {Layout{"20x16", "20", "16", "40"}, Layout{"18x8", "18", "8", "36"}}) {
         CScratchSettings store({{"SizeX", l.columns}, {"SizeY", l.rows}, {"Tiles", l.kinds}, {"SizeTiles", "2"}});
         CRunningProgram program;
         CMahjongView& view = program.View();
@@ -115,8 +118,9 @@ int main(int argc, char** argv)
             view.EraseTileRect(c.x, c.y, c.cx, c.cy, 0);
             frames.push_back(clock.m_nReads - 1); // the first read is the start time
         }
-        std::printf("%-16s frames in one fade: median %.0f; click to line on screen: median %.2f ms (%d rounds)\n",
-                    l.size, Median(frames), Median(latency), static_cast<int>(frames.size()));
+        std::printf("%s at %dx%d: frames in one fade: median %.0f; click to line on screen: median %.2f ms (%d rounds)\n",
+                    l.size, g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight(), Median(frames), Median(latency),
+                    static_cast<int>(frames.size()));
     }
 
     // The end of a game: one pair left on a 20 x 16 board at the largest tiles.
@@ -148,8 +152,30 @@ int main(int argc, char** argv)
         toBoard.push_back(Now() - pressed);
     }
     ::UnhookWindowsHookEx(hHook);
-    std::printf("end of game       click to dialog: median %.0f ms (of which 2000 ms line and fades); "
+
+    // A save and a load of the 20 x 16 board, from the dialog's OK to the end of the command.
+    char folder[MAX_PATH] = "";
+    ::GetTempPathA(MAX_PATH, folder);
+    const std::string path = std::string(folder) + "morvane-bench.mhj";
+    std::vector<double> save, load;
+    for (int i = 0; i < rounds; ++i)
+        for (auto [id, times] : {std::pair{ID_SAVE_TO, &save}, {ID_LOAD_FROM, &load}}) {
+            double pressed = 0;
+            CModalAnswers answers;
+            answers.Expect([&](HWND hDlg) {
+                ::SetDlgItemTextA(hDlg, 0x47C, path.c_str());
+                pressed = Now();
+                PressButton(hDlg, IDOK);
+            });
+            program.Command(id);
+            times->push_back(Now() - pressed);
+        }
+    ::DeleteFileA(path.c_str());
+    std::printf("end of game: click to dialog: median %.0f ms (of which 2000 ms line and fades); "
                 "OK to next board: median %.0f ms (%d rounds)\n",
                 Median(toDialog), Median(toBoard), static_cast<int>(toDialog.size()));
+    std::printf("20x16 at %dx%d: save: median %.1f ms; load: median %.1f ms (from the dialog's OK, %d rounds)\n",
+                g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight(), Median(save), Median(load),
+                static_cast<int>(save.size()));
     return 0;
 }
