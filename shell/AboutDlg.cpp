@@ -2,27 +2,12 @@
 
 #include "framework/Gdi.h"
 #include "resources/resource.h"
-#include "shell/DialogFace.h"
 
-BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
+BEGIN_MESSAGE_MAP(CAboutDlg, CFaceDialog)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX), m_strVersion(" Morvane Version 3.1 ") {}
-
-void CAboutDlg::DoDataExchange(CDataExchange* pDX)
-{
-    CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDOK, m_btnOK);
-}
-
-BOOL CAboutDlg::OnInitDialog()
-{
-    CDialog::OnInitDialog();
-    m_btnOK.LoadBitmaps(IDB_OK_UP, IDB_OK_DOWN);
-    m_btnOK.SizeToContent();
-    return TRUE;
-}
+CAboutDlg::CAboutDlg() : CFaceDialog(IDD_ABOUTBOX), m_strVersion(" Morvane Version 3.1 ") {}
 
 void CAboutDlg::OnPaint()
 {

@@ -2,9 +2,12 @@
 // The face of the game's own dialogs: dark-blue lettering on a light-blue
 // face, lines of text centred across it.
 
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "framework/String.h"
 #include "framework/Wnd.h"
+#include "resources/resource.h"
 
 #include <windows.h>
 
@@ -29,3 +32,29 @@ inline void DrawCentredLine(CDC& dc, int nWidth, const CString& text, int k)
     const CSize size = dc.GetTextExtent(text);
     dc.TextOut((nWidth - size.cx) / 2, 2 * k * size.cy, text);
 }
+
+// A dialog of the game's own: its OK button shows the raised and pressed
+// pictures and takes their size.
+class CFaceDialog : public CDialog {
+protected:
+    explicit CFaceDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr) : CDialog(nIDTemplate, pParentWnd) {}
+
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        CDialog::DoDataExchange(pDX);
+        DDX_Control(pDX, IDOK, m_btnOK);
+    }
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        ShowPictures(m_btnOK, IDB_OK_UP, IDB_OK_DOWN);
+        return TRUE;
+    }
+    static void ShowPictures(CBitmapButton& button, UINT nUp, UINT nDown)
+    {
+        button.LoadBitmaps(nUp, nDown);
+        button.SizeToContent();
+    }
+
+    CBitmapButton m_btnOK;
+};

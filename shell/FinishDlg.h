@@ -2,24 +2,20 @@
 // The end of a game that is no best result: the outcome, what the time means
 // and the time, centred on the light-blue face, with "WIN" or "LOST".
 
-#include "framework/Controls.h"
-#include "framework/Dialog.h"
 #include "framework/String.h"
+#include "shell/DialogFace.h"
 
-class CFinishDlg : public CDialog {
+class CFinishDlg : public CFaceDialog {
 public:
     CFinishDlg(CString message, CString label, CString time, int bSoundOff, CWnd* pParent = nullptr);
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-    BOOL OnInitDialog() override;
     void OnPaint();
     void OnShowWindow(BOOL bShow, UINT nStatus);
 
     DECLARE_MESSAGE_MAP()
 
 private:
-    CBitmapButton m_btnOK;
     CString m_strMessage; // the outcome
     CString m_strLabel;   // what the time means
     CString m_strTime;

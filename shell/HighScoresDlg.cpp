@@ -2,7 +2,6 @@
 
 #include "resources/resource.h"
 #include "shell/BestResults.h"
-#include "shell/DialogFace.h"
 #include "shell/GameTime.h"
 #include "view/BoardSizes.h"
 
@@ -24,28 +23,24 @@ CString RowLabel(const CBoardSize& size)
 }
 } // namespace
 
-BEGIN_MESSAGE_MAP(CHighScoresDlg, CDialog)
+BEGIN_MESSAGE_MAP(CHighScoresDlg, CFaceDialog)
     ON_COMMAND(IDC_CLEAR_SCORES, OnClearScores)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-CHighScoresDlg::CHighScoresDlg(CWnd* pParent) : CDialog(IDD_HIGH_SCORES, pParent) {}
+CHighScoresDlg::CHighScoresDlg(CWnd* pParent) : CFaceDialog(IDD_HIGH_SCORES, pParent) {}
 
 void CHighScoresDlg::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDOK, m_btnOK);
+    CFaceDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_CLEAR_SCORES, m_btnClear);
 }
 
 BOOL CHighScoresDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CFaceDialog::OnInitDialog();
     ReadResults();
-    m_btnOK.LoadBitmaps(IDB_OK_UP, IDB_OK_DOWN);
-    m_btnOK.SizeToContent();
-    m_btnClear.LoadBitmaps(IDB_CLEAR_UP, IDB_CLEAR_DOWN);
-    m_btnClear.SizeToContent();
+    ShowPictures(m_btnClear, IDB_CLEAR_UP, IDB_CLEAR_DOWN);
     return TRUE;
 }
 

@@ -2,13 +2,12 @@
 // The table of the best result of each board size: size, holder and time,
 // with a button that clears them all.
 
-#include "framework/Controls.h"
-#include "framework/Dialog.h"
 #include "framework/String.h"
+#include "shell/DialogFace.h"
 
 #include <array>
 
-class CHighScoresDlg : public CDialog {
+class CHighScoresDlg : public CFaceDialog {
 public:
     explicit CHighScoresDlg(CWnd* pParent = nullptr);
 
@@ -24,7 +23,6 @@ private:
     // Reads the nine results again.
     void ReadResults();
 
-    CBitmapButton m_btnOK;
     CBitmapButton m_btnClear;
     std::array<CString, 9> m_strTimes; // in the order of the sizes' menu
     std::array<CString, 9> m_strNames;

@@ -36,6 +36,18 @@ public:
     std::uint32_t m_ticks = 0;
 };
 
+// Calendar time as the test sets it; the milliseconds move on at every read,
+// so that the waits for the link line end.
+class CGameClock : public CClock {
+public:
+    CGameClock() { SetClock(this); }
+    ~CGameClock() override { SetClock(nullptr); }
+    std::uint32_t TickCount() override { return m_ticks += 50; }
+    std::time_t Now() override { return m_now; }
+    std::time_t m_now = 1700000000;
+    std::uint32_t m_ticks = 0;
+};
+
 // Every deal of the test made from one seed.
 class CFixedDeal {
 public:

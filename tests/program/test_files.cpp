@@ -10,16 +10,6 @@
 
 namespace {
 
-class CFixedTime : public CClock {
-public:
-    CFixedTime() { SetClock(this); }
-    ~CFixedTime() override { SetClock(nullptr); }
-    std::uint32_t TickCount() override { return m_ticks += 50; }
-    std::time_t Now() override { return m_now; }
-    std::time_t m_now = 1700000000;
-    std::uint32_t m_ticks = 0;
-};
-
 std::string TempPath(const std::string& name)
 {
     char folder[MAX_PATH] = "";
@@ -94,7 +84,7 @@ TEST(SaveLoad, APuzzleComesBackWithItsClockSizeAndTilesLaidOutAnew)
         CScratchSettings store({{"SizeX", c.sizeX}, {"SizeY", c.sizeY}, {"Tiles", c.tiles},
                                 {"SizeTiles", c.savedStep}, {"Animation", "1"}});
         CFixedDeal deal;
-        CFixedTime clock;
+        CGameClock clock;
         CRunningProgram program;
         ASSERT_TRUE(program.Started()) << c.label;
         CTilePair p{};
@@ -133,13 +123,13 @@ TEST(SaveLoad, ALoadedSizeBecomesTheSizeInPlay)
     const std::string path = TempPath("morvane-18x8.mhj");
     {
         CScratchSettings store;
-        CFixedTime clock;
+        CGameClock clock;
         CRunningProgram program;
         ASSERT_TRUE(program.Started());
         FileCommand(program, ID_SAVE_TO, path);
     }
     CScratchSettings store({{"SizeX", "12"}, {"SizeY", "12"}, {"Tiles", "36"}});
-    CFixedTime clock;
+    CGameClock clock;
     CRunningProgram program;
     ASSERT_TRUE(program.Started());
     ASSERT_TRUE(MenuChecked(program, ID_SIZE_12X12));
@@ -158,7 +148,7 @@ TEST(SaveLoad, FilesThatCannotBeLoadedOrSavedAreReportedAndChangeNothing)
     const std::string good = TempPath("morvane-good.mhj");
     const std::string bad = TempPath("morvane-bad.mhj");
     CScratchSettings store;
-    CFixedTime clock;
+    CGameClock clock;
     CRunningProgram program;
     ASSERT_TRUE(program.Started());
     FileCommand(program, ID_SAVE_TO, good);
@@ -237,7 +227,7 @@ TEST(TileSizes, EachStepIsStoredCheckedAndDealtAtItsSizeWhereTheScreenHoldsIt)
     for (const auto& c : cases) {
         CScratchSettings store({{"SizeX", c.sizeX}, {"SizeY", c.sizeY}, {"Tiles", c.tiles}});
         SetScreenHeight(c.screen);
-        CFixedTime clock;
+        CGameClock clock;
         {
             CRunningProgram program;
             ASSERT_TRUE(program.Started()) << c.label;

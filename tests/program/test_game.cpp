@@ -11,18 +11,6 @@
 
 namespace {
 
-// Calendar time as the test sets it; the milliseconds move on at every read,
-// so that the waits for the link line end.
-class CGameClock : public CClock {
-public:
-    CGameClock() { SetClock(this); }
-    ~CGameClock() override { SetClock(nullptr); }
-    std::uint32_t TickCount() override { return m_ticks += 50; }
-    std::time_t Now() override { return m_now; }
-    std::time_t m_now = 1700000000;
-    std::uint32_t m_ticks = 0;
-};
-
 // The texts drawn with TextOut on the windows of this process, while this lives.
 struct CDrawnText {
     HWND hWnd;
@@ -359,8 +347,13 @@ TEST(Pause, HidesTheBoardStopsBothClocksAndMovesThemOnResume)
     clock.m_now += 5;
     EXPECT_TRUE(PumpUntil([&] { return panes() == "00:00:05 00:00:05"; }));
 
+    // The tool bar's buttons follow the commands' states: Sound ON is pressed while sound plays.
+    EXPECT_TRUE(ButtonChecked(program, ID_SOUND_ON));
+    EXPECT_FALSE(ButtonChecked(program, ID_PAUSE));
+    program.Command(ID_SOUND_ON);
     ASSERT_TRUE(PressKeyAndWait('P'));
     Pump(50);
+    EXPECT_FALSE(ButtonChecked(program, ID_SOUND_ON));
     EXPECT_TRUE(MenuChecked(program, ID_PAUSE));
     EXPECT_TRUE(ButtonChecked(program, ID_PAUSE));
     EXPECT_EQ(ScreenRect(program, all), BackgroundUnder(154, all)) << "only the background shows";
@@ -510,32 +503,6 @@ TEST(FrameInStep, ABoardPictureThatCannotBeMadeIsReportedOnceAndNothingDrawsWith
     EXPECT_EQ(answers.Seen().size(), 1u) << "said once";
     EXPECT_EQ(g_pBoardPicture, nullptr);
     EXPECT_EQ(g_pBoard->GetSelCol(), -1) << "no play without a picture";
-}
-
-TEST(ToolBar, ButtonsFollowTheCommandsStates)
-{
-    CScratchSettings store;
-    CGameClock clock;
-    CRunningProgram program;
-    ASSERT_TRUE(program.Started());
-    const struct {
-        const char* label;
-        UINT command; // 0: none
-        bool sound, pause;
-    } steps[] = {
-        {"at start", 0, true, false},
-        {"sound off", ID_SOUND_ON, false, false},
-        {"paused", ID_PAUSE, false, true},
-        {"sound on while paused", ID_SOUND_ON, true, true},
-        {"resumed", ID_PAUSE, true, false},
-    };
-    for (const auto& s : steps) {
-        if (s.command)
-            program.Command(s.command);
-        Pump(20);
-        EXPECT_EQ(ButtonChecked(program, ID_SOUND_ON), s.sound) << s.label;
-        EXPECT_EQ(ButtonChecked(program, ID_PAUSE), s.pause) << s.label;
-    }
 }
 
 TEST(StringTable, CommandPromptsAndTips)
