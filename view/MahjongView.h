@@ -98,6 +98,9 @@ protected:
     void OnBackgroundGreen();
     void OnSoundOn();
     void OnAnimation();
+    void OnChooseSets();
+    void OnNextTiles();
+    void OnSelectAnotherSet();
     void OnUpdateSetSize(CCmdUI* pCmdUI);
     void OnUpdateTileSize(CCmdUI* pCmdUI);
     void OnUpdateBackground(CCmdUI* pCmdUI);
@@ -117,6 +120,9 @@ private:
     // The background picture m_nBackPic, loaded anew (black when it cannot be).
     std::vector<std::uint32_t> LoadBackground() const;
     void SizeFrameToBoard(int cx, int cy);
+    // Cuts the tiles at the board's tile size from the set m_nTileSet (from
+    // lpszPicture when it is 0) and shows them on a new board picture.
+    void CutTilesAgain(const char* lpszPicture);
     // The tips dialog after the first puzzle is dealt, unless the player switched it off.
     void ShowTipsAtStart();
     // Inverts the selection frame of the tile in cell, on the picture and the screen.
