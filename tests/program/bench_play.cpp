@@ -2,18 +2,23 @@
 // frames shown in one 500 ms fade at the largest tiles, the time from a
 // matching click to the link line on the screen, and at the end of a game the
 // time from the click that clears the board to the dialog on the screen and
-// from its OK to the next board on the screen. bench_play [rounds]
+// from its OK to the next board on the screen; and a tile-set change at the
+// largest tiles (cut plus new picture), from a built-in set and from the
+// player's pictures. bench_play [rounds]
 
 #include "tests/program/Program.h"
 
 #include "board/MahjongBoard.h"
 #include "resources/resource.h"
+#include "tests/BmpBuilder.h"
 #include "tests/harness/Harness.h"
 #include "view/MahjongView.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -151,5 +156,39 @@ int main(int argc, char** argv)
     std::printf("end of game       click to dialog: median %.0f ms (of which 2000 ms line and fades); "
                 "OK to next board: median %.0f ms (%d rounds)\n",
                 Median(toDialog), Median(toBoard), static_cast<int>(toDialog.size()));
+
+    // A tile-set change on the same board: "Next tiles", and a picture of the
+    // player's from its Open button to the new picture on the screen.
+    std::vector<double> next;
+    for (int i = 0; i < rounds * 8; ++i) {
+        const double start = Now();
+        program.Command(ID_NEXT_TILES);
+        next.push_back(Now() - start);
+    }
+    std::printf("tile set at %dx%d  Next tiles: median %.1f ms (%d changes)\n", g_pBoard->GetTileWidth(),
+                g_pBoard->GetTileHeight(), Median(next), static_cast<int>(next.size()));
+    char folder[MAX_PATH] = "";
+    ::GetTempPathA(MAX_PATH, folder);
+    const std::string path = std::string(folder) + "morvane-bench-sheet.bmp";
+    for (const SIZE size : {SIZE{270, 200}, SIZE{2700, 2000}, SIZE{8192, 4096}}) {
+        const std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size.cx) * size.cy, 0x3366CC);
+        const std::vector<unsigned char> file = Bmp24(size.cx, size.cy, pixels);
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), file.size());
+        std::vector<double> picked;
+        for (int i = 0; i < rounds; ++i) {
+            double pressed = 0;
+            CModalAnswers answers;
+            answers.Expect([&](HWND hDlg) {
+                ::SetDlgItemTextA(hDlg, 0x47C, path.c_str()); // the file name box
+                pressed = Now();
+                PressButton(hDlg, IDOK);
+            });
+            program.Command(ID_SELECT_SET);
+            picked.push_back(Now() - pressed);
+        }
+        std::printf("picture %5ldx%-5ld Open to new picture: median %.1f ms (%d rounds)\n", size.cx, size.cy,
+                    Median(picked), static_cast<int>(picked.size()));
+    }
+    ::DeleteFileA(path.c_str());
     return 0;
 }
