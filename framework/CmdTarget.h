@@ -79,6 +79,9 @@ protected:                                             \
     {WM_COMMAND, CN_UPDATE_COMMAND_UI, static_cast<UINT>(id),     \
      AFX_HANDLER(self->memberFxn(reinterpret_cast<CCmdUI*>(l)); return 0;)},
 
+// A list box's selection changed (the list box needs LBS_NOTIFY).
+#define ON_LBN_SELCHANGE(id, memberFxn) \
+    {WM_COMMAND, LBN_SELCHANGE, static_cast<UINT>(id), AFX_HANDLER(self->memberFxn(); return 0;)},
 #define ON_MESSAGE(message, memberFxn) {message, 0, 0, AFX_HANDLER(return self->memberFxn(w, l);)},
 #define ON_WM_CREATE() \
     {WM_CREATE, 0, 0, AFX_HANDLER(return self->OnCreate(reinterpret_cast<LPCREATESTRUCT>(l));)},

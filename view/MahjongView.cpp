@@ -4,6 +4,7 @@
 #include "resources/resource.h"
 #include "shell/GameTime.h"
 #include "shell/MainFrame.h"
+#include "shell/TileSetList.h"
 #include "view/BoardSizes.h"
 #include "view/GameClock.h"
 #include "view/Settings.h"
@@ -30,11 +31,6 @@ constexpr std::array<std::pair<UINT, int>, 3> kTileSizes = {{
     {ID_TILES_BIG, 1},
     {ID_TILES_BIGGEST, 2},
 }};
-
-// The built-in tile sheets.
-constexpr std::array<int, 8> kTileSets = {IDB_SET_EGIPTIAN, IDB_SET_SIGNS,  IDB_SET_FRACTAL_DARK, IDB_SET_EASY,
-                                          IDB_SET_FRACTAL_BRIGHT, IDB_SET_CHILDS, IDB_SET_PRIMEVAL_ART,
-                                          IDB_SET_PLASTIC};
 
 template <std::size_t N>
 int ValueOfCommand(const std::array<std::pair<UINT, int>, N>& table, UINT nCommand)
@@ -63,6 +59,9 @@ BEGIN_MESSAGE_MAP(CMahjongView, CView)
     ON_COMMAND(ID_BACK_GREEN, OnBackgroundGreen)
     ON_COMMAND(ID_SOUND_ON, OnSoundOn)
     ON_COMMAND(ID_ANIMATION, OnAnimation)
+    ON_COMMAND(ID_CHOOSE_SETS, OnChooseSets)
+    ON_COMMAND(ID_NEXT_TILES, OnNextTiles)
+    ON_COMMAND(ID_SELECT_SET, OnSelectAnotherSet)
     ON_COMMAND(ID_PAUSE, OnPause)
     ON_COMMAND(ID_SAVE_TO, OnSaveTo)
     ON_UPDATE_COMMAND_UI(ID_SAVE_TO, OnUpdateSaveTo)
@@ -140,7 +139,7 @@ void CMahjongView::ReadSettings()
     m_nSizeX = size->nColumns;
     m_nSizeY = size->nRows;
     m_nTiles = size->nKinds;
-    if (m_nTileSet != 0 && std::find(kTileSets.begin(), kTileSets.end(), m_nTileSet) == kTileSets.end())
+    if (m_nTileSet != 0 && !IsBuiltInTileSet(m_nTileSet))
         m_nTileSet = IDB_SET_EGIPTIAN;
     m_bSoundOff = m_bSoundOff == 1 ? 1 : 0;
     m_bNoAnimation = m_bNoAnimation != 0 ? 1 : 0;

@@ -106,6 +106,9 @@ protected:
     void OnBackgroundGreen();
     void OnSoundOn();
     void OnAnimation();
+    void OnChooseSets();
+    void OnNextTiles();
+    void OnSelectAnotherSet();
     void OnUpdateSetSize(CCmdUI* pCmdUI);
     void OnUpdateTileSize(CCmdUI* pCmdUI);
     void OnUpdateBackground(CCmdUI* pCmdUI);
@@ -131,6 +134,9 @@ private:
     CSize FrameSizeFor(CSize tile) const;
     // Stores the tile-size step and starts a new puzzle with it.
     void SetTileSize(int nStep);
+    // Cuts the tiles at the board's tile size from the set m_nTileSet (from
+    // lpszPicture when it is 0) and shows them on a new board picture.
+    void CutTilesAgain(const char* lpszPicture);
     // The tips dialog after the first puzzle is dealt, unless the player switched it off.
     void ShowTipsAtStart();
     // Inverts the selection frame of the tile in cell, on the picture and the screen.

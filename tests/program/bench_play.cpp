@@ -2,19 +2,23 @@
 // frames shown in one 500 ms fade at the largest tiles, the time from a
 // matching click to the link line on the screen, and at the end of a game the
 // time from the click that clears the board to the dialog on the screen and
-// from its OK to the next board on the screen, and a save and a load of the
-// largest board through the file dialogs. bench_play [rounds]
+// from its OK to the next board on the screen; a save and a load of the
+// largest board through the file dialogs; and a tile-set change at the
+// largest tiles (cut plus new picture), from a built-in set and from the
+// player's pictures. bench_play [rounds]
 
 #include "tests/program/Program.h"
 
 #include "board/MahjongBoard.h"
 #include "resources/resource.h"
+#include "tests/BmpBuilder.h"
 #include "tests/harness/Harness.h"
 #include "view/MahjongView.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -70,6 +74,21 @@ LRESULT CALLBACK NoteDialog(int code, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// Runs a file command with path typed into its dialog: the time from the
+// dialog's OK to the end of the command.
+double TimeFileCommand(const CRunningProgram& program, UINT id, const std::string& path)
+{
+    double pressed = 0;
+    CModalAnswers answers;
+    answers.Expect([&](HWND hDlg) {
+        ::SetDlgItemTextA(hDlg, 0x47C, path.c_str()); // the file name box
+        pressed = Now();
+        PressButton(hDlg, IDOK);
+    });
+    program.Command(id);
+    return Now() - pressed;
+}
+
 double Median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -118,6 +137,15 @@ int main(int argc, char** argv)
             view.EraseTileRect(c.x, c.y, c.cx, c.cy, 0);
             frames.push_back(clock.m_nReads - 1); // the first read is the start time
         }
+        // A tile-set change: "Next tiles", a cut and a new picture.
+        std::vector<double> next;
+        for (int i = 0; i < rounds * 8; ++i) {
+            const double start = Now();
+            program.Command(ID_NEXT_TILES);
+            next.push_back(Now() - start);
+        }
+        std::printf("%s at %dx%d: Next tiles: median %.1f ms (%d changes)\n", l.size, g_pBoard->GetTileWidth(),
+                    g_pBoard->GetTileHeight(), Median(next), static_cast<int>(next.size()));
         std::printf("%s at %dx%d: frames in one fade: median %.0f; click to line on screen: median %.2f ms (%d rounds)\n",
                     l.size, g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight(), Median(frames), Median(latency),
                     static_cast<int>(frames.size()));
@@ -158,18 +186,10 @@ int main(int argc, char** argv)
     ::GetTempPathA(MAX_PATH, folder);
     const std::string path = std::string(folder) + "morvane-bench.mhj";
     std::vector<double> save, load;
-    for (int i = 0; i < rounds; ++i)
-        for (auto [id, times] : {std::pair{ID_SAVE_TO, &save}, {ID_LOAD_FROM, &load}}) {
-            double pressed = 0;
-            CModalAnswers answers;
-            answers.Expect([&](HWND hDlg) {
-                ::SetDlgItemTextA(hDlg, 0x47C, path.c_str());
-                pressed = Now();
-                PressButton(hDlg, IDOK);
-            });
-            program.Command(id);
-            times->push_back(Now() - pressed);
-        }
+    for (int i = 0; i < rounds; ++i) {
+        save.push_back(TimeFileCommand(program, ID_SAVE_TO, path));
+        load.push_back(TimeFileCommand(program, ID_LOAD_FROM, path));
+    }
     ::DeleteFileA(path.c_str());
     std::printf("end of game: click to dialog: median %.0f ms (of which 2000 ms line and fades); "
                 "OK to next board: median %.0f ms (%d rounds)\n",
@@ -177,5 +197,19 @@ int main(int argc, char** argv)
     std::printf("20x16 at %dx%d: save: median %.1f ms; load: median %.1f ms (from the dialog's OK, %d rounds)\n",
                 g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight(), Median(save), Median(load),
                 static_cast<int>(save.size()));
+
+    // A picture of the player's, from its Open button to the new picture on the screen.
+    const std::string sheet = std::string(folder) + "morvane-bench-sheet.bmp";
+    for (const SIZE size : {SIZE{270, 200}, SIZE{2700, 2000}, SIZE{8192, 4096}}) {
+        const std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size.cx) * size.cy, 0x3366CC);
+        const std::vector<unsigned char> file = Bmp24(size.cx, size.cy, pixels);
+        std::ofstream(sheet, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), file.size());
+        std::vector<double> picked;
+        for (int i = 0; i < rounds; ++i)
+            picked.push_back(TimeFileCommand(program, ID_SELECT_SET, sheet));
+        std::printf("picture %5ldx%-5ld Open to new picture: median %.1f ms (%d rounds)\n", size.cx, size.cy,
+                    Median(picked), static_cast<int>(picked.size()));
+    }
+    ::DeleteFileA(sheet.c_str());
     return 0;
 }
