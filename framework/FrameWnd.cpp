@@ -15,6 +15,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_SIZE()
     ON_WM_CLOSE()
     ON_WM_INITMENUPOPUP()
+    ON_MESSAGE(WM_ENTERIDLE, OnEnterIdle)
 END_MESSAGE_MAP()
 
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, CCreateContext* pContext)
@@ -87,6 +88,13 @@ void CFrameWnd::OnIdleUpdateCmdUI()
     for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
         if (auto* pBar = dynamic_cast<CControlBar*>(FromHandle(hChild)))
             pBar->OnUpdateCmdUI(this);
+}
+
+LRESULT CFrameWnd::OnEnterIdle(WPARAM, LPARAM)
+{
+    // A modal dialog's loop has gone idle: the bars stay in step meanwhile too.
+    OnIdleUpdateCmdUI();
+    return 0;
 }
 
 void CFrameWnd::OnSize(UINT, int, int)

@@ -36,6 +36,7 @@ protected:
     void OnSize(UINT nType, int cx, int cy);
     void OnClose();
     void OnInitMenuPopup(HMENU hPopupMenu, UINT nIndex, BOOL bSysMenu);
+    LRESULT OnEnterIdle(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 

@@ -21,6 +21,9 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     (cd build/win && wine explorer /desktop=morvane,1280x1024 Morvane.exe) &
     sleep "$1"
     if [ "$3" = link ]; then
+        # Esc closes the tips that a new prefix shows at start.
+        xdotool key Escape
+        sleep 0.5
         xdotool key --delay 300 F10 Right Right Down Down Down Return
         sleep 0.5
     fi

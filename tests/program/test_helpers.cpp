@@ -370,9 +370,13 @@ TEST(Tips, OpenAtStartUnlessTheBoxWasTicked)
         if (c.stored)
             CScratchSettings::Write("ShowTips", c.stored);
         int checked = -1;
+        bool soundPressed = false;
         CModalAnswers answers;
         const auto look = [&](HWND hDlg) {
             checked = static_cast<int>(::SendDlgItemMessageA(hDlg, IDC_NO_TIPS, BM_GETCHECK, 0, 0));
+            // The tool bar is in step while the dialog is open, too.
+            soundPressed = ::SendMessageA(static_cast<CMainFrame*>(AfxGetMainWnd())->m_wndToolBar.m_hWnd,
+                                          TB_ISBUTTONCHECKED, ID_SOUND_ON, 0) != 0;
             PressKey(VK_ESCAPE);
         };
         answers.Expect(look);
@@ -382,6 +386,7 @@ TEST(Tips, OpenAtStartUnlessTheBoxWasTicked)
         if (!c.opens)
             program.Command(ID_SHOW_TIP);
         EXPECT_EQ(checked, c.opens ? BST_UNCHECKED : BST_CHECKED) << c.label;
+        EXPECT_TRUE(soundPressed) << c.label;
     }
 }
 
