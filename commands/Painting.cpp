@@ -39,10 +39,7 @@ CPixelSurface CMahjongView::PictureSurface() const
 void CMahjongView::ShowPictureRect(const CPixelRect& r)
 {
     CClientDC dc(this);
-    CDC memory;
-    memory.CreateCompatibleDC(&dc);
-    CSelectedObject picture(memory, g_pBoardPicture->GetSafeHandle());
-    dc.BitBlt(r.x, r.y, r.cx, r.cy, &memory, r.x, r.y, SRCCOPY);
+    dc.DrawBitmap(*g_pBoardPicture, r.x, r.y, r.cx, r.cy, r.x, r.y);
 }
 
 void CMahjongView::RenderBoardPicture()

@@ -26,10 +26,6 @@ void CBitmapButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     if (!picture.GetSafeHandle())
         return;
     CDC dc(lpDrawItemStruct->hDC);
-    CDC memDC;
-    if (!memDC.CreateCompatibleDC(&dc))
-        return;
-    CSelectedObject selected(memDC, picture.GetSafeHandle());
     const RECT& r = lpDrawItemStruct->rcItem;
-    dc.BitBlt(r.left, r.top, r.right - r.left, r.bottom - r.top, &memDC, 0, 0, SRCCOPY);
+    dc.DrawBitmap(picture, r.left, r.top, r.right - r.left, r.bottom - r.top);
 }

@@ -95,6 +95,15 @@ BOOL CDC::CreateCompatibleDC(CDC* pDC)
     return m_bOwned;
 }
 
+BOOL CDC::DrawBitmap(const CBitmap& bitmap, int x, int y, int nWidth, int nHeight, int xSrc, int ySrc)
+{
+    CDC memory;
+    if (!memory.CreateCompatibleDC(this))
+        return FALSE;
+    CSelectedObject selected(memory, bitmap.GetSafeHandle());
+    return BitBlt(x, y, nWidth, nHeight, &memory, xSrc, ySrc, SRCCOPY);
+}
+
 void CDC::FillSolidRect(const RECT& rect, COLORREF clr)
 {
     // An opaque empty text paints the rectangle in the background colour.

@@ -78,6 +78,8 @@ public:
     {
         return ::TextOutA(m_hDC, x, y, text, text.GetLength());
     }
+    // Copies nWidth x nHeight pixels of bitmap, from (xSrc, ySrc), to (x, y) of this context.
+    BOOL DrawBitmap(const CBitmap& bitmap, int x, int y, int nWidth, int nHeight, int xSrc = 0, int ySrc = 0);
     void MoveTo(int x, int y) { ::MoveToEx(m_hDC, x, y, nullptr); }
     BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)

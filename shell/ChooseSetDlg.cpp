@@ -61,8 +61,5 @@ void CChooseSetDlg::DrawPreview()
     if (!sheet.LoadBitmap(m_nSet))
         return; // no picture: the control keeps its own
     CClientDC dc(&m_wndPreview);
-    CDC memory;
-    memory.CreateCompatibleDC(&dc);
-    CSelectedObject selected(memory, sheet.GetSafeHandle());
-    dc.BitBlt(kSheetMargin, kSheetMargin, kSheetWidth, kSheetHeight, &memory, 0, 0, SRCCOPY);
+    dc.DrawBitmap(sheet, kSheetMargin, kSheetMargin, kSheetWidth, kSheetHeight);
 }

@@ -67,10 +67,7 @@ void CTipsDlg::DrawTip()
     if (!tip.LoadBitmap(m_nTipBitmap))
         return; // no picture: the place stays empty
     CClientDC dc(this);
-    CDC memory;
-    memory.CreateCompatibleDC(&dc);
-    CSelectedObject selected(memory, tip.GetSafeHandle());
-    dc.BitBlt(kTipMargin, kTipMargin, kTipWidth, kTipHeight, &memory, 0, 0, SRCCOPY);
+    dc.DrawBitmap(tip, kTipMargin, kTipMargin, kTipWidth, kTipHeight);
 }
 
 void CTipsDlg::OnPaint()

@@ -56,11 +56,8 @@ void CMahjongView::OnDraw(CDC* pDC)
     }
     if (!HasPicture())
         return;
-    CDC memory;
-    memory.CreateCompatibleDC(pDC);
-    CSelectedObject picture(memory, g_pBoardPicture->GetSafeHandle());
     const CPixelRect r = BoardPictureRect(*g_pBoard);
-    pDC->BitBlt(0, 0, r.cx, r.cy, &memory, 0, 0, SRCCOPY);
+    pDC->DrawBitmap(*g_pBoardPicture, 0, 0, r.cx, r.cy);
 }
 
 void CMahjongView::OnFileNew()
