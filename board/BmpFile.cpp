@@ -133,11 +133,13 @@ bool CBmpFile::Decode()
         m_bits.assign(static_cast<std::size_t>(m_nWidth) * m_nHeight, 0);
     const unsigned char* data = m_file.data() + m_nOffBits;
     const std::size_t size = m_file.size() - m_nOffBits;
-    if (m_nCompression == kRle8 || m_nCompression == kRle4)
-        DecodeRle(data, size);
-    else
-        DecodeUncompressed(data, size);
-    return true;
+    // Pixel data that stops before the last row leaves a picture partly black,
+    // too little of it to tell tiles apart: such a picture is not used.
+    const bool whole = m_nCompression == kRle8 || m_nCompression == kRle4 ? DecodeRle(data, size)
+                                                                         : DecodeUncompressed(data, size);
+    if (!whole)
+        m_bits.clear();
+    return whole;
 }
 
 std::uint32_t CBmpFile::PaletteColor(unsigned index) const
@@ -158,13 +160,13 @@ void CBmpFile::Put(int x, int fileRow, std::uint32_t color)
     m_bits[static_cast<std::size_t>(row) * m_nWidth + x] = color;
 }
 
-void CBmpFile::DecodeUncompressed(const unsigned char* data, std::size_t size)
+bool CBmpFile::DecodeUncompressed(const unsigned char* data, std::size_t size)
 {
     const std::size_t stride = (static_cast<std::size_t>(m_nWidth) * m_nBitCount + 31) / 32 * 4;
     for (int fileRow = 0; fileRow < m_nHeight; ++fileRow) {
         const std::size_t start = stride * fileRow;
         if (start >= size)
-            return;
+            return false;
         const std::size_t avail = size - start < stride ? size - start : stride;
         const unsigned char* row = data + start;
         for (int x = 0; x < m_nWidth; ++x) {
@@ -195,10 +197,12 @@ void CBmpFile::DecodeUncompressed(const unsigned char* data, std::size_t size)
             Put(x, fileRow, color);
         }
     }
+    return true;
 }
 
-void CBmpFile::DecodeRle(const unsigned char* data, std::size_t size)
+bool CBmpFile::DecodeRle(const unsigned char* data, std::size_t size)
 {
+    // The data may stop on the last row; it is whole when it gets that far.
     const bool four = m_nCompression == kRle4;
     std::size_t i = 0;
     int x = 0, y = 0;
@@ -216,10 +220,10 @@ void CBmpFile::DecodeRle(const unsigned char* data, std::size_t size)
             ++y;
             break;
         case 1: // end of bitmap
-            return;
+            return true;
         case 2: // delta: right and up
             if (i + 2 > size)
-                return;
+                return y >= m_nHeight - 1;
             x = std::min(x + data[i], m_nWidth);
             y += data[i + 1];
             i += 2;
@@ -227,7 +231,7 @@ void CBmpFile::DecodeRle(const unsigned char* data, std::size_t size)
         default: { // absolute run, padded to a 16-bit boundary
             const std::size_t bytes = four ? (value + 1) / 2 : value;
             if (i + bytes > size)
-                return;
+                return y >= m_nHeight - 1;
             for (unsigned k = 0; k < value && x < m_nWidth; ++k, ++x) {
                 const unsigned b = data[i + (four ? k / 2 : k)];
                 Put(x, y, PaletteColor(four ? (k % 2 ? b & 15 : b >> 4) : b));
@@ -237,4 +241,5 @@ void CBmpFile::DecodeRle(const unsigned char* data, std::size_t size)
         }
         }
     }
+    return y >= m_nHeight - 1;
 }

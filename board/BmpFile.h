@@ -13,7 +13,8 @@ public:
     // headers are impossible, decodes to nothing.
     explicit CBmpFile(const char* path);
 
-    // Decodes the pixel data; true when a picture was decoded.
+    // Decodes the pixel data; true when a picture was decoded, false when the
+    // headers are impossible or the data stops before the picture's last row.
     bool Decode();
 
     // The decoded picture: COLORREF values (0x00BBGGRR), top row first.
@@ -23,8 +24,9 @@ public:
 
 private:
     bool ReadHeaders();
-    void DecodeUncompressed(const unsigned char* data, std::size_t size);
-    void DecodeRle(const unsigned char* data, std::size_t size);
+    // False when the data stops before the last row.
+    bool DecodeUncompressed(const unsigned char* data, std::size_t size);
+    bool DecodeRle(const unsigned char* data, std::size_t size);
     std::uint32_t PaletteColor(unsigned index) const;
     std::uint32_t MaskedColor(std::uint32_t value) const;
     void Put(int x, int fileRow, std::uint32_t color);

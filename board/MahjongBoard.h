@@ -73,7 +73,8 @@ public:
 
     // Tile pictures, cut from a sheet of 9 x 5 slots stretched to 9 cx x 5 cy.
     void LoadTilesFromResource(CDC* pDC, int cx, int cy, unsigned id = kDefaultSheet);
-    void LoadTilesFromFile(CDC* pDC, int cx, int cy, const char* path);
+    // A picture that cannot be used gives the default sheet's tiles, and false.
+    bool LoadTilesFromFile(CDC* pDC, int cx, int cy, const char* path);
 
     // The undo ring.
     void RecordPair(const CTileCell& a, const CTileCell& b);

@@ -75,8 +75,9 @@ int CMahjongBoard::SaveToFile(const char* path, int nElapsed) const
     const bool written = std::fwrite(out.data(), 1, out.size(), f) == out.size();
     const bool closed = std::fclose(f) == 0;
     std::error_code ec;
+    // Paths are UTF-8, as the program's code page is.
     if (written && closed)
-        std::filesystem::rename(temp, path, ec);
+        std::filesystem::rename(std::filesystem::u8path(temp), std::filesystem::u8path(path), ec);
     if (!written || !closed || ec) {
         std::remove(temp.c_str());
         return 1;

@@ -39,15 +39,16 @@ void CMahjongBoard::LoadTilesFromResource(CDC*, int cx, int cy, unsigned id)
     CutSheet(sheet.m_pBits, sheet.m_nWidth, sheet.m_nHeight, cx, cy);
 }
 
-void CMahjongBoard::LoadTilesFromFile(CDC* pDC, int cx, int cy, const char* path)
+bool CMahjongBoard::LoadTilesFromFile(CDC* pDC, int cx, int cy, const char* path)
 {
     // A missing, unreadable or undecodable picture gives the default sheet.
     if (path) {
         CBmpFile bmp(path);
         if (bmp.Decode()) {
             CutSheet(bmp.GetBits(), bmp.GetWidth(), bmp.GetHeight(), cx, cy);
-            return;
+            return true;
         }
     }
     LoadTilesFromResource(pDC, cx, cy, kDefaultSheet);
+    return false;
 }

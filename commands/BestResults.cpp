@@ -46,5 +46,6 @@ void CMahjongView::ShowBestTimeInTitle()
 
 void CMahjongView::OnHighScores()
 {
-    CHighScoresDlg(nullptr).DoModal();
+    // The caption shows the cleared result at once.
+    CHighScoresDlg(nullptr, [this] { ShowBestTimeInTitle(); }).DoModal();
 }

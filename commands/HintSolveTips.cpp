@@ -16,9 +16,10 @@ namespace {
 constexpr int kHintSeconds = 3;
 } // namespace
 
+// While paused the helpers show nothing: they would show the hidden board.
 void CMahjongView::OnHint()
 {
-    if (!HasPicture())
+    if (m_bPaused || !HasPicture())
         return;
     std::vector<CLinkPath> candidates;
     ForEachRemovablePair(*g_pBoard, [&](const CLinkPath& path) { candidates.push_back(path); });
@@ -34,7 +35,7 @@ void CMahjongView::OnHint()
 
 void CMahjongView::OnAutoSolve()
 {
-    if (!HasPicture())
+    if (m_bPaused || !HasPicture())
         return;
     CTilePairList solution;
     g_pBoard->Solve(solution);
@@ -48,9 +49,12 @@ void CMahjongView::OnAutoSolve()
         ToggleCellFrame(g_pBoard->GetSelectedCell());
         g_pBoard->ClearSelection();
     }
+    const int tiles = g_pBoard->CountTiles();
     CAutoSolveDlg replay(solution, this);
     replay.DoModal();
     g_pBoard->ToggleSelection(g_pBoard->GetSelectedCell());
+    if (g_pBoard->CountTiles() < tiles)
+        m_bSolverPlayed = true;
 }
 
 void CMahjongView::OnShowTip()

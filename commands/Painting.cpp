@@ -38,6 +38,10 @@ CPixelSurface CMahjongView::PictureSurface() const
 
 void CMahjongView::ShowPictureRect(const CPixelRect& r)
 {
+    // The pause hides the board: what changes in the picture meanwhile is
+    // shown by the repaint that ends the pause.
+    if (m_bPaused)
+        return;
     CClientDC dc(this);
     dc.DrawBitmap(*g_pBoardPicture, r.x, r.y, r.cx, r.cy, r.x, r.y);
 }

@@ -13,6 +13,8 @@
 
 namespace {
 const char kPuzzleFilter[] = "Files of Morvane (*.mhj) | *.mhj ||";
+// The longest playing time a file may hold: a year.
+constexpr int kMaxElapsedSeconds = 366 * 24 * 3600;
 
 // The wait cursor while a file is written or read, the arrow afterwards.
 class CWaitCursor {
@@ -26,6 +28,8 @@ public:
 
 void CMahjongView::OnSaveTo()
 {
+    if (!g_pBoard)
+        return;
     CFileDialog dialog(FALSE, "mhj", "*.mhj", OFN_HIDEREADONLY, kPuzzleFilter, this);
     if (dialog.DoModal() != IDOK)
         return;
@@ -42,6 +46,15 @@ void CMahjongView::OnUpdateSaveTo(CCmdUI* pCmdUI)
     pCmdUI->Enable(g_pBoard != nullptr);
 }
 
+bool CMahjongView::IsPlayableFile(const CMahjongBoard& board, int nElapsed) const
+{
+    // More kinds than the size is dealt with would deal later puzzles of the
+    // size empty; a size of no menu's needs two tiles of each kind at least.
+    const CBoardSize* size = FindBoardSize(board.GetWidth(), board.GetHeight());
+    const int kinds = size ? size->nKinds : board.GetWidth() * board.GetHeight() / 2;
+    return board.GetKinds() <= kinds && nElapsed >= 0 && nElapsed <= kMaxElapsedSeconds;
+}
+
 void CMahjongView::OnLoadFrom()
 {
     CFileDialog dialog(TRUE, "mhj", "*.mhj", OFN_HIDEREADONLY, kPuzzleFilter, this);
@@ -52,7 +65,7 @@ void CMahjongView::OnLoadFrom()
     // Read into a board of its own: a file that is refused changes nothing.
     auto board = std::make_unique<CMahjongBoard>();
     int elapsed = 0;
-    if (board->LoadFromFile(path, &elapsed) != 0) {
+    if (board->LoadFromFile(path, &elapsed) != 0 || !IsPlayableFile(*board, elapsed)) {
         AfxMessageBox(CString("The file ") + path + " is no puzzle of Morvane, or it cannot be read.",
                       MB_OK | MB_ICONEXCLAMATION);
         return;

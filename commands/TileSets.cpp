@@ -5,6 +5,7 @@
 #include "view/MahjongView.h"
 
 #include "board/MahjongBoard.h"
+#include "framework/App.h"
 #include "framework/FileDialog.h"
 #include "shell/ChooseSetDlg.h"
 #include "shell/TileSetList.h"
@@ -48,13 +49,17 @@ void CMahjongView::CutTilesAgain(const char* lpszPicture)
 {
     if (!HasPicture())
         return; // the next puzzle cuts its tiles from the stored choice
+    bool unusable = false;
     {
         CClientDC dc(this);
         const int cx = g_pBoard->GetTileWidth(), cy = g_pBoard->GetTileHeight();
         if (m_nTileSet != 0)
             g_pBoard->LoadTilesFromResource(&dc, cx, cy, m_nTileSet);
         else
-            g_pBoard->LoadTilesFromFile(&dc, cx, cy, lpszPicture);
+            unusable = !g_pBoard->LoadTilesFromFile(&dc, cx, cy, lpszPicture);
     }
     RenderBoardPicture();
+    if (unusable)
+        AfxMessageBox(CString("The picture ") + lpszPicture + " cannot be used for tiles: the Egiptian tiles are shown.",
+                      MB_OK | MB_ICONEXCLAMATION);
 }

@@ -49,7 +49,7 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
         ::SendMessageA(pDX->GetLastControl(), EM_LIMITTEXT, nChars, 0);
         return;
     }
-    if (value.GetLength() > nChars) {
+    if (CharacterCount(value.str()) > static_cast<std::size_t>(nChars)) {
         CString text;
         text.Format("Please enter no more than %d characters.", nChars);
         AfxMessageBox(text, MB_ICONEXCLAMATION);
@@ -65,6 +65,10 @@ END_MESSAGE_MAP()
 INT_PTR CDialog::DoModal()
 {
     CWnd* pOwner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
+    // The bars show the commands' states from the dialog's first moment, not
+    // only once its loop first goes idle.
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->OnIdle(0);
     SetWindowBeingCreated(this);
     const INT_PTR result = ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate),
                                              pOwner ? pOwner->m_hWnd : nullptr, AfxDlgProc, 0);

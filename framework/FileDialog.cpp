@@ -5,16 +5,31 @@
 
 #include <commdlg.h>
 
-#include <algorithm>
+namespace {
+
+// "Description | pattern ||": the system wants each part without the spaces
+// around the bars and ended by a zero, and the list ended by a second zero.
+std::string SystemFilter(const std::string& filter)
+{
+    std::string out;
+    std::size_t start = 0;
+    for (std::size_t bar; (bar = filter.find('|', start)) != std::string::npos; start = bar + 1) {
+        const std::size_t first = filter.find_first_not_of(' ', start);
+        if (first < bar)
+            out.append(filter, first, filter.find_last_not_of(' ', bar - 1) - first + 1);
+        out += '\0';
+    }
+    return out;
+}
+
+} // namespace
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFileName, DWORD dwFlags,
                          LPCSTR lpszFilter, CWnd* pParentWnd)
     : m_bOpenFileDialog(bOpenFileDialog), m_strDefExt(lpszDefExt ? lpszDefExt : ""),
-      m_strFilter(lpszFilter ? lpszFilter : ""), m_strFile(lpszFileName ? lpszFileName : ""), m_dwFlags(dwFlags),
-      m_pParentWnd(pParentWnd)
+      m_strFilter(SystemFilter(lpszFilter ? lpszFilter : "")), m_strFile(lpszFileName ? lpszFileName : ""),
+      m_dwFlags(dwFlags), m_pParentWnd(pParentWnd)
 {
-    // The system wants each part ended by a zero and the list by a second one.
-    std::replace(m_strFilter.begin(), m_strFilter.end(), '|', '\0');
 }
 
 INT_PTR CFileDialog::DoModal()

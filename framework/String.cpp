@@ -2,6 +2,7 @@
 
 #include "framework/App.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 
@@ -29,4 +30,24 @@ BOOL CString::LoadString(UINT nID)
     if (bytes > 0)
         ::WideCharToMultiByte(CP_ACP, 0, wide, n, m_text.data(), bytes, nullptr, nullptr);
     return bytes > 0;
+}
+
+namespace {
+bool StartsCharacter(char byte)
+{
+    return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; // not a continuation byte
+}
+} // namespace
+
+std::string FirstCharacters(const std::string& text, std::size_t nChars)
+{
+    std::size_t n = 0, end = 0;
+    while (end < text.size() && (!StartsCharacter(text[end]) || n++ < nChars))
+        ++end;
+    return text.substr(0, end);
+}
+
+std::size_t CharacterCount(const std::string& text)
+{
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), StartsCharacter));
 }

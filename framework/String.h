@@ -1,5 +1,6 @@
 #pragma once
-// CString: a text of single-byte characters.
+// CString: a text of single-byte characters. The program's code page is UTF-8,
+// so one character of the player's takes one to four of them.
 
 #include <windows.h>
 
@@ -32,3 +33,8 @@ public:
 private:
     std::string m_text;
 };
+
+// The first nChars characters of text, and the number of its characters, each
+// character counted once however many bytes it takes.
+std::string FirstCharacters(const std::string& text, std::size_t nChars);
+std::size_t CharacterCount(const std::string& text);

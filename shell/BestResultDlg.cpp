@@ -19,7 +19,7 @@ CBestResultDlg::CBestResultDlg(int bSoundOff, CWnd* pParent) : CDialog(IDD_BEST_
     // A longer stored name (edited by hand) is cut to what the edit takes.
     std::string name;
     if (ReadSettingText("LastName", name))
-        m_strName = name.substr(0, kNameChars);
+        m_strName = FirstCharacters(name, kNameChars);
 }
 
 void CBestResultDlg::DoDataExchange(CDataExchange* pDX)

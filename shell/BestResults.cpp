@@ -1,5 +1,6 @@
 #include "shell/BestResults.h"
 
+#include "framework/String.h"
 #include "view/Settings.h"
 
 #include <climits>
@@ -19,7 +20,7 @@ unsigned ReadBestResult(const std::string& key, std::string& name)
 {
     std::string holder;
     if (ReadSettingText((key + "\\Name").c_str(), holder))
-        name = holder.substr(0, 19);
+        name = FirstCharacters(holder, 19);
     return ReadBestTime(key);
 }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace {
 // The room a name takes in the table before the times column.
@@ -28,7 +29,10 @@ BEGIN_MESSAGE_MAP(CHighScoresDlg, CFaceDialog)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-CHighScoresDlg::CHighScoresDlg(CWnd* pParent) : CFaceDialog(IDD_HIGH_SCORES, pParent) {}
+CHighScoresDlg::CHighScoresDlg(CWnd* pParent, std::function<void()> onCleared)
+    : CFaceDialog(IDD_HIGH_SCORES, pParent), m_onCleared(std::move(onCleared))
+{
+}
 
 void CHighScoresDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -59,6 +63,8 @@ void CHighScoresDlg::OnClearScores()
         ClearBestResult(key);
     ReadResults();
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    if (m_onCleared)
+        m_onCleared();
 }
 
 void CHighScoresDlg::OnPaint()

@@ -6,10 +6,12 @@
 #include "shell/DialogFace.h"
 
 #include <array>
+#include <functional>
 
 class CHighScoresDlg : public CFaceDialog {
 public:
-    explicit CHighScoresDlg(CWnd* pParent = nullptr);
+    // onCleared runs when the results have been cleared, while the table stays open.
+    explicit CHighScoresDlg(CWnd* pParent = nullptr, std::function<void()> onCleared = {});
 
 protected:
     BOOL OnInitDialog() override;
@@ -23,6 +25,7 @@ private:
     // Reads the nine results again.
     void ReadResults();
 
+    std::function<void()> m_onCleared;
     CBitmapButton m_btnClear;
     std::array<CString, 9> m_strTimes; // in the order of the sizes' menu
     std::array<CString, 9> m_strNames;

@@ -40,10 +40,11 @@ void CMahjongView::CheckEndOfGame()
     CString time;
     FormatGameTime(t, time);
     std::string key;
+    m_bGameEnded = true;
     if (g_pBoard->CountTiles() > 0) {
         CFinishDlg("There are no possible matches.", "The time was spended for playing is", time, m_bSoundOff)
             .DoModal();
-    } else if (GetSizeKey(key) && RecordBestTime(t) == t) {
+    } else if (!m_bSolverPlayed && GetSizeKey(key) && RecordBestTime(t) == t) {
         CBestResultDlg dialog(m_bSoundOff);
         dialog.DoModal();
         WriteSetting((key + "\\Name").c_str(), dialog.m_strName.str());

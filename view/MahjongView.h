@@ -135,13 +135,22 @@ private:
     // Stores the tile-size step and starts a new puzzle with it.
     void SetTileSize(int nStep);
     // Cuts the tiles at the board's tile size from the set m_nTileSet (from
-    // lpszPicture when it is 0) and shows them on a new board picture.
+    // lpszPicture when it is 0) and shows them on a new board picture; a
+    // picture that cannot be used is reported, and the default tiles shown.
     void CutTilesAgain(const char* lpszPicture);
     // The tips dialog after the first puzzle is dealt, unless the player switched it off.
     void ShowTipsAtStart();
     // Inverts the selection frame of the tile in cell, on the picture and the screen.
     void ToggleCellFrame(const CTileCell& cell);
     bool m_bFirstPaint = true; // the first paint makes the first puzzle
+    // The end of the game has been judged and its clock stopped: a won board is
+    // not judged again, and an undo that opens a dead end again goes on with it.
+    bool m_bGameEnded = false;
+    // The solver's replay removed a pair: the game's end is no best of the player's.
+    bool m_bSolverPlayed = false;
+    // A puzzle read from a file that the game can play: a size's own kinds at
+    // most, and a playing time the clock can count.
+    bool IsPlayableFile(const CMahjongBoard& board, int nElapsed) const;
     // Writes the time since start into status pane nPane.
     void ShowClock(int nPane, int tStart);
 };

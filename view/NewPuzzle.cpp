@@ -65,8 +65,8 @@ void CMahjongView::OnFileNew()
     const bool inProgress = g_pBoard && g_pBoard->CountTiles() > 0;
     if (inProgress && AfxMessageBox("Create new puzzle?", MB_OKCANCEL) != IDOK)
         return;
-    if (inProgress)
-        KillTimer(ID_TIMER_GAME);
+    // The game clock is not stopped first: the new puzzle starts it anew, and
+    // a puzzle that cannot be made leaves the game in play with its clock.
     NewPuzzle();
 }
 
@@ -131,6 +131,8 @@ BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
         return FALSE;
 
     m_bPaused = 0;
+    m_bGameEnded = false;
+    m_bSolverPlayed = false;
     const CSize frame = FrameSizeFor(tile);
     CRect placed;
     AfxGetMainWnd()->GetWindowRect(&placed);

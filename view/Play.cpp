@@ -53,8 +53,9 @@ void CMahjongView::OnLButtonDown(UINT nFlags, CPoint point)
                 PlayWave("NO");
             }
         }
+        // A dead end is judged on every click; a won board only once.
         const int n = CountPossibleMoves();
-        if (n == 0 || n == -1)
+        if (n == 0 || (n == -1 && !m_bGameEnded))
             CheckEndOfGame();
         UpdateMatchStatus();
     }
@@ -115,7 +116,7 @@ void CMahjongView::UpdateMatchStatus()
 
 void CMahjongView::OnHelpMe()
 {
-    if (!HasPicture())
+    if (m_bPaused || !HasPicture())
         return;
     ForEachRemovablePair(*g_pBoard, [&](const CLinkPath& path) {
         DrawLink(path);
@@ -138,6 +139,12 @@ void CMahjongView::OnUndo()
             PaintTile(picture, *g_pBoard, cell);
             ShowPictureRect({cell.x, cell.y, g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight()});
         }
+    }
+    // Moves again on a board whose end was judged: the game and its clock go on.
+    if (m_bGameEnded && CountPossibleMoves() > 0) {
+        m_bGameEnded = false;
+        SetTimer(ID_TIMER_GAME, 1000, nullptr);
+        ShowClock(0, m_tGameStart);
     }
     UpdateMatchStatus();
 }

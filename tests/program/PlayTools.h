@@ -48,6 +48,16 @@ public:
     std::uint32_t m_ticks = 0;
 };
 
+// No bitmap resource loads while this lives, so no tiles can be cut.
+class CNoPictures {
+public:
+    CNoPictures() : m_patch("user32.dll", "LoadImageA", reinterpret_cast<void*>(NoImage)) {}
+
+private:
+    static HANDLE WINAPI NoImage(HINSTANCE, LPCSTR, UINT, int, int, UINT) { return nullptr; }
+    CImportPatch m_patch;
+};
+
 // Every deal of the test made from one seed.
 class CFixedDeal {
 public:

@@ -4,9 +4,12 @@
 #include "tests/program/PlayTools.h"
 
 #include "framework/Screen.h"
+#include "tests/BmpBuilder.h"
 
+#include <cstring>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 namespace {
 
@@ -33,6 +36,12 @@ std::vector<std::string> FileCommand(const CRunningProgram& program, UINT id, co
         answers.Expect([](HWND hBox) { PressButton(hBox, IDOK); });
     program.Command(id);
     return answers.Seen();
+}
+
+std::string Contents(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::vector<int> Kinds()
@@ -93,6 +102,8 @@ TEST(SaveLoad, APuzzleComesBackWithItsClockSizeAndTilesLaidOutAnew)
         ClickCell(program, p.col2, p.row2);
         const std::vector<int> saved = Kinds();
         clock.m_now += 125;
+        program.Command(ID_PAUSE); // a save while paused stores the time the clock shows
+        clock.m_now += 50;
         ::DeleteFileA(path.c_str());
         EXPECT_EQ(FileCommand(program, ID_SAVE_TO, path).size(), 1u) << c.label;
 
@@ -152,22 +163,30 @@ TEST(SaveLoad, FilesThatCannotBeLoadedOrSavedAreReportedAndChangeNothing)
     CRunningProgram program;
     ASSERT_TRUE(program.Started());
     FileCommand(program, ID_SAVE_TO, good);
-    std::ifstream in(good, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    in.close();
+    const std::string bytes = Contents(good);
     ASSERT_EQ(bytes.size(), 4024u);
-    std::string tooWide = bytes;
-    tooWide[0] = 99;
+    const auto withHeader = [&](std::size_t at, std::int32_t value) {
+        std::string changed = bytes;
+        std::memcpy(&changed[at], &value, sizeof value);
+        return changed;
+    };
+    TestBoard(Rows(8, "AABBCCDDEE"), 20).SaveToFile(bad.c_str(), 5);
+    const std::string tenByEight = Contents(bad);
     const struct {
         const char* label;
         UINT command;
         std::string path;
         std::string contents; // written to path first, unless empty
+        bool noPictures = false;
     } cases[] = {
         {"a missing file", ID_LOAD_FROM, TempPath("morvane-missing.mhj"), ""},
         {"a truncated file", ID_LOAD_FROM, bad, bytes.substr(0, 1000)},
-        {"a size no board holds", ID_LOAD_FROM, bad, tooWide},
+        {"a size no board holds", ID_LOAD_FROM, bad, withHeader(0, 99)},
+        {"more kinds than the size is dealt", ID_LOAD_FROM, bad, withHeader(16, 37)},
+        {"a negative playing time", ID_LOAD_FROM, bad, withHeader(20, -1)},
+        {"a playing time of years", ID_LOAD_FROM, bad, withHeader(20, 400 * 24 * 3600)},
         {"a picture, not a puzzle", ID_LOAD_FROM, bad, "BM" + std::string(5000, '\x7f')},
+        {"a puzzle whose tiles cannot be made", ID_LOAD_FROM, bad, tenByEight, true},
         {"a save that cannot be written", ID_SAVE_TO, good, ""},
     };
     ::CreateDirectoryA((good + ".part").c_str(), nullptr); // where a save of good is written first
@@ -179,6 +198,9 @@ TEST(SaveLoad, FilesThatCannotBeLoadedOrSavedAreReportedAndChangeNothing)
         const CMahjongBoard* board = g_pBoard;
         const std::vector<std::uint32_t> picture = Picture();
         const int start = program.View().m_tGameStart;
+        std::optional<CNoPictures> noPictures;
+        if (c.noPictures)
+            noPictures.emplace();
         const std::vector<std::string> seen = FileCommand(program, c.command, c.path, 1);
         ASSERT_EQ(seen.size(), 2u) << c.label;
         EXPECT_EQ(seen[1], "Morvane") << c.label << ": the player is told";
@@ -186,11 +208,9 @@ TEST(SaveLoad, FilesThatCannotBeLoadedOrSavedAreReportedAndChangeNothing)
         EXPECT_EQ(Picture(), picture) << c.label;
         EXPECT_EQ(program.View().m_tGameStart, start) << c.label;
         EXPECT_EQ(CScratchSettings::Read("SizeX").value_or("(none)"), "18") << c.label;
+        EXPECT_TRUE(MenuChecked(program, ID_SIZE_8X18)) << c.label;
     }
-    std::ifstream again(good, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(again), std::istreambuf_iterator<char>()), bytes)
-        << "the old file stays whole";
-    again.close();
+    EXPECT_EQ(Contents(good), bytes) << "the old file stays whole";
     ::RemoveDirectoryA((good + ".part").c_str());
     ::DeleteFileA(good.c_str());
     ::DeleteFileA(bad.c_str());
@@ -200,6 +220,71 @@ TEST(SaveLoad, FilesThatCannotBeLoadedOrSavedAreReportedAndChangeNothing)
     EXPECT_EQ(FileCommand(program, ID_LOAD_FROM, "").size(), 1u);
     EXPECT_EQ(FileCommand(program, ID_SAVE_TO, "").size(), 1u);
     EXPECT_EQ(g_pBoard, board);
+}
+
+TEST(SaveLoad, TheDialogsListPuzzlesAndAddTheirExtension)
+{
+    ScratchDir dir;
+    std::ofstream(dir.File("notes.txt")) << "not a puzzle";
+    char previous[MAX_PATH] = "";
+    ::GetCurrentDirectoryA(MAX_PATH, previous);
+    ::SetCurrentDirectoryA(dir.File("").c_str());
+    CScratchSettings store;
+    CGameClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    FileCommand(program, ID_SAVE_TO, "typed");
+    EXPECT_EQ(Contents(dir.File("typed.mhj")).size(), 4024u);
+    std::vector<std::string> shown;
+    CModalAnswers answers;
+    answers.Expect([&](HWND hDlg) {
+        shown = {WindowText(::GetDlgItem(hDlg, 0x47C)), WindowText(::GetDlgItem(hDlg, 0x470))};
+        HWND hList = ::FindWindowExA(::FindWindowExA(hDlg, nullptr, "SHELLDLL_DefView", nullptr), nullptr,
+                                     "SysListView32", nullptr);
+        for (int i = 0; i < ::SendMessageA(hList, LVM_GETITEMCOUNT, 0, 0); ++i) {
+            char name[MAX_PATH] = "";
+            LVITEMA item{};
+            item.pszText = name;
+            item.cchTextMax = MAX_PATH;
+            ::SendMessageA(hList, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&item));
+            shown.push_back(name);
+        }
+        ::SetDlgItemTextA(hDlg, 0x47C, "typed");
+        PressButton(hDlg, IDOK);
+    });
+    program.Command(ID_LOAD_FROM);
+    ::SetCurrentDirectoryA(previous);
+    EXPECT_EQ(shown, (std::vector<std::string>{"*.mhj", "Files of Morvane (*.mhj)", "typed.mhj"}));
+    EXPECT_EQ(answers.Seen().size(), 1u) << "the puzzle typed without its extension loads";
+}
+
+TEST(SaveLoad, FoldersNamedInAnyScriptHoldPuzzlesAndPictures)
+{
+    ScratchDir dir;
+    for (const char* name : {"Игра", "Παιχνίδι", "游戏"}) {
+        const std::string folder = dir.File("") + name;
+        ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr)) << name;
+        const std::string puzzle = folder + "\\puzzle.mhj", picture = folder + "\\tiles.bmp";
+        WriteBytes(picture, Bmp24(270, 200, std::vector<std::uint32_t>(270 * 200, 0x123456)));
+        std::vector<std::uint32_t> shown;
+        {
+            CScratchSettings store;
+            CFixedDeal deal;
+            CGameClock clock;
+            CRunningProgram program;
+            ASSERT_TRUE(program.Started()) << name;
+            EXPECT_EQ(FileCommand(program, ID_SAVE_TO, puzzle).size(), 1u) << name << ": saved";
+            EXPECT_EQ(FileCommand(program, ID_LOAD_FROM, puzzle).size(), 1u) << name << ": loaded";
+            EXPECT_EQ(FileCommand(program, ID_SELECT_SET, picture).size(), 1u) << name << ": the picture used";
+            EXPECT_EQ(CScratchSettings::Read("TileSet\\FName"), picture) << name;
+            shown = Picture();
+        }
+        CScratchSettings store({{"TileSet", "00000"}, {"TileSet\\FName", picture.c_str()}});
+        CFixedDeal deal;
+        CGameClock clock;
+        CRunningProgram program;
+        EXPECT_EQ(Picture(), shown) << name << ": the next start finds the picture";
+    }
 }
 
 TEST(TileSizes, EachStepIsStoredCheckedAndDealtAtItsSizeWhereTheScreenHoldsIt)

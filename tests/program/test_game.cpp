@@ -216,7 +216,29 @@ TEST(GameEnd, ADeadEndIsAnnouncedAndTheNewPuzzleCanBeRefused)
         program.Command(ID_UNDO);
         EXPECT_EQ(g_pBoard->CountTiles(), 6) << c.label;
         EXPECT_EQ(PaneText(hStatus, 2), MatchedText(1)) << c.label;
+        // With a move again the game goes on, its clock with the time it kept counting.
+        clock.m_now += 3;
+        EXPECT_TRUE(PumpUntil([&] { return PaneText(hStatus, 0) == "00:01:09"; })) << PaneText(hStatus, 0);
     }
+}
+
+TEST(GameEnd, AWonBoardWhoseNextPuzzleCannotBeMadeIsJudgedOnce)
+{
+    CScratchSettings store(CScratchSettings::Entries{{"Animation", "1"}});
+    CGameClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    UseBoard(program, {"AA"});
+    CNoPictures noPictures;
+    CModalAnswers answers;
+    answers.Expect([](HWND hDlg) { PressButton(hDlg, IDOK); });
+    answers.Expect([](HWND hBox) { PressButton(hBox, IDOK); });
+    ClickCell(program, 1, 1);
+    ClickCell(program, 2, 1);
+    clock.m_now += 10;
+    ClickCell(program, 1, 1);
+    EXPECT_EQ(answers.Seen(), (std::vector<std::string>{"Best result", "Morvane"}));
+    EXPECT_EQ(Stored("8_18"), "0");
 }
 
 TEST(GameEnd, TheNameDialogPreloadsLimitsAndKeepsNames)
@@ -234,6 +256,7 @@ TEST(GameEnd, TheNameDialogPreloadsLimitsAndKeepsNames)
         {"an eleventh character is refused", "10", "", "ABCDEFGHIJK", "Best result", "ABCDEFGHIJ"},
         {"Esc stores the preloaded name", "10", "Eve", "Zed\x1b", "Best result", "Eve"},
         {"a stored name too long is cut", "10", longName, "", "Best result", "XXXXXXXXXX"},
+        {"letters of other scripts count once", "10", "ЖаннаМарияЁ", "", "Best result", "ЖаннаМария"},
         {"a size with no key reads and writes none", "7", "", "", "Finish the game.", nullptr},
     };
     for (const auto& c : cases) {
@@ -381,11 +404,14 @@ TEST(HighScores, ShowEverySizesHolderAndTimeAndClearThemAll)
                             {"8_20", "123456789012345678901"},
                             {"10_18", "-5"},
                             {"12_12", "59"},
-                            {"12_12\\Name", "Kim"}});
+                            {"12_12\\Name", "Kim"},
+                            {"SizeX", "12"},
+                            {"SizeY", "12"}});
     CGameClock clock;
     CRunningProgram program;
     ASSERT_TRUE(program.Started());
     CTextLog texts;
+    std::string caption;
     const std::vector<std::string> cleared = {"Sizes", "Names", "High results", "8x10", "", "00:00:00", "8x18", "",
                                               "00:00:00", "8x20", "", "00:00:00", "10x18", "", "00:00:00",
                                               "12x12", "", "00:00:00", "12x16", "", "00:00:00", "12x24", "",
@@ -427,12 +453,14 @@ TEST(HighScores, ShowEverySizesHolderAndTimeAndClearThemAll)
         PressButton(hDlg, IDC_CLEAR_SCORES);
         ::UpdateWindow(hDlg);
         after = table();
+        caption = WindowText(program.FrameWindow());
         PressButton(hDlg, IDOK);
     });
     program.Command(ID_HIGH_SCORES);
     EXPECT_EQ(answers.Seen(), std::vector<std::string>{"High scores"});
     EXPECT_EQ(before, expected);
     EXPECT_EQ(after, cleared);
+    EXPECT_EQ(caption, "Best result is 00:00:00") << "at once, not at the next puzzle";
     for (const char* key : {"8_10", "8_18", "8_20", "10_18", "12_12", "12_16", "12_24", "16_10", "20_16"}) {
         EXPECT_EQ(Stored(key), "0") << key;
         EXPECT_EQ(Stored(std::string(key) + "\\Name"), "") << key;

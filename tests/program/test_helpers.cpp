@@ -193,6 +193,43 @@ TEST(AutoSolve, TheRealTimerReplaysAOnePairBoard)
     });
     program.Command(ID_SOLVE);
     EXPECT_EQ(g_pBoard->CountTiles(), 0);
+
+    // The solver's game is no best of the player's; the next puzzle counts again.
+    for (const char* dialog : {"Finish the game.", "Best result"}) {
+        answers.Expect([](HWND hDlg) { PressButton(hDlg, IDOK); });
+        ClickCell(program, 1, 1);
+        EXPECT_EQ(answers.Seen().back(), dialog);
+        EXPECT_EQ(CScratchSettings::Read("8_18").has_value(), dialog != std::string("Finish the game."));
+        UseBoard(program, {"AA"});
+        ClickCell(program, 1, 1);
+        ClickCell(program, 2, 1);
+    }
+}
+
+TEST(Pause, TheHelpersShowNothingAndUndoPaintsOnlyWhenTheGameResumes)
+{
+    CScratchSettings store;
+    CRunningClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    UseBoard(program, {"AB.BA", "C...C"});
+    ClickCell(program, 1, 2);
+    ClickCell(program, 5, 2);
+    program.Command(ID_PAUSE);
+    const CPixelRect all = BoardPictureRect(*g_pBoard);
+    CModalAnswers answers;
+    for (UINT id : {ID_HINT, ID_HELP_ME, ID_SOLVE, ID_UNDO}) {
+        const std::uint32_t ticks = clock.m_ticks;
+        program.Command(id);
+        EXPECT_EQ(clock.m_ticks, ticks) << id << ": no wait";
+        EXPECT_EQ(ScreenRect(program, all), BackgroundUnder(154, all)) << id << ": the board stays hidden";
+    }
+    EXPECT_TRUE(answers.Seen().empty());
+    EXPECT_EQ(g_pBoard->CountTiles(), 6) << "the undo is made";
+    program.Command(ID_PAUSE);
+    EXPECT_EQ(ScreenRect(program, all), Picture());
+    EXPECT_EQ(PictureRect(Picture(), RectOf(Cell(1, 2))), PictureRect(Picture(), RectOf(Cell(5, 2))))
+        << "the tiles put back are in the picture";
 }
 
 TEST(AutoSolve, SaysHaveNotSolveWhenTheSolverFindsNothing)
@@ -353,6 +390,18 @@ TEST(Tips, TheCheckBoxIsStoredByOkAndTheCloseBoxButNotByEsc)
         EXPECT_EQ(CScratchSettings::Read("ShowTips"), c.stored ? std::optional<std::string>(c.stored) : std::nullopt)
             << c.label;
     }
+}
+
+TEST(Tips, NoneAtStartWhenTheFirstPuzzleCannotBeMadeAndNoSaveWithoutABoard)
+{
+    CScratchSettings store({}, CScratchSettings::Tips::AsOnAFreshMachine);
+    CNoPictures noPictures;
+    CModalAnswers answers;
+    answers.Expect([](HWND hBox) { PressButton(hBox, IDOK); });
+    CRunningProgram program;
+    EXPECT_EQ(g_pBoard, nullptr);
+    program.Command(ID_SAVE_TO);
+    EXPECT_EQ(answers.Seen(), std::vector<std::string>{"Morvane"}) << "the failure is told; no tips, no file dialog";
 }
 
 TEST(Tips, OpenAtStartUnlessTheBoxWasTicked)

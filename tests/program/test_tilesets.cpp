@@ -10,7 +10,8 @@
 
 namespace {
 
-// Every tile on the board picture shows its kind's slot of the 9 x 5 sheet.
+// Every tile on the board picture shows its kind's slot of the 9 x 5 sheet,
+// the sheet stretched to the board's tiles by dropping or repeating pixels.
 void ExpectTilesFrom(const CCapture& sheet, const std::string& label)
 {
     for (int i = 0; i < g_pBoard->GetWidth() * g_pBoard->GetHeight(); ++i) {
@@ -18,7 +19,8 @@ void ExpectTilesFrom(const CCapture& sheet, const std::string& label)
         std::vector<std::uint32_t> slot;
         for (int y = 0; y < c.cy && c.kind >= 0; ++y)
             for (int x = 0; x < c.cx; ++x)
-                slot.push_back(sheet.At(c.kind % 9 * c.cx + x, c.kind / 9 * c.cy + y));
+                slot.push_back(sheet.At((c.kind % 9 * c.cx + x) * sheet.width / (9 * c.cx),
+                                        (c.kind / 9 * c.cy + y) * sheet.height / (5 * c.cy)));
         ASSERT_TRUE(c.kind < 0 || PictureRect(Picture(), RectOf(c)) == slot) << label << ": cell " << i;
     }
 }
@@ -62,7 +64,7 @@ TEST(TileSets, TheChooserListsTheSetsPreviewsTheSelectedOneAndHandsItBackOnOK)
     const Rows names = {"Egiptian", "Signs", "Fractal dark", "Easy", "Fractal bright", "Child's", "Primeval art",
                         "Plastic"};
     for (const auto& c : cases) {
-        CScratchSettings store(CScratchSettings::Entries{{"TileSet", "140"}});
+        CScratchSettings store({{"TileSet", "140"}, {"SizeTiles", "1"}});
         CRunningProgram program;
         CModalAnswers answers;
         answers.Expect([&](HWND hDlg) {
@@ -94,11 +96,12 @@ TEST(TileSets, TheChooserListsTheSetsPreviewsTheSelectedOneAndHandsItBackOnOK)
 
 TEST(TileSets, NextTilesStepsThroughTheSetsAndKeepsTheGame)
 {
-    CScratchSettings store(CScratchSettings::Entries{{"TileSet", "00000"}});
+    CScratchSettings store({{"TileSet", "00000"}, {"SizeTiles", "1"}});
     CScratchSettings::Write("TileSet\\FName", WriteFile(SheetFile(MadeSheet(30, 40))));
     CRunningClock clock;
     CFixedDeal deal;
     CRunningProgram program;
+    ASSERT_EQ(g_pBoard->GetTileWidth(), 39) << "Big tiles";
     ExpectTilesFrom(MadeSheet(30, 40), "the player's picture");
     for (int set : {131, 134, 135, 136, 139, 140, 167, 168, 131}) {
         program.Command(ID_NEXT_TILES);
@@ -143,7 +146,7 @@ TEST(TileSets, APictureOfThePlayersGivesTheTilesAndOneThatCannotBeUsedGivesEgipt
         const char* label;
         std::vector<unsigned char> bytes; // none: no file
         const char* sizeTiles;
-        CCapture sheet;
+        CCapture sheet; // Egiptian's: the picture is unusable, and the player is told
     } cases[] = {
         {"a picture, at Big tiles", good, "1", MadeSheet(39, 52)},
         {"a missing file", {}, "0", BitmapPixels(IDB_SET_EGIPTIAN)},
@@ -151,19 +154,27 @@ TEST(TileSets, APictureOfThePlayersGivesTheTilesAndOneThatCannotBeUsedGivesEgipt
         {"a coding the reader does not decode", bmp(24, 4, 4, 4), "0", BitmapPixels(IDB_SET_EGIPTIAN)},
         {"a huge picture", bmp(24, 100000, 100000, 0), "0", BitmapPixels(IDB_SET_EGIPTIAN)},
         {"headers cut short", {good.begin(), good.begin() + 40}, "0", BitmapPixels(IDB_SET_EGIPTIAN)},
+        {"pixels that stop before the last row", bmp(24, 270, 200, 0), "0", BitmapPixels(IDB_SET_EGIPTIAN)},
     };
     for (const auto& c : cases) {
         const std::string path = WriteFile(c.bytes);
         CScratchSettings store(CScratchSettings::Entries{{"SizeTiles", c.sizeTiles}});
         CRunningProgram program;
         const CSize size = g_pBoardPicture->GetSize();
+        const bool unusable = c.sheet.pixels == BitmapPixels(IDB_SET_EGIPTIAN).pixels;
+        std::string told;
         CModalAnswers answers;
         answers.Expect([&](HWND hDlg) {
             ::SetDlgItemTextA(hDlg, 0x47C, path.c_str()); // the file name box
             PressButton(hDlg, IDOK);
         });
+        answers.Expect([&](HWND hBox) {
+            told = WindowText(::GetDlgItem(hBox, 0xFFFF));
+            PressButton(hBox, IDOK);
+        });
         program.Command(ID_SELECT_SET);
-        EXPECT_EQ(answers.Pending(), 0u) << c.label;
+        EXPECT_EQ(answers.Pending(), unusable ? 0u : 1u) << c.label << ": told once, when unusable";
+        EXPECT_EQ(told.find(path) != std::string::npos, unusable) << c.label << ": " << told;
         EXPECT_EQ(CScratchSettings::Read("TileSet"), "00000") << c.label;
         EXPECT_EQ(CScratchSettings::Read("TileSet\\FName"), path) << c.label;
         EXPECT_TRUE(g_pBoardPicture->GetSize().cx == size.cx && g_pBoardPicture->GetSize().cy == size.cy) << c.label;
