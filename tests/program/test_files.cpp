@@ -222,49 +222,15 @@ TEST(SaveLoad, FilesThatCannotBeLoadedOrSavedAreReportedAndChangeNothing)
     EXPECT_EQ(g_pBoard, board);
 }
 
-TEST(SaveLoad, TheDialogsListPuzzlesAndAddTheirExtension)
+TEST(SaveLoad, FoldersOfAnyScriptListTheirPuzzlesAndHoldPuzzlesAndPictures)
 {
     ScratchDir dir;
-    std::ofstream(dir.File("notes.txt")) << "not a puzzle";
     char previous[MAX_PATH] = "";
     ::GetCurrentDirectoryA(MAX_PATH, previous);
-    ::SetCurrentDirectoryA(dir.File("").c_str());
-    CScratchSettings store;
-    CGameClock clock;
-    CRunningProgram program;
-    ASSERT_TRUE(program.Started());
-    FileCommand(program, ID_SAVE_TO, "typed");
-    EXPECT_EQ(Contents(dir.File("typed.mhj")).size(), 4024u);
-    std::vector<std::string> shown;
-    CModalAnswers answers;
-    answers.Expect([&](HWND hDlg) {
-        shown = {WindowText(::GetDlgItem(hDlg, 0x47C)), WindowText(::GetDlgItem(hDlg, 0x470))};
-        HWND hList = ::FindWindowExA(::FindWindowExA(hDlg, nullptr, "SHELLDLL_DefView", nullptr), nullptr,
-                                     "SysListView32", nullptr);
-        for (int i = 0; i < ::SendMessageA(hList, LVM_GETITEMCOUNT, 0, 0); ++i) {
-            char name[MAX_PATH] = "";
-            LVITEMA item{};
-            item.pszText = name;
-            item.cchTextMax = MAX_PATH;
-            ::SendMessageA(hList, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&item));
-            shown.push_back(name);
-        }
-        ::SetDlgItemTextA(hDlg, 0x47C, "typed");
-        PressButton(hDlg, IDOK);
-    });
-    program.Command(ID_LOAD_FROM);
-    ::SetCurrentDirectoryA(previous);
-    EXPECT_EQ(shown, (std::vector<std::string>{"*.mhj", "Files of Morvane (*.mhj)", "typed.mhj"}));
-    EXPECT_EQ(answers.Seen().size(), 1u) << "the puzzle typed without its extension loads";
-}
-
-TEST(SaveLoad, FoldersNamedInAnyScriptHoldPuzzlesAndPictures)
-{
-    ScratchDir dir;
     for (const char* name : {"Игра", "Παιχνίδι", "游戏"}) {
-        const std::string folder = dir.File("") + name;
+        const std::string folder = dir.File("") + name, picture = folder + "\\tiles.bmp";
         ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr)) << name;
-        const std::string puzzle = folder + "\\puzzle.mhj", picture = folder + "\\tiles.bmp";
+        ::SetCurrentDirectoryA(folder.c_str()); // where the dialogs open
         WriteBytes(picture, Bmp24(270, 200, std::vector<std::uint32_t>(270 * 200, 0x123456)));
         std::vector<std::uint32_t> shown;
         {
@@ -272,9 +238,19 @@ TEST(SaveLoad, FoldersNamedInAnyScriptHoldPuzzlesAndPictures)
             CFixedDeal deal;
             CGameClock clock;
             CRunningProgram program;
-            ASSERT_TRUE(program.Started()) << name;
-            EXPECT_EQ(FileCommand(program, ID_SAVE_TO, puzzle).size(), 1u) << name << ": saved";
-            EXPECT_EQ(FileCommand(program, ID_LOAD_FROM, puzzle).size(), 1u) << name << ": loaded";
+            EXPECT_EQ(FileCommand(program, ID_SAVE_TO, "puzzle").size(), 1u) << name << ": saved";
+            std::string offered; // the name box, the filter and the files listed
+            CModalAnswers answers;
+            answers.Expect([&](HWND hDlg) {
+                const HWND hView = ::FindWindowExA(hDlg, nullptr, "SHELLDLL_DefView", nullptr);
+                offered = WindowText(::GetDlgItem(hDlg, 0x47C)) + ", " + WindowText(::GetDlgItem(hDlg, 0x470)) + ", " +
+                          std::to_string(::SendMessageA(::GetWindow(hView, GW_CHILD), LVM_GETITEMCOUNT, 0, 0));
+                ::SetDlgItemTextA(hDlg, 0x47C, "puzzle");
+                PressButton(hDlg, IDOK);
+            });
+            program.Command(ID_LOAD_FROM);
+            EXPECT_EQ(answers.Seen().size(), 1u) << name << ": loaded";
+            EXPECT_EQ(offered, "*.mhj, Files of Morvane (*.mhj), 1") << name;
             EXPECT_EQ(FileCommand(program, ID_SELECT_SET, picture).size(), 1u) << name << ": the picture used";
             EXPECT_EQ(CScratchSettings::Read("TileSet\\FName"), picture) << name;
             shown = Picture();
@@ -284,6 +260,7 @@ TEST(SaveLoad, FoldersNamedInAnyScriptHoldPuzzlesAndPictures)
         CGameClock clock;
         CRunningProgram program;
         EXPECT_EQ(Picture(), shown) << name << ": the next start finds the picture";
+        ::SetCurrentDirectoryA(previous);
     }
 }
 
