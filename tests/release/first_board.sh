@@ -13,13 +13,11 @@ rm -rf "$work"
 mkdir -p "$work"
 "$root/tools/package.sh" "$1" "$work/Morvane.zip" 2000-01-01
 
-begin=$(date +%s%N)
 unzip -q "$work/Morvane.zip" -d "$work/player"
 export WINEPREFIX=$work/prefix
 source "$root/tools/wine-env.sh"
 wine_start
 trap wine_stop EXIT
-echo "new prefix and unpacked: $((($(date +%s%N) - begin) / 1000000)) ms"
 for version in win7 win10 win11; do
     # Wine 8 knows no Windows 11, which is Windows 10 from build 22000 on: set
     # to Windows 10, its default, Wine keeps no version of its own and reports
@@ -36,9 +34,10 @@ link=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start
 # installed programs (Wine keeps it for every user in one place) and whether
 # it shows the program's icon; the files; a shortcut to the program with it.
 found() {
-    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s | tr -d '\r' |
-        awk '/Display(Name|Version)/ {printf "%s ", $3}'
-    wine reg query 'HKCU\Software\Microsoft\Installer\Products' /s 2>/dev/null | grep -q 'ProductIcon.*\\Morvane\.ico' && echo -n "icon "
+    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s |
+        awk -F '[ \r]+' '/Display(Name|Version)/ {printf "%s ", $4}'
+    wine reg query 'HKCU\Software\Microsoft\Installer\Products' /s 2>/dev/null |
+        grep -q 'ProductIcon.*\\Morvane\.ico' && echo -n "icon "
     cmp -s "$1" "$app/Morvane.exe" && [ -f "$app/README.txt" ] && echo -n "files "
     tr -d '\0\n' 2>/dev/null <"$link" | grep -q 'Programs\\Morvane\\Morvane\.exe.*\\Morvane\.ico' && echo -n "shortcut"
 }
@@ -46,10 +45,10 @@ TIMEFORMAT="msiexec: %3R s"
 for version in 3.1.0 3.1.0 3.2.0; do  # the same package twice: nothing changes
     "$root/tools/package.sh" "$1" "$work/$version.msi" 2000-01-01 $version
     time wine msiexec /i "Z:$work/$version.msi" /qn
-    [ "$(found "$1")" = "Morvane $version icon files shortcut" ] || { echo "$version installed: $(found "$1")"; exit 1; }
+    [ "$(found "$1")" = "Morvane $version icon files shortcut" ] || { echo "$version: $(found "$1")"; exit 1; }
 done
 wine "$2" "C:\\users\\$(id -un)\\AppData\\Local\\Programs\\Morvane\\Morvane.exe"
 settings=$(wine reg query 'HKCU\Software\Kestova\Morvane' /s)
 time wine msiexec /x "Z:$work/3.2.0.msi" /qn
-[ -z "$(found "$1")" ] && [ ! -e "$app" ] || { echo "removed: $(found "$1"), $(ls "$app")"; exit 1; }
-[ "$(wine reg query 'HKCU\Software\Kestova\Morvane' /s)" = "$settings" ]
+[ -z "$(found "$1")" ] && [ ! -e "$app" ] && [ "$(wine reg query 'HKCU\Software\Kestova\Morvane' /s)" = "$settings" ] ||
+    { echo "removed: \"$(found "$1")\" left, or $app, or the settings changed"; exit 1; }
