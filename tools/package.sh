@@ -40,9 +40,11 @@ cd "$stage"
 TZ=UTC faketime -f "$(date -u -d "$stamp" "+%F %T")" \
     wixl -a x64 -D Version="$version" -D ProductCode="$(guid "${hash:0:32}")" -D UpgradeCode="$upgrade" \
          -o "$out" "$root/tools/Morvane.wxs" 2> >(grep -v -e "value != NULL" -e '^$' >&2)
-# wixl writes a random package code, and ignores IncludeMaximum: set the code,
-# and let this package replace another of the same version (the same version
-# with the same codes is this very package, which Windows leaves as it is).
+# wixl writes a random package code: set ours. Its MajorUpgrade replaces only
+# earlier versions (wixl knows no AllowSameVersionUpgrades and drops
+# IncludeMaximum): let this package replace another build of its version too
+# (the same version with the same codes is this very package, which Windows
+# leaves as it is).
 msibuild "$out" -s "Morvane tile-matching puzzle" "" "x64;1033" "$(guid "${hash:32:32}")"
 msibuild "$out" -q "DELETE FROM Upgrade WHERE ActionProperty = 'WIX_UPGRADE_DETECTED'" \
     -q "INSERT INTO Upgrade (UpgradeCode, VersionMax, Attributes, ActionProperty)
