@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Packs the built program as tools/release.sh does, unpacks the zip into a new
-# folder and starts Morvane.exe from there in a new Wine prefix, with no
-# settings stored, until its first board is dealt.
+# Packs the built program as tools/release.sh does and, in a new Wine prefix,
+# unpacks the zip into a new folder and starts Morvane.exe from there, with no
+# settings stored, until its first board is dealt: once as Windows 7, 10 and
+# 11. Then installs the package as a player does, the same again and a later
+# version over it, starts the installed program and removes it: the player's
+# settings stay.
 # Usage: first_board.sh Morvane.exe first_board.exe WORK_DIR
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -10,11 +13,42 @@ rm -rf "$work"
 mkdir -p "$work"
 "$root/tools/package.sh" "$1" "$work/Morvane.zip" 2000-01-01
 
-begin=$(date +%s%N)
 unzip -q "$work/Morvane.zip" -d "$work/player"
 export WINEPREFIX=$work/prefix
 source "$root/tools/wine-env.sh"
 wine_start
 trap wine_stop EXIT
-wine "$2" "Z:$work/player/Morvane.exe"
-echo "from unpacking to the first board: $((($(date +%s%N) - begin) / 1000000)) ms, making the prefix included"
+for version in win7 win10 win11; do
+    # Wine 8 knows no Windows 11, which is Windows 10 from build 22000 on: set
+    # to Windows 10, its default, Wine keeps no version of its own and reports
+    # the build in the registry.
+    wine winecfg /v ${version/win11/win10}
+    [ $version != win11 ] ||
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion' /v CurrentBuildNumber /d 22631 /f >/dev/null
+    wine "$2" "Z:$work/player/Morvane.exe" && wine reg delete 'HKCU\Software\Kestova' /f >/dev/null
+done
+
+app=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs/Morvane
+link=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Morvane.lnk
+# What a player finds: the name and version of each entry in the list of
+# installed programs (Wine keeps it for every user in one place) and whether
+# it shows the program's icon; the files; a shortcut to the program with it.
+found() {
+    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s |
+        awk -F '[ \r]+' '/Display(Name|Version)/ {printf "%s ", $4}'
+    wine reg query 'HKCU\Software\Microsoft\Installer\Products' /s 2>/dev/null |
+        grep -q 'ProductIcon.*\\Morvane\.ico' && echo -n "icon "
+    cmp -s "$1" "$app/Morvane.exe" && [ -f "$app/README.txt" ] && echo -n "files "
+    tr -d '\0\n' 2>/dev/null <"$link" | grep -q 'Programs\\Morvane\\Morvane\.exe.*\\Morvane\.ico' && echo -n "shortcut"
+}
+TIMEFORMAT="msiexec: %3R s"
+for version in 3.1.0 3.1.0 3.2.0; do  # the same package twice: nothing changes
+    "$root/tools/package.sh" "$1" "$work/$version.msi" 2000-01-01 $version
+    time wine msiexec /i "Z:$work/$version.msi" /qn
+    [ "$(found "$1")" = "Morvane $version icon files shortcut" ] || { echo "$version: $(found "$1")"; exit 1; }
+done
+wine "$2" "C:\\users\\$(id -un)\\AppData\\Local\\Programs\\Morvane\\Morvane.exe"
+settings=$(wine reg query 'HKCU\Software\Kestova\Morvane' /s)
+time wine msiexec /x "Z:$work/3.2.0.msi" /qn
+[ -z "$(found "$1")" ] && [ ! -e "$app" ] && [ "$(wine reg query 'HKCU\Software\Kestova\Morvane' /s)" = "$settings" ] ||
+    { echo "removed: \"$(found "$1")\" left, or $app, or the settings changed"; exit 1; }
