@@ -9,6 +9,7 @@
 
 class CHighScoresDlg : public CFaceDialog {
 public:
+    CString PaintedText() const override;
     explicit CHighScoresDlg(CWnd* pParent = nullptr);
 
 protected:
