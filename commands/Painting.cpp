@@ -40,6 +40,7 @@ void CMahjongView::ShowPictureRect(const CPixelRect& r)
 {
     CClientDC dc(this);
     dc.DrawBitmap(*g_pBoardPicture, r.x, r.y, r.cx, r.cy, r.x, r.y);
+    DrawCursor(dc);
 }
 
 void CMahjongView::RenderBoardPicture()
@@ -64,6 +65,7 @@ void CMahjongView::RenderBoardPicture()
     if (g_pBoard->GetSelCol() >= 0)
         InvertHighlight(surface, g_pBoard->GetSelectedCell());
     ShowPictureRect(all);
+    AnnounceBoardChanges();
     UpdateMatchStatus();
     RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }

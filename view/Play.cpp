@@ -18,6 +18,7 @@ constexpr std::uint32_t kLinkMilliseconds = 1000;
 void CMahjongView::OnLButtonDown(UINT nFlags, CPoint point)
 {
     if (!m_bPaused && HasPicture()) {
+        FollowClick(point);
         CMahjongBoard& board = *g_pBoard;
         const CTileCell cell = board.CellFromPoint(point.x, point.y);
         if (board.GetSelCol() < 0) {
@@ -53,6 +54,7 @@ void CMahjongView::OnLButtonDown(UINT nFlags, CPoint point)
                 PlayWave("NO");
             }
         }
+        AnnounceBoardChanges();
         const int n = CountPossibleMoves();
         if (n == 0 || n == -1)
             CheckEndOfGame();
@@ -139,5 +141,6 @@ void CMahjongView::OnUndo()
             ShowPictureRect({cell.x, cell.y, g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight()});
         }
     }
+    AnnounceBoardChanges();
     UpdateMatchStatus();
 }
