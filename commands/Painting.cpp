@@ -44,6 +44,7 @@ void CMahjongView::ShowPictureRect(const CPixelRect& r)
         return;
     CClientDC dc(this);
     dc.DrawBitmap(*g_pBoardPicture, r.x, r.y, r.cx, r.cy, r.x, r.y);
+    DrawCursor(dc);
 }
 
 void CMahjongView::RenderBoardPicture()
@@ -68,6 +69,7 @@ void CMahjongView::RenderBoardPicture()
     if (g_pBoard->GetSelCol() >= 0)
         InvertHighlight(surface, g_pBoard->GetSelectedCell());
     ShowPictureRect(all);
+    AnnounceBoardChanges();
     UpdateMatchStatus();
     RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }

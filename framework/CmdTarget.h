@@ -96,6 +96,10 @@ protected:                                             \
                  return 0;)},
 #define ON_WM_SHOWWINDOW() \
     {WM_SHOWWINDOW, 0, 0, AFX_HANDLER(self->OnShowWindow(static_cast<BOOL>(w), static_cast<UINT>(l)); return 0;)},
+#define ON_WM_KEYDOWN()                                                                          \
+    {WM_KEYDOWN, 0, 0,                                                                          \
+     AFX_HANDLER(self->OnKeyDown(static_cast<UINT>(w), LOWORD(l), HIWORD(l)); return 0;)},
+#define ON_WM_SETFOCUS() {WM_SETFOCUS, 0, 0, AFX_HANDLER(self->OnSetFocus(reinterpret_cast<HWND>(w)); return 0;)},
 #define ON_WM_TIMER() {WM_TIMER, 0, 0, AFX_HANDLER(self->OnTimer(static_cast<UINT_PTR>(w)); return 0;)},
 #define ON_WM_INITMENUPOPUP()                                                                   \
     {WM_INITMENUPOPUP, 0, 0,                                                                   \

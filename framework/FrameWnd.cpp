@@ -14,6 +14,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_CREATE()
     ON_WM_SIZE()
     ON_WM_CLOSE()
+    ON_WM_SETFOCUS()
     ON_WM_INITMENUPOPUP()
     ON_MESSAGE(WM_ENTERIDLE, OnEnterIdle)
 END_MESSAGE_MAP()
@@ -114,6 +115,12 @@ void CFrameWnd::OnClose()
     }
     // The document is never modified, so there is nothing to ask.
     DestroyWindow();
+}
+
+void CFrameWnd::OnSetFocus(HWND)
+{
+    if (m_pViewActive)
+        m_pViewActive->SetFocus();
 }
 
 void CFrameWnd::PostNcDestroy()

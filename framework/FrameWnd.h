@@ -35,6 +35,8 @@ protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnSize(UINT nType, int cx, int cy);
     void OnClose();
+    // The frame passes the keyboard on to its view.
+    void OnSetFocus(HWND hOldWnd);
     void OnInitMenuPopup(HMENU hPopupMenu, UINT nIndex, BOOL bSysMenu);
     LRESULT OnEnterIdle(WPARAM wParam, LPARAM lParam);
 

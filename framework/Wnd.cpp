@@ -2,6 +2,8 @@
 
 #include "framework/App.h"
 
+#include <oleacc.h>
+
 #include <exception>
 
 namespace {
@@ -221,6 +223,11 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return result;
         break;
     }
+    case WM_GETOBJECT:
+        if (static_cast<LONG>(lParam) == OBJID_CLIENT)
+            if (IAccessible* pObject = GetAccessibleObject())
+                return ::LresultFromObject(IID_IAccessible, wParam, pObject);
+        break;
     default:
         if (const AFX_MSGMAP_ENTRY* entry = FindEntry(message, 0, 0))
             return entry->pfn(this, wParam, lParam);

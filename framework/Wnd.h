@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+struct IAccessible;
+
 class CWnd : public CCmdTarget {
 public:
     CWnd() = default;
@@ -43,6 +45,7 @@ public:
     void RedrawWindow(UINT flags) { ::RedrawWindow(m_hWnd, nullptr, nullptr, flags); }
     void SetWindowText(LPCSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
+    void SetFocus() { ::SetFocus(m_hWnd); }
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
     {
         return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
@@ -58,6 +61,9 @@ public:
 
     // Called for each message before it is dispatched; TRUE when it was handled.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // What screen readers are told about the client area (WM_GETOBJECT); null
+    // leaves it to the system.
+    virtual IAccessible* GetAccessibleObject() { return nullptr; }
 
 protected:
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
@@ -76,6 +82,8 @@ protected:
     void OnTimer(UINT_PTR) { Default(); }
     void OnLButtonDown(UINT, CPoint) { Default(); }
     void OnShowWindow(BOOL, UINT) { Default(); }
+    void OnKeyDown(UINT, UINT, UINT) { Default(); }
+    void OnSetFocus(HWND) { Default(); }
 
     // The object that the next window created by the system (a dialog) belongs to.
     static void SetWindowBeingCreated(CWnd* pWnd);

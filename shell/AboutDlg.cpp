@@ -9,6 +9,11 @@ END_MESSAGE_MAP()
 
 CAboutDlg::CAboutDlg() : CFaceDialog(IDD_ABOUTBOX), m_strVersion(" Morvane Version 3.1 ") {}
 
+CString CAboutDlg::PaintedText() const
+{
+    return m_strVersion;
+}
+
 void CAboutDlg::OnPaint()
 {
     CPaintDC dc(this);

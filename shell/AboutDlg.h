@@ -7,6 +7,7 @@
 
 class CAboutDlg : public CFaceDialog {
 public:
+    CString PaintedText() const override;
     CAboutDlg();
 
 protected:

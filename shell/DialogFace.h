@@ -2,6 +2,7 @@
 // The face of the game's own dialogs: dark-blue lettering on a light-blue
 // face, lines of text centred across it.
 
+#include "framework/Accessible.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
@@ -34,8 +35,14 @@ inline void DrawCentredLine(CDC& dc, int nWidth, const CString& text, int k)
 }
 
 // A dialog of the game's own: its OK button shows the raised and pressed
-// pictures and takes their size.
+// pictures and takes their size; screen readers get the text it paints as
+// its description.
 class CFaceDialog : public CDialog {
+public:
+    // The text the dialog paints, in reading order, as one text.
+    virtual CString PaintedText() const = 0;
+    IAccessible* GetAccessibleObject() override;
+
 protected:
     explicit CFaceDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr) : CDialog(nIDTemplate, pParentWnd) {}
 
@@ -57,4 +64,29 @@ protected:
     }
 
     CBitmapButton m_btnOK;
+
+private:
+    CAccessibleHolder m_accessible;
 };
+
+// A dialog of the game's own as screen readers see it: the system's object,
+// described by the text the dialog paints.
+class CPaintedTextAccessible : public CAccessible {
+public:
+    explicit CPaintedTextAccessible(const CFaceDialog& dialog) : CAccessible(dialog.m_hWnd), m_dialog(dialog) {}
+
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT varChild, BSTR* pszDescription) override
+    {
+        if (!Window() || varChild.vt != VT_I4 || varChild.lVal != CHILDID_SELF)
+            return CAccessible::get_accDescription(varChild, pszDescription);
+        return ReturnText(m_dialog.PaintedText(), pszDescription);
+    }
+
+private:
+    const CFaceDialog& m_dialog;
+};
+
+inline IAccessible* CFaceDialog::GetAccessibleObject()
+{
+    return m_accessible.Get<CPaintedTextAccessible>(*this);
+}

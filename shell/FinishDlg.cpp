@@ -16,6 +16,11 @@ CFinishDlg::CFinishDlg(CString message, CString label, CString time, int bSoundO
 {
 }
 
+CString CFinishDlg::PaintedText() const
+{
+    return m_strMessage + " " + m_strLabel + " " + m_strTime + ".";
+}
+
 void CFinishDlg::OnPaint()
 {
     CPaintDC dc(this);

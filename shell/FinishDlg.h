@@ -7,6 +7,7 @@
 
 class CFinishDlg : public CFaceDialog {
 public:
+    CString PaintedText() const override;
     CFinishDlg(CString message, CString label, CString time, int bSoundOff, CWnd* pParent = nullptr);
 
 protected:

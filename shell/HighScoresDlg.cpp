@@ -67,6 +67,14 @@ void CHighScoresDlg::OnClearScores()
         m_onCleared();
 }
 
+CString CHighScoresDlg::PaintedText() const
+{
+    CString text = "Sizes, Names, High results.";
+    for (std::size_t i = 0; i < kBoardSizes.size(); ++i)
+        text += " " + RowLabel(kBoardSizes[i]) + ", " + m_strNames[i] + ", " + m_strTimes[i] + ".";
+    return text;
+}
+
 void CHighScoresDlg::OnPaint()
 {
     CPaintDC dc(this);

@@ -10,6 +10,7 @@
 
 class CHighScoresDlg : public CFaceDialog {
 public:
+    CString PaintedText() const override;
     // onCleared runs when the results have been cleared, while the table stays open.
     explicit CHighScoresDlg(CWnd* pParent = nullptr, std::function<void()> onCleared = {});
 

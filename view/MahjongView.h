@@ -3,6 +3,7 @@
 // settings and the play state, owns the board (g_pBoard) and the board picture
 // (g_pBoardPicture), and runs the clocks.
 
+#include "framework/Accessible.h"
 #include "framework/CmdTarget.h"
 #include "framework/DocView.h"
 #include "framework/Gdi.h"
@@ -21,6 +22,9 @@ extern CBitmap* g_pBoardPicture;
 
 constexpr UINT_PTR ID_TIMER_GAME = 1000;  // the game clock, status pane 0
 constexpr UINT_PTR ID_TIMER_TOTAL = 1001; // the time since start-up, status pane 1
+
+// Posted to the view: a click at the centre of cell (wParam, lParam), as a screen reader asks for it.
+constexpr UINT WM_PRESS_CELL = WM_APP + 1;
 
 class CMahjongView : public CView {
 protected:
@@ -71,6 +75,19 @@ public:
     // The end of a game: won or stuck, the time judged, the next puzzle.
     void CheckEndOfGame();
 
+    // Keyboard play (Keyboard.cpp). The cursor's cell, over the playing cells;
+    // it is hidden until the first key that moves it.
+    int m_nCursorCol = 1;
+    int m_nCursorRow = 1;
+    bool m_bCursorShown = false;
+    // The playing cell under a point of the view; false for the margin.
+    bool PlayingCellAt(CPoint point, int& col, int& row) const;
+    // A click at the centre of a playing cell, as the mouse gives it.
+    void PressCell(int col, int row);
+
+    // The board as screen readers see it (BoardAccessible.cpp).
+    IAccessible* GetAccessibleObject() override;
+
     // Best results of the board size in play.
     // The size's key below the store's root ("8_18"); false for a size that
     // has none, for which nothing is read or stored.
@@ -86,6 +103,8 @@ protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnTimer(UINT_PTR nIDEvent);
     void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    LRESULT OnPressCell(WPARAM wParam, LPARAM lParam);
     void OnSetSize(UINT nID);
     void OnSaveTo();
     void OnUpdateSaveTo(CCmdUI* pCmdUI);
@@ -151,6 +170,19 @@ private:
     // A puzzle read from a file that the game can play: a size's own kinds at
     // most, and a playing time the clock can count.
     bool IsPlayableFile(const CMahjongBoard& board, int nElapsed) const;
+    // Keyboard play: a shown cursor follows a click to its playing cell.
+    void FollowClick(CPoint point);
+    // The cursor moved to a playing cell, shown, and announced.
+    void PlaceCursor(int col, int row);
+    // A shown cursor drawn over the board picture on the screen.
+    void DrawCursor(CDC& dc);
+    // Tells screen readers what changed on the board since they were last
+    // told: the cells' names, the tiles left and a new selection.
+    void AnnounceBoardChanges();
+    std::vector<int> m_announcedKinds; // the kinds of the cells, row by row, as last announced
+    long m_nAnnouncedSelection = 0;    // the selected cell's child id as last announced; 0: none
+    int m_nAnnouncedSet = -1;          // the tile set the names were announced in
+    CAccessibleHolder m_accessible;
     // Writes the time since start into status pane nPane.
     void ShowClock(int nPane, int tStart);
 };

@@ -58,6 +58,7 @@ void CMahjongView::OnDraw(CDC* pDC)
         return;
     const CPixelRect r = BoardPictureRect(*g_pBoard);
     pDC->DrawBitmap(*g_pBoardPicture, 0, 0, r.cx, r.cy);
+    DrawCursor(*pDC);
 }
 
 void CMahjongView::OnFileNew()
@@ -142,6 +143,7 @@ BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
     WriteSetting("SizeY", std::to_string(m_nSizeY));
     WriteSetting("Tiles", std::to_string(m_nTiles));
     WriteSetting("TileSet", std::to_string(m_nTileSet));
+    m_nCursorCol = m_nCursorRow = 1;
     RenderBoardPicture();
     static_cast<CMainFrame*>(AfxGetMainWnd())->m_wndStatusBar.SetPaneText(0, "                ", TRUE);
     if (bDeal == 1)

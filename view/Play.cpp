@@ -18,6 +18,7 @@ constexpr std::uint32_t kLinkMilliseconds = 1000;
 void CMahjongView::OnLButtonDown(UINT nFlags, CPoint point)
 {
     if (!m_bPaused && HasPicture()) {
+        FollowClick(point);
         CMahjongBoard& board = *g_pBoard;
         const CTileCell cell = board.CellFromPoint(point.x, point.y);
         if (board.GetSelCol() < 0) {
@@ -53,6 +54,7 @@ void CMahjongView::OnLButtonDown(UINT nFlags, CPoint point)
                 PlayWave("NO");
             }
         }
+        AnnounceBoardChanges();
         // A dead end is judged on every click; a won board only once.
         const int n = CountPossibleMoves();
         if (n == 0 || (n == -1 && !m_bGameEnded))
@@ -146,5 +148,6 @@ void CMahjongView::OnUndo()
         SetTimer(ID_TIMER_GAME, 1000, nullptr);
         ShowClock(0, m_tGameStart);
     }
+    AnnounceBoardChanges();
     UpdateMatchStatus();
 }

@@ -9,6 +9,7 @@
 #include "commands/BoardPicture.h"
 #include "framework/Gdi.h"
 #include "framework/Sound.h"
+#include "shell/DialogFace.h"
 #include "shell/MainFrame.h"
 #include "resources/resource.h"
 #include "tests/TestBoard.h"
@@ -19,9 +20,12 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <memory>
 #include <cstdint>
+#include <cstdlib>
+#include <initializer_list>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A clock whose time moves on by a step at every read, so that the game's busy
@@ -257,4 +261,114 @@ inline void UseBoard(const CRunningProgram& program, const Rows& rows)
     delete g_pBoard;
     g_pBoard = board.release();
     program.View().RenderBoardPicture();
+}
+
+// The screen shows the board picture, but for the keyboard cursor on cell
+// (col, row): a ring two pixels wide along the cell's edge, in black and yellow
+// dashes that stand out from what lies under them.
+inline void ExpectCursorAt(const CRunningProgram& program, int col, int row, const std::string& label)
+{
+    EXPECT_TRUE(program.View().m_bCursorShown) << label;
+    EXPECT_EQ(program.View().m_nCursorCol, col) << label;
+    EXPECT_EQ(program.View().m_nCursorRow, row) << label;
+    const CPixelRect all = BoardPictureRect(*g_pBoard);
+    const std::vector<std::uint32_t> screen = ScreenRect(program, all), picture = Picture();
+    const CTileCell c = Cell(col, row);
+    int ring = 0, standsOut = 0, wrong = 0;
+    for (int y = 0; y < all.cy; ++y)
+        for (int x = 0; x < all.cx; ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * all.cx + x;
+            const bool inCell = x >= c.x && y >= c.y && x < c.x + c.cx && y < c.y + c.cy;
+            if (inCell && std::min({x - c.x, y - c.y, c.x + c.cx - 1 - x, c.y + c.cy - 1 - y}) < 2) {
+                ++ring;
+                standsOut += screen[i] != picture[i];
+                wrong += screen[i] != 0 && screen[i] != 0xFFD800;
+            } else {
+                wrong += screen[i] != picture[i];
+            }
+        }
+    EXPECT_EQ(wrong, 0) << label;
+    EXPECT_GT(standsOut, ring * 9 / 10) << label;
+}
+
+// Presses each key as the player does; the count of keys pressed so far.
+inline int g_keysPressed = 0;
+inline void PressKeys(std::initializer_list<WORD> keys, bool ctrl = false)
+{
+    for (WORD vk : keys) {
+        EXPECT_TRUE(PressKeyAndWait(vk, false, ctrl)) << "key " << vk;
+        ++g_keysPressed;
+    }
+}
+
+// Moves the cursor from where it is to (col, row) with the fewest arrows, Home and End.
+inline void MoveCursorTo(const CRunningProgram& program, int col, int row)
+{
+    const int from = program.View().m_nCursorCol, w = g_pBoard->GetWidth();
+    if (std::min(col, w + 1 - col) < std::abs(col - from))
+        PressKeys({col <= w + 1 - col ? static_cast<WORD>(VK_HOME) : static_cast<WORD>(VK_END)});
+    for (int c = program.View().m_nCursorCol; c != col; c += c < col ? 1 : -1)
+        PressKeys({static_cast<WORD>(c < col ? VK_RIGHT : VK_LEFT)});
+    for (int r = program.View().m_nCursorRow; r != row; r += r < row ? 1 : -1)
+        PressKeys({static_cast<WORD>(r < row ? VK_DOWN : VK_UP)});
+}
+
+// A text of a screen reader's, as a narrow string.
+inline std::string TakeText(BSTR text)
+{
+    std::string narrow;
+    for (const wchar_t* p = text; p && *p; ++p)
+        narrow += static_cast<char>(*p);
+    ::SysFreeString(text);
+    return narrow;
+}
+
+inline std::string AccName(IAccessible* object, long child)
+{
+    BSTR name = nullptr;
+    EXPECT_EQ(object->get_accName(ChildVariant(child), &name), S_OK) << "child " << child;
+    return TakeText(name);
+}
+
+// The events the view sends screen readers about its client area: focus,
+// selection and name changes, as (event, child).
+inline std::vector<std::pair<DWORD, long>> g_winEvents;
+class CWinEvents {
+public:
+    explicit CWinEvents(HWND hView)
+    {
+        s_hView = hView;
+        g_winEvents.clear();
+        m_hHook = ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_NAMECHANGE, nullptr, Record,
+                                    ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    }
+    ~CWinEvents() { ::UnhookWinEvent(m_hHook); }
+    CWinEvents(const CWinEvents&) = delete;
+    CWinEvents& operator=(const CWinEvents&) = delete;
+
+private:
+    static void CALLBACK Record(HWINEVENTHOOK, DWORD event, HWND hWnd, LONG idObject, LONG idChild, DWORD, DWORD)
+    {
+        const bool ours = event == EVENT_OBJECT_FOCUS || event == EVENT_OBJECT_SELECTION ||
+                          event == EVENT_OBJECT_NAMECHANGE;
+        if (ours && hWnd == s_hView && idObject == OBJID_CLIENT)
+            g_winEvents.emplace_back(event, idChild);
+    }
+    static inline HWND s_hView = nullptr;
+    HWINEVENTHOOK m_hHook = nullptr;
+};
+
+// Whether a game dialog tells screen readers every text it paints, in order.
+inline bool DescribesInOrder(HWND hDlg, const std::vector<std::string>& painted)
+{
+    auto* dialog = dynamic_cast<CFaceDialog*>(CWnd::FromHandle(hDlg));
+    BSTR text = nullptr;
+    if (!dialog || dialog->GetAccessibleObject()->get_accDescription(ChildVariant(CHILDID_SELF), &text) != S_OK)
+        return false;
+    const std::string description = TakeText(text);
+    std::size_t at = 0;
+    for (const std::string& line : painted)
+        if ((at = description.find(line, at)) == std::string::npos)
+            return false;
+    return !painted.empty();
 }

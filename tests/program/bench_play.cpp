@@ -5,11 +5,13 @@
 // from its OK to the next board on the screen; a save and a load of the
 // largest board through the file dialogs; and a tile-set change at the
 // largest tiles (cut plus new picture), from a built-in set and from the
-// player's pictures. bench_play [rounds]
+// player's pictures; the time from an arrow key to the keyboard cursor on the
+// screen. bench_play [rounds]
 
 #include "tests/program/Program.h"
 
 #include "board/MahjongBoard.h"
+#include "framework/App.h"
 #include "resources/resource.h"
 #include "tests/BmpBuilder.h"
 #include "tests/harness/Harness.h"
@@ -144,6 +146,30 @@ int main(int argc, char** argv)
             program.Command(ID_NEXT_TILES);
             next.push_back(Now() - start);
         }
+        // An arrow key pressed as the player does, until the screen shows the
+        // cursor's corner (a yellow dash) on the cell it moves to.
+        std::vector<double> keyToCursor;
+        ::SetFocus(view.m_hWnd);
+        PressKeyAndWait(VK_HOME);
+        for (int i = 0; i < rounds * 4; ++i) {
+            PressKeyAndWait(VK_HOME);
+            const CTileCell to = g_pBoard->GetCell(2, view.m_nCursorRow);
+            const HDC hDC = ::GetDC(view.m_hWnd);
+            const double start = Now();
+            PressKey(VK_RIGHT);
+            const auto shown = [&] { return ::GetPixel(hDC, to.x, to.y) == RGB(0xFF, 0xD8, 0x00); };
+            while (!shown()) {
+                MSG msg;
+                while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT)
+                    AfxGetApp()->PumpMessage();
+            }
+            keyToCursor.push_back(Now() - start);
+            ::ReleaseDC(view.m_hWnd, hDC);
+            Pump(20);
+        }
+        std::printf("%s at %dx%d: arrow key to cursor on screen: median %.2f ms, longest %.2f ms (%d keys)\n", l.size,
+                    g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight(), Median(keyToCursor),
+                    *std::max_element(keyToCursor.begin(), keyToCursor.end()), static_cast<int>(keyToCursor.size()));
         std::printf("%s at %dx%d: Next tiles: median %.1f ms (%d changes)\n", l.size, g_pBoard->GetTileWidth(),
                     g_pBoard->GetTileHeight(), Median(next), static_cast<int>(next.size()));
         std::printf("%s at %dx%d: frames in one fade: median %.0f; click to line on screen: median %.2f ms (%d rounds)\n",

@@ -132,8 +132,10 @@ TEST(GameEnd, AWinIsJudgedAgainstTheStoredBestOfItsSize)
         answers.Expect([&](HWND hDlg) {
             if (c.typed)
                 ::SetDlgItemTextA(hDlg, IDC_NAME_EDIT, c.typed);
-            if (WindowText(hDlg) == "Finish the game.")
+            if (WindowText(hDlg) == "Finish the game.") {
                 lines = FinishLines(hDlg);
+                EXPECT_TRUE(DescribesInOrder(hDlg, lines)) << c.label;
+            }
             PressButton(hDlg, IDOK);
         });
         clock.m_now += 300;
@@ -430,6 +432,7 @@ TEST(HighScores, ShowEverySizesHolderAndTimeAndClearThemAll)
             return drawn;
         };
         before = table();
+        EXPECT_TRUE(DescribesInOrder(hDlg, before));
         // Where the texts and rules stand, measured in the dialog's default font.
         const std::vector<CDrawnText> drawn = CTextLog::Of(hDlg, 30);
         const int h = TextExtent(hDlg, "00:00:00").cy;

@@ -21,6 +21,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -612,6 +614,7 @@ public:
     {
         if (g_hClickTarget) {
             ::PostMessageA(g_hClickTarget, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(g_lateClick.x, g_lateClick.y));
+            ::PostMessageA(g_hClickTarget, WM_KEYDOWN, VK_LEFT, 1);
             g_hClickTarget = nullptr;
         }
         return CRunningClock::TickCount();
@@ -635,6 +638,8 @@ TEST(PlayWaits, InputDuringAWaitIsHandledAfterwards)
     });
     ASSERT_NE(other, pairs.end());
     const CTileCell late = Cell(other->col1, other->row1);
+    ::SetFocus(program.View().m_hWnd);
+    PressKeys({VK_RIGHT});
 
     ClickCell(program, matched.col1, matched.row1);
     g_hClickTarget = program.View().m_hWnd;
@@ -643,9 +648,205 @@ TEST(PlayWaits, InputDuringAWaitIsHandledAfterwards)
     EXPECT_EQ(g_hClickTarget, nullptr) << "the game held for the line";
     EXPECT_EQ(Cell(matched.col1, matched.row1).kind, -1);
     EXPECT_EQ(g_pBoard->GetSelCol(), -1) << "the click made during the wait is not handled during it";
+    ExpectCursorAt(program, matched.col2, matched.row2, "the key made during the wait waits too");
 
     Pump(100);
     EXPECT_EQ(g_pBoard->GetSelectedCell(), late) << "it is handled afterwards";
+    ExpectCursorAt(program, std::max(other->col1 - 1, 1), other->row1, "the click, then the key");
+}
+
+TEST(PlayKeys, ArrowsCtrlArrowsHomeAndEndMoveTheCursorDrawnOnTheScreenOnly)
+{
+    CScratchSettings store;
+    CRunningClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    UseBoard(program, {"A..B..............", "..................", "A.................", "B................K",
+                       "C.................", "D.................", "E.................", "F................."});
+    ::SetFocus(program.FrameWindow());
+    ASSERT_EQ(::GetFocus(), program.View().m_hWnd) << "the frame passes the keyboard to the view";
+    const std::vector<std::uint32_t> picture = Picture();
+    const struct {
+        const char* label;
+        WORD key;
+        bool ctrl;
+        int col, row;
+    } cases[] = {
+        {"the first arrow shows the cursor at the first cell", VK_DOWN, false, 1, 1},
+        {"Down", VK_DOWN, false, 1, 2},
+        {"Up", VK_UP, false, 1, 1},
+        {"Up stops at the edge", VK_UP, false, 1, 1},
+        {"Left stops at the edge", VK_LEFT, false, 1, 1},
+        {"Ctrl+Right over the gap to the next tile", VK_RIGHT, true, 4, 1},
+        {"Ctrl+Right with no tile that way stays", VK_RIGHT, true, 4, 1},
+        {"End", VK_END, false, 18, 1},
+        {"Right stops at the edge", VK_RIGHT, false, 18, 1},
+        {"Ctrl+Down over the gap", VK_DOWN, true, 18, 4},
+        {"Home", VK_HOME, false, 1, 4},
+        {"Ctrl+Up to the nearest tile", VK_UP, true, 1, 3},
+        {"Right rests on an empty cell", VK_RIGHT, false, 2, 3},
+        {"Ctrl+Left", VK_LEFT, true, 1, 3},
+    };
+    for (const auto& c : cases) {
+        PressKeys({c.key}, c.ctrl);
+        ExpectCursorAt(program, c.col, c.row, c.label);
+        EXPECT_EQ(Picture(), picture) << c.label << ": the picture never holds the cursor";
+    }
+    PressKeys({VK_SPACE});
+    EXPECT_EQ(g_pBoard->GetSelectedCell(), Cell(1, 3)) << "Space clicks the cursor's cell";
+    ExpectCursorAt(program, 1, 3, "over the selection frame");
+
+    // Paused: the cursor is hidden and the keys do nothing.
+    program.Command(ID_PAUSE);
+    PressKeys({VK_RIGHT, VK_RETURN});
+    EXPECT_EQ(g_pBoard->GetSelectedCell(), Cell(1, 3)) << "paused";
+    EXPECT_EQ(ScreenRect(program, RectOf(Cell(1, 3))), BackgroundUnder(154, RectOf(Cell(1, 3)))) << "paused";
+    program.Command(ID_PAUSE);
+    ExpectCursorAt(program, 1, 3, "after the pause");
+    PressKeys({VK_RETURN});
+    EXPECT_EQ(g_pBoard->GetSelCol(), -1) << "Enter clicks the cursor's cell";
+    ClickCell(program, 4, 1);
+    ExpectCursorAt(program, 4, 1, "a click moves the cursor");
+}
+
+TEST(PlayKeys, TheCursorStaysThroughBackgroundsTileSetsAndRepaintsAndANewPuzzleTakesItHome)
+{
+    CScratchSettings store(CScratchSettings::Entries{{"Animation", "1"}});
+    CFixedDeal deal;
+    CRunningClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    CTilePair p{};
+    ASSERT_TRUE(FirstPair(p));
+    ClickCell(program, p.col1, p.row1);
+    ClickCell(program, p.col2, p.row2);
+    ::SetFocus(program.View().m_hWnd);
+    PressKeys({VK_RIGHT});
+    MoveCursorTo(program, p.col1, p.row1);
+    for (UINT back : {ID_BACK_EASY, ID_BACK_DARK_BLUE, ID_BACK_GREEN, ID_BACK_CLOUDS}) {
+        program.Command(back);
+        ExpectCursorAt(program, p.col1, p.row1, "an empty cell on background " + std::to_string(back));
+    }
+    const int col = p.col1 == 1 ? 2 : 1;
+    MoveCursorTo(program, col, p.row1);
+    for (int set = 0; set < 8; ++set) {
+        program.Command(ID_NEXT_TILES);
+        ExpectCursorAt(program, col, p.row1, "a tile of set " + std::to_string(program.View().m_nTileSet));
+    }
+    ::RedrawWindow(program.View().m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    ExpectCursorAt(program, col, p.row1, "a repaint");
+    CModalAnswers answers;
+    for (UINT command : {ID_TILES_BIG, ID_SIZE_8X10}) {
+        answers.Expect([](HWND hBox) { PressButton(hBox, IDOK); });
+        MoveCursorTo(program, 3, 2);
+        program.Command(command);
+        ExpectCursorAt(program, 1, 1, "a new puzzle by command " + std::to_string(command));
+    }
+    EXPECT_EQ(g_pBoard->GetWidth(), 10);
+}
+
+TEST(PlayKeys, AWholeGameClearedWithKeysAloneEndsInTheBestResult)
+{
+    CScratchSettings store({{"SizeX", "10"}, {"SizeY", "8"}, {"Tiles", "20"}, {"Animation", "1"}});
+    CFixedDeal deal;
+    CRunningClock clock(50);
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    CModalAnswers answers;
+    answers.Expect([](HWND hDlg) { PressButton(hDlg, IDOK); });
+    ::SetFocus(program.View().m_hWnd);
+    g_keysPressed = 0;
+    PressKeys({VK_RIGHT});
+    for (int pairNumber = 1; pairNumber <= 40; ++pairNumber) {
+        CTilePair p{};
+        ASSERT_TRUE(FirstPair(p)) << "dead end after " << pairNumber - 1 << " pairs";
+        MoveCursorTo(program, p.col1, p.row1);
+        PressKeys({VK_SPACE});
+        MoveCursorTo(program, p.col2, p.row2);
+        PressKeys({VK_RETURN});
+        ASSERT_EQ(g_pBoard->CountTiles(), pairNumber < 40 ? 80 - 2 * pairNumber : 80) << "pair " << pairNumber;
+    }
+    EXPECT_EQ(answers.Seen(), std::vector<std::string>{"Best result"});
+    EXPECT_EQ(g_pBoard->CountTiles(), 80) << "the next puzzle follows";
+    ExpectCursorAt(program, 1, 1, "the next puzzle");
+    std::cout << "[ keys    ] a whole 10 x 8 game took " << g_keysPressed << " keys\n";
+}
+
+TEST(PlayAccessible, NamesStatesLocationsAndEventsFollowSelectionMatchUndoAndKeys)
+{
+    CScratchSettings store(CScratchSettings::Entries{{"Animation", "1"}});
+    CRunningClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    UseBoard(program, {"AB..A......B......", "..................", "..................", "..................",
+                       "..................", "..................", "..................", ".................."});
+    const HWND hView = program.View().m_hWnd;
+    ::SetFocus(hView);
+    IAccessible* board = program.View().GetAccessibleObject();
+    ASSERT_NE(board, nullptr);
+    long children = 0;
+    EXPECT_EQ(board->get_accChildCount(&children), S_OK);
+    EXPECT_EQ(children, 144);
+    VARIANT role;
+    EXPECT_EQ(board->get_accRole(ChildVariant(CHILDID_SELF), &role), S_OK);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_TABLE);
+    EXPECT_EQ(board->get_accRole(ChildVariant(144), &role), S_OK);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_CELL);
+    using Events = std::vector<std::pair<DWORD, long>>;
+    const Events pairChanged = {{EVENT_OBJECT_NAMECHANGE, 1}, {EVENT_OBJECT_NAMECHANGE, 5},
+                                {EVENT_OBJECT_NAMECHANGE, CHILDID_SELF}};
+    const struct {
+        const char* label;
+        std::function<void()> act;
+        Events events;
+        const char* first;  // the names of cells (1, 1) and (5, 1)
+        const char* fifth;
+        const char* board;
+        long selected;      // 0: none
+        long focused;       // the board or a cell
+    } steps[] = {
+        {"a selection", [&] { ClickCell(program, 1, 1); }, {{EVENT_OBJECT_SELECTION, 1}},
+         "seated man, column 1, row 1", "seated man, column 5, row 1", "Board, 18 columns by 8 rows, 4 tiles left", 1,
+         CHILDID_SELF},
+        {"a match", [&] { ClickCell(program, 5, 1); }, pairChanged, "empty, column 1, row 1",
+         "empty, column 5, row 1", "Board, 18 columns by 8 rows, 2 tiles left", 0, CHILDID_SELF},
+        {"an undo", [&] { program.Command(ID_UNDO); }, pairChanged, "seated man, column 1, row 1",
+         "seated man, column 5, row 1", "Board, 18 columns by 8 rows, 4 tiles left", 0, CHILDID_SELF},
+        {"the first key", [&] { PressKeys({VK_RIGHT}); }, {{EVENT_OBJECT_FOCUS, 1}}, "seated man, column 1, row 1",
+         "seated man, column 5, row 1", "Board, 18 columns by 8 rows, 4 tiles left", 0, 1},
+        {"the default action of cell (5, 1)", [&] { EXPECT_EQ(board->accDoDefaultAction(ChildVariant(5)), S_OK); },
+         {{EVENT_OBJECT_FOCUS, 5}, {EVENT_OBJECT_SELECTION, 5}}, "seated man, column 1, row 1",
+         "seated man, column 5, row 1", "Board, 18 columns by 8 rows, 4 tiles left", 5, 5},
+    };
+    for (const auto& s : steps) {
+        CWinEvents events(hView);
+        s.act();
+        Pump(50);
+        EXPECT_EQ(g_winEvents, s.events) << s.label;
+        EXPECT_EQ(AccName(board, 1), s.first) << s.label;
+        EXPECT_EQ(AccName(board, 5), s.fifth) << s.label;
+        EXPECT_EQ(AccName(board, CHILDID_SELF), s.board) << s.label;
+        VARIANT selection, focus, state;
+        board->get_accSelection(&selection);
+        EXPECT_EQ(selection.vt == VT_I4 ? selection.lVal : 0, s.selected) << s.label;
+        EXPECT_EQ(board->get_accFocus(&focus), S_OK) << s.label;
+        EXPECT_EQ(focus.lVal, s.focused) << s.label;
+        for (long child : {1L, 2L, 5L}) {
+            EXPECT_EQ(board->get_accState(ChildVariant(child), &state), S_OK) << s.label;
+            EXPECT_EQ((state.lVal & STATE_SYSTEM_SELECTED) != 0, child == s.selected) << s.label << ", " << child;
+            EXPECT_EQ((state.lVal & STATE_SYSTEM_FOCUSED) != 0, child == s.focused) << s.label << ", " << child;
+        }
+    }
+    // Where the cells are on the screen, and which is under a point.
+    const CTileCell cell = Cell(3, 2);
+    POINT origin{cell.x, cell.y};
+    ::ClientToScreen(hView, &origin);
+    long x = 0, y = 0, cx = 0, cy = 0;
+    EXPECT_EQ(board->accLocation(&x, &y, &cx, &cy, ChildVariant(21)), S_OK);
+    EXPECT_EQ(std::vector<long>({x, y, cx, cy}), std::vector<long>({origin.x, origin.y, cell.cx, cell.cy}));
+    VARIANT hit;
+    EXPECT_EQ(board->accHitTest(origin.x + cell.cx - 1, origin.y + cell.cy - 1, &hit), S_OK);
+    EXPECT_EQ(hit.lVal, 21);
 }
 
 } // namespace

@@ -8,10 +8,13 @@
 #include "framework/Sound.h"
 #include "resources/resource.h"
 #include "shell/GameTime.h"
+#include "shell/TileNames.h"
+#include "shell/TileSetList.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -108,6 +111,26 @@ TEST(BuiltInSheets, AnUnknownIdHasNoSheet)
         CTileImage sheet;
         EXPECT_FALSE(LoadBuiltInSheet(id, sheet)) << "id " << id;
     }
+}
+
+TEST(TileNames, EveryBuiltInSetNamesIts45PicturesAndThePlayersPictureNumbersThem)
+{
+    for (const CTileSetEntry& set : kTileSets) {
+        std::set<std::string> names;
+        for (int kind = 0; kind < 45; ++kind) {
+            const std::string name = TileName(set.nBitmapId, kind);
+            EXPECT_NE(name, "tile " + std::to_string(kind + 1)) << set.lpszName << " has a name for " << kind;
+            names.insert(name);
+        }
+        EXPECT_EQ(names.size(), 45u) << set.lpszName << ": no two kinds share a name";
+    }
+    const struct {
+        int set, kind;
+        const char* name;
+    } cases[] = {{IDB_SET_EGIPTIAN, 17, "ankh"}, {IDB_SET_EGIPTIAN, 12, "scarab"}, {IDB_SET_EASY, 0, "red circle"},
+                 {IDB_SET_CHILDS, 44, "paint palette"}, {0, 0, "tile 1"}, {0, 44, "tile 45"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(TileName(c.set, c.kind), c.name) << c.set << ", " << c.kind;
 }
 
 } // namespace

@@ -191,3 +191,13 @@ void writeWav(const std::string& path, const std::vector<float>& samples, int ra
     }
     save(path, out);
 }
+
+void writeLines(const std::string& path, const std::vector<std::string>& lines)
+{
+    Bytes bytes;
+    for (const std::string& line : lines) {
+        putText(bytes, line.c_str());
+        bytes.push_back('\n');
+    }
+    save(path, bytes);
+}

@@ -10,5 +10,7 @@ void writeBmp(const std::string& path, const Indexed& picture, int bitsPerPixel)
 // Writes a Windows icon holding each image as 32-bit colour with opacity.
 void writeIcon(const std::string& path, const std::vector<Image>& images);
 void writePng(const std::string& path, const Image& image);
+// Writes one text a line, each ended by a line feed.
+void writeLines(const std::string& path, const std::vector<std::string>& lines);
 // Writes mono PCM; samples run from -1 to 1.
 void writeWav(const std::string& path, const std::vector<float>& samples, int rate, int bitsPerSample);

@@ -34,8 +34,10 @@ int main(int argc, char** argv)
         Fonts fonts("/usr/share/fonts/truetype/dejavu", "/usr/share/fonts/truetype/noto");
 
         std::vector<TileSheet> sheets = makeTileSheets(fonts);
-        for (TileSheet& s : sheets)
+        for (TileSheet& s : sheets) {
             s.sheet = writeColourBmp(out + "tiles" + std::to_string(s.id) + ".bmp", s.sheet);
+            writeLines(out + "names" + std::to_string(s.id) + ".txt", s.names);
+        }
 
         std::vector<Background> backgrounds = makeBackgrounds();
         for (Background& b : backgrounds)

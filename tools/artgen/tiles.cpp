@@ -90,6 +90,12 @@ Image bigGlyph(const Font& font, char32_t cp, Rgba colour, int thickness)
     return thickness > 0 ? thicken(g, thickness) : g;
 }
 
+// One picture of a sheet: what a screen reader calls it.
+struct Sign {
+    char32_t cp;
+    const char* name;
+};
+
 Image assemble(const std::vector<Image>& tiles)
 {
     if (tiles.size() != kTilesPerSheet)
@@ -102,30 +108,32 @@ Image assemble(const std::vector<Image>& tiles)
 
 // One sign to a tile, each drawn from the first of the fonts that has it and coloured in turn
 // from colours (colour fonts keep their own); strokes grow by thickness pixels at drawing size.
-Image signSheet(const FaceStyle& face, const std::vector<const Font*>& fonts, const std::vector<char32_t>& signs,
-                const std::vector<Rgba>& colours, int thickness, double fill = 1.0)
+SheetArt signSheet(const FaceStyle& face, const std::vector<const Font*>& fonts, const std::vector<Sign>& signs,
+                   const std::vector<Rgba>& colours, int thickness, double fill = 1.0)
 {
     std::vector<Image> tiles;
+    std::vector<std::string> names;
     for (std::size_t i = 0; i < signs.size(); ++i) {
-        auto font = std::find_if(fonts.begin(), fonts.end(), [&](const Font* f) { return f->has(signs[i]); });
+        auto font = std::find_if(fonts.begin(), fonts.end(), [&](const Font* f) { return f->has(signs[i].cp); });
         if (font == fonts.end())
             throw std::runtime_error("no font has a chosen sign");
         Image t = blankTile(face);
-        placeGlyph(t, bigGlyph(**font, signs[i], colours[i % colours.size()], thickness), fill);
+        placeGlyph(t, bigGlyph(**font, signs[i].cp, colours[i % colours.size()], thickness), fill);
         tiles.push_back(finish(t));
+        names.push_back(signs[i].name);
     }
-    return assemble(tiles);
+    return {assemble(tiles), names};
 }
 
 // Keeps the first count signs whose ink is neither too flat nor too thin to read on a tile.
-std::vector<char32_t> shapelySigns(const Font& font, const std::vector<char32_t>& candidates, std::size_t count)
+std::vector<Sign> shapelySigns(const Font& font, const std::vector<Sign>& candidates, std::size_t count)
 {
-    std::vector<char32_t> chosen;
-    for (char32_t cp : candidates) {
-        Image g = font.glyph(cp, 30 * S, Rgba{});
+    std::vector<Sign> chosen;
+    for (const Sign& sign : candidates) {
+        Image g = font.glyph(sign.cp, 30 * S, Rgba{});
         double aspect = double(g.height()) / g.width();
         if (aspect >= 0.6 && aspect <= 2.3 && chosen.size() < count)
-            chosen.push_back(cp);
+            chosen.push_back(sign);
     }
     if (chosen.size() < count)
         throw std::runtime_error("too few signs fit a tile");
@@ -133,17 +141,20 @@ std::vector<char32_t> shapelySigns(const Font& font, const std::vector<char32_t>
 }
 
 // ---- Egiptian: hieroglyphs in the painted colours of tomb walls, on papyrus.
-Image egyptianSheet(const Fonts& fonts)
+SheetArt egyptianSheet(const Fonts& fonts)
 {
-    const std::vector<char32_t> candidates = {
-        0x13000, 0x1302D, 0x13050, 0x13079, 0x130C0, 0x130D2, 0x130ED, 0x13124, 0x1313F, 0x13143, 0x13153, 0x1315C,
-        0x1316D, 0x13171, 0x13191, 0x13193, 0x1318A, 0x1319B, 0x131A3, 0x131A4, 0x131F3, 0x131FC, 0x13250, 0x13274,
-        0x1327A, 0x1329B, 0x132BD, 0x132F9, 0x13333, 0x133CC, 0x13302, 0x132B5, 0x13209, 0x13001, 0x13014, 0x1301C,
-        0x13020, 0x1305A, 0x13068, 0x13077, 0x13080, 0x130D7, 0x130E0, 0x130E2, 0x130E9, 0x130F0, 0x130F7, 0x130FE,
-        0x13102, 0x1310B, 0x13146, 0x13150, 0x13158, 0x1315D, 0x13161, 0x1316A, 0x1316C, 0x13177, 0x1317D, 0x13188,
-        0x1318F, 0x1319E, 0x131A9, 0x131AD, 0x131B7, 0x131C9, 0x131ED, 0x131F4, 0x131F6, 0x131F9, 0x13265, 0x132A8,
-        0x132AE, 0x132AF, 0x132B8, 0x132D1, 0x132D4, 0x132D6, 0x132DB, 0x13300, 0x13309, 0x13312, 0x13362, 0x133AF,
-        0x133BA, 0x133BF, 0x133C7, 0x133CA, 0x133D9, 0x133DB, 0x133E3};
+    const std::vector<Sign> candidates = {
+        {0x13000, "seated man"}, {0x1302D, "seated god"}, {0x13050, "seated woman"}, {0x130C0, "foot"},
+        {0x130D2, "bull"}, {0x1313F, "Egyptian vulture"}, {0x13143, "falcon"}, {0x13153, "owl"},
+        {0x1315C, "crested ibis"}, {0x1316D, "pintail duck"}, {0x13171, "quail chick"}, {0x13193, "cobra"},
+        {0x131A3, "scarab"}, {0x131A4, "bee"}, {0x131F3, "sun"}, {0x131FC, "star"}, {0x13274, "pyramid"},
+        {0x132F9, "ankh"}, {0x13333, "sickle"}, {0x133CC, "pot"}, {0x13001, "man eating"}, {0x13014, "child"},
+        {0x1301C, "man striking"}, {0x13020, "man rejoicing"}, {0x1305A, "sun god"}, {0x13068, "god of millions"},
+        {0x13077, "face"}, {0x13080, "eye of Horus"}, {0x130D7, "horse"}, {0x130E0, "cat"}, {0x130E2, "jackal"},
+        {0x130E9, "Seth animal"}, {0x130F7, "baboon"}, {0x130FE, "ox head"}, {0x13102, "lion forepart"},
+        {0x1310B, "horns"}, {0x13146, "falcon on standard"}, {0x13150, "griffon vulture"}, {0x13158, "guinea fowl"},
+        {0x1315D, "ibis on standard"}, {0x13161, "stork"}, {0x1316A, "sparrow"}, {0x1316C, "goose"},
+        {0x13177, "duckling"}, {0x1317D, "ba bird"}};
     const std::vector<Rgba> colours = {rgb(28, 52, 150), rgb(176, 44, 28), rgb(22, 112, 70), rgb(40, 30, 24),
                                        rgb(150, 82, 18)};
     FaceStyle face{rgb(246, 234, 200), rgb(228, 208, 160), rgb(166, 128, 70)};
@@ -151,30 +162,61 @@ Image egyptianSheet(const Fonts& fonts)
 }
 
 // ---- Signs: symbols of the sky, games, music and the road, each in its own colour.
-Image signsSheet(const Fonts& fonts)
+SheetArt signsSheet(const Fonts& fonts)
 {
-    const std::vector<char32_t> signs = {
-        0x2648, 0x2649, 0x264A, 0x264B, 0x264C, 0x264D, 0x264E, 0x264F, 0x2650,
-        0x2651, 0x2652, 0x2653, 0x265A, 0x265B, 0x265C, 0x265D, 0x265E, 0x265F,
-        0x2660, 0x2665, 0x2666, 0x2663, 0x2600, 0x2601, 0x2602, 0x2603, 0x2604,
-        0x260E, 0x2618, 0x262F, 0x263A, 0x263E, 0x266B, 0x2693, 0x2696, 0x2698,
-        0x2699, 0x269B, 0x269C, 0x26A1, 0x2708, 0x2702, 0x2744, 0x2764, 0x26F5};
+    const std::vector<Sign> signs = {
+        {0x2648, "Aries"}, {0x2649, "Taurus"}, {0x264A, "Gemini"}, {0x264B, "Cancer"}, {0x264C, "Leo"},
+        {0x264D, "Virgo"}, {0x264E, "Libra"}, {0x264F, "Scorpio"}, {0x2650, "Sagittarius"}, {0x2651, "Capricorn"},
+        {0x2652, "Aquarius"}, {0x2653, "Pisces"}, {0x265A, "chess king"}, {0x265B, "chess queen"},
+        {0x265C, "chess rook"}, {0x265D, "chess bishop"}, {0x265E, "chess knight"}, {0x265F, "chess pawn"},
+        {0x2660, "spades"}, {0x2665, "hearts"}, {0x2666, "diamonds"}, {0x2663, "clubs"}, {0x2600, "sun"},
+        {0x2601, "cloud"}, {0x2602, "umbrella"}, {0x2603, "snowman"}, {0x2604, "comet"}, {0x260E, "telephone"},
+        {0x2618, "shamrock"}, {0x262F, "yin yang"}, {0x263A, "smiling face"}, {0x263E, "crescent moon"},
+        {0x266B, "musical notes"}, {0x2693, "anchor"}, {0x2696, "scales"}, {0x2698, "flower"}, {0x2699, "gear"},
+        {0x269B, "atom"}, {0x269C, "fleur-de-lis"}, {0x26A1, "lightning"}, {0x2708, "airplane"},
+        {0x2702, "scissors"}, {0x2744, "snowflake"}, {0x2764, "heart"}, {0x26F5, "sailboat"}};
     const std::vector<Rgba> colours = {rgb(200, 30, 40), rgb(20, 70, 180), rgb(20, 130, 60), rgb(120, 40, 160),
                                        rgb(210, 110, 0), rgb(0, 120, 140), rgb(30, 30, 40)};
     FaceStyle face{rgb(252, 252, 246), rgb(226, 230, 236), rgb(120, 136, 160)};
     return signSheet(face, {&fonts.symbols, &fonts.symbols2}, signs, colours, 2, 0.95);
 }
 
-const std::vector<Rgba>& brightColours()
+struct NamedColour {
+    Rgba colour;
+    const char* name;
+};
+
+const std::vector<NamedColour>& brightColours()
 {
     // Hues far apart, so that one figure in two colours never looks alike.
-    static const std::vector<Rgba> colours = {rgb(220, 30, 40), rgb(235, 180, 0), rgb(20, 150, 50), rgb(20, 110, 235),
-                                              rgb(150, 40, 190)};
+    static const std::vector<NamedColour> colours = {{rgb(220, 30, 40), "red"},
+                                                     {rgb(235, 180, 0), "yellow"},
+                                                     {rgb(20, 150, 50), "green"},
+                                                     {rgb(20, 110, 235), "blue"},
+                                                     {rgb(150, 40, 190), "purple"}};
     return colours;
 }
 
+// The names of a sheet of nine figures in five colours, row by row: "red circle".
+std::vector<std::string> colouredNames(const std::vector<const char*>& colours, const std::vector<const char*>& figures)
+{
+    std::vector<std::string> names;
+    for (const char* colour : colours)
+        for (const char* figure : figures)
+            names.push_back(std::string(colour) + " " + figure);
+    return names;
+}
+
+std::vector<const char*> brightColourNames()
+{
+    std::vector<const char*> names;
+    for (const NamedColour& c : brightColours())
+        names.push_back(c.name);
+    return names;
+}
+
 // ---- Fractal dark: eight Julia sets and the Mandelbrot set, glowing in a night-dark window.
-Image fractalDarkSheet()
+SheetArt fractalDarkSheet()
 {
     const double seeds[8][2] = {{-1.0, 0.0},  {-0.123, 0.745}, {0.25, 0.0},  {-0.391, -0.587},
                                 {0.285, 0.01}, {-1.31, 0.0},    {-0.75, 0.11}, {-0.2, 0.0}};
@@ -209,7 +251,9 @@ Image fractalDarkSheet()
             tiles.push_back(finish(t));
         }
     }
-    return assemble(tiles);
+    return {assemble(tiles), colouredNames({"red", "gold", "green", "blue", "violet"},
+                                           {"basilica", "rabbit", "cauliflower", "Siegel disk", "spiral", "chain",
+                                            "seahorse", "disk", "Mandelbrot set"})};
 }
 
 // ---- Fractal bright: nine self-similar figures in five bright colours.
@@ -345,13 +389,14 @@ void fern(Image& t, Rgba colour)
     }
 }
 
-Image fractalBrightSheet()
+SheetArt fractalBrightSheet()
 {
     FaceStyle face{rgb(255, 255, 255), rgb(236, 240, 246), rgb(140, 150, 176)};
     std::vector<Image> tiles;
     const double w = (kArtRight - kArtLeft) * S, h = (kArtBottom - kArtTop) * S;
     const double left = kArtLeft * S, top = kArtTop * S, cx = kArtX * S, cy = kArtY * S;
-    for (const Rgba& colour : brightColours()) {
+    for (const NamedColour& named : brightColours()) {
+        const Rgba& colour = named.colour;
         for (int figure = 0; figure < kSheetColumns; ++figure) {
             Image t = blankTile(face);
             switch (figure) {
@@ -378,7 +423,8 @@ Image fractalBrightSheet()
             tiles.push_back(finish(t));
         }
     }
-    return assemble(tiles);
+    return {assemble(tiles), colouredNames(brightColourNames(), {"triangles", "carpet", "snowflake", "square tree",
+                                                                 "dragon", "fern", "cross", "H tree", "circles"})};
 }
 
 // ---- Shapes shared by "Easy" (flat) and "Plastic" (glossy).
@@ -422,17 +468,18 @@ Shape plasticShape(int kind)
     }
 }
 
-Image easySheet()
+SheetArt easySheet()
 {
     FaceStyle face{rgb(255, 255, 250), rgb(240, 240, 230), rgb(150, 150, 130)};
     std::vector<Image> tiles;
-    for (const Rgba& colour : brightColours())
+    for (const NamedColour& c : brightColours())
         for (int kind = 0; kind < kSheetColumns; ++kind) {
             Image t = blankTile(face);
-            fillOutlined(t, easyShape(kind), colour, scaled(colour, 0.55f), 0.8 * S);
+            fillOutlined(t, easyShape(kind), c.colour, scaled(c.colour, 0.55f), 0.8 * S);
             tiles.push_back(finish(t));
         }
-    return assemble(tiles);
+    return {assemble(tiles), colouredNames(brightColourNames(), {"circle", "square", "triangle", "diamond", "star",
+                                                                 "heart", "cross", "crescent", "ring"})};
 }
 
 // Distance of every inside pixel to the shape's edge (two-pass chamfer), in pixels.
@@ -486,42 +533,52 @@ void glossy(Image& t, const Shape& shape, Rgba colour)
     });
 }
 
-Image plasticSheet()
+SheetArt plasticSheet()
 {
     FaceStyle face{rgb(244, 246, 250), rgb(218, 224, 234), rgb(110, 120, 140)};
     std::vector<Image> tiles;
-    for (const Rgba& colour : brightColours())
+    for (const NamedColour& c : brightColours())
         for (int kind = 0; kind < kSheetColumns; ++kind) {
             Image t = blankTile(face);
-            glossy(t, plasticShape(kind), colour);
+            glossy(t, plasticShape(kind), c.colour);
             tiles.push_back(finish(t));
         }
-    return assemble(tiles);
+    return {assemble(tiles), colouredNames(brightColourNames(), {"ball", "ring", "bar", "square", "star", "heart",
+                                                                 "flower", "drop", "lightning bolt"})};
 }
 
 // ---- Child's: animals, fruit and toys in full colour.
-Image childSheet(const Fonts& fonts)
+SheetArt childSheet(const Fonts& fonts)
 {
-    const std::vector<char32_t> pictures = {
-        0x1F436, 0x1F431, 0x1F42D, 0x1F430, 0x1F98A, 0x1F43B, 0x1F43C, 0x1F42F, 0x1F981,
-        0x1F42E, 0x1F437, 0x1F438, 0x1F435, 0x1F414, 0x1F427, 0x1F424, 0x1F989, 0x1F984,
-        0x1F41D, 0x1F41E, 0x1F98B, 0x1F422, 0x1F40C, 0x1F419, 0x1F420, 0x1F433, 0x1F992,
-        0x1F34E, 0x1F350, 0x1F34A, 0x1F34B, 0x1F34C, 0x1F349, 0x1F347, 0x1F353, 0x1F352,
-        0x1F388, 0x1F9F8, 0x1F697, 0x1F682, 0x26BD, 0x1F381, 0x1F308, 0x1F680, 0x1F3A8};
+    const std::vector<Sign> pictures = {
+        {0x1F436, "dog"}, {0x1F431, "cat"}, {0x1F42D, "mouse"}, {0x1F430, "rabbit"}, {0x1F98A, "fox"},
+        {0x1F43B, "bear"}, {0x1F43C, "panda"}, {0x1F42F, "tiger"}, {0x1F981, "lion"}, {0x1F42E, "cow"},
+        {0x1F437, "pig"}, {0x1F438, "frog"}, {0x1F435, "monkey"}, {0x1F414, "hen"}, {0x1F427, "penguin"},
+        {0x1F424, "chick"}, {0x1F989, "owl"}, {0x1F984, "unicorn"}, {0x1F41D, "bee"}, {0x1F41E, "ladybird"},
+        {0x1F98B, "butterfly"}, {0x1F422, "turtle"}, {0x1F40C, "snail"}, {0x1F419, "octopus"}, {0x1F420, "fish"},
+        {0x1F433, "whale"}, {0x1F992, "giraffe"}, {0x1F34E, "apple"}, {0x1F350, "pear"}, {0x1F34A, "tangerine"},
+        {0x1F34B, "lemon"}, {0x1F34C, "banana"}, {0x1F349, "watermelon"}, {0x1F347, "grapes"},
+        {0x1F353, "strawberry"}, {0x1F352, "cherries"}, {0x1F388, "balloon"}, {0x1F9F8, "teddy bear"},
+        {0x1F697, "car"}, {0x1F682, "steam engine"}, {0x26BD, "football"}, {0x1F381, "present"},
+        {0x1F308, "rainbow"}, {0x1F680, "rocket"}, {0x1F3A8, "paint palette"}};
     FaceStyle face{rgb(255, 252, 240), rgb(250, 238, 214), rgb(196, 150, 110)};
     return signSheet(face, {&fonts.emoji}, pictures, {Rgba{}}, 0);
 }
 
 // ---- Primeval art: ancient ideograms of people, beasts, crops, tools and pots, painted in earth colours on stone.
-Image primevalSheet(const Fonts& fonts)
+SheetArt primevalSheet(const Fonts& fonts)
 {
-    const std::vector<char32_t> candidates = {
-        0x10080, 0x10081, 0x10082, 0x10083, 0x10087, 0x10089, 0x1008B, 0x1008D, 0x1008E,
-        0x1008F, 0x10090, 0x10092, 0x10095, 0x10096, 0x100A0, 0x100A7, 0x100AA, 0x100AB,
-        0x100B5, 0x100B7, 0x100C3, 0x100C4, 0x100C5, 0x100C6, 0x100C7, 0x100C9, 0x100CC,
-        0x100CF, 0x100D8, 0x100DE, 0x100DF, 0x100E1, 0x100E3, 0x100E5, 0x100E8, 0x100EA,
-        0x100EC, 0x100EF, 0x100F2, 0x100F5, 0x100F8, 0x100F9, 0x100FA, 0x1009A, 0x1009D, 0x10091,
-        0x10093, 0x10094, 0x10097, 0x10098, 0x10099, 0x1009B, 0x100E0, 0x100E2, 0x100E6, 0x100E7, 0x100E9, 0x100EB, 0x100ED, 0x100EE, 0x100F0, 0x100F1, 0x100F3, 0x100F4};
+    const std::vector<Sign> candidates = {
+        {0x10080, "man"}, {0x10081, "woman"}, {0x10082, "deer"}, {0x10083, "horse"}, {0x10087, "ram"},
+        {0x10089, "goat"}, {0x1008B, "boar"}, {0x1008D, "bull"}, {0x1008E, "wheat"}, {0x1008F, "barley"},
+        {0x10090, "olive"}, {0x10092, "rush"}, {0x10095, "oil"}, {0x10096, "wine"}, {0x100A0, "horn"},
+        {0x100A7, "cloth"}, {0x100AA, "garment"}, {0x100AB, "armour"}, {0x100B5, "moon"}, {0x100B7, "tree"},
+        {0x100C3, "helmet"}, {0x100C9, "sword"}, {0x100CF, "wheel"}, {0x100E1, "vessel 202"},
+        {0x100E3, "vessel 204"}, {0x100E5, "vessel 206"}, {0x100E8, "vessel 209"}, {0x100EA, "vessel 211"},
+        {0x100EF, "vessel 216"}, {0x100F2, "vessel 219"}, {0x100F5, "vessel 226"}, {0x100F8, "vessel 229"},
+        {0x100F9, "vessel 250"}, {0x100FA, "vessel 305"}, {0x1009A, "bronze"}, {0x1009D, "wool"},
+        {0x10091, "spice"}, {0x10093, "fruit"}, {0x10097, "sign 132"}, {0x10098, "ointment"}, {0x10099, "honey"},
+        {0x1009B, "gold"}, {0x100E0, "vessel 201"}, {0x100E2, "vessel 203"}, {0x100E6, "vessel 207"}};
     const std::vector<Rgba> colours = {rgb(150, 40, 20), rgb(50, 34, 26), rgb(196, 110, 20), rgb(74, 100, 48)};
     FaceStyle face{rgb(232, 222, 200), rgb(204, 190, 164), rgb(120, 100, 80), true};
     return signSheet(face, {&fonts.linearB}, shapelySigns(fonts.linearB, candidates, kTilesPerSheet), colours, 3);
@@ -530,10 +587,23 @@ Image primevalSheet(const Fonts& fonts)
 
 std::vector<TileSheet> makeTileSheets(const Fonts& fonts)
 {
-    return {{131, "Egiptian", egyptianSheet(fonts)},  {134, "Signs", signsSheet(fonts)},
-            {135, "Fractal dark", fractalDarkSheet()}, {136, "Easy", easySheet()},
-            {139, "Fractal bright", fractalBrightSheet()}, {140, "Child's", childSheet(fonts)},
-            {167, "Primeval art", primevalSheet(fonts)}, {168, "Plastic", plasticSheet()}};
+    std::vector<TileSheet> sheets;
+    const auto add = [&](int id, const char* name, SheetArt art) {
+        std::vector<std::string> names = art.names;
+        std::sort(names.begin(), names.end());
+        if (art.names.size() != kTilesPerSheet || std::adjacent_find(names.begin(), names.end()) != names.end())
+            throw std::runtime_error(std::string("the tiles of ") + name + " need 45 names, all different");
+        sheets.push_back({id, name, std::move(art.sheet), std::move(art.names)});
+    };
+    add(131, "Egiptian", egyptianSheet(fonts));
+    add(134, "Signs", signsSheet(fonts));
+    add(135, "Fractal dark", fractalDarkSheet());
+    add(136, "Easy", easySheet());
+    add(139, "Fractal bright", fractalBrightSheet());
+    add(140, "Child's", childSheet(fonts));
+    add(167, "Primeval art", primevalSheet(fonts));
+    add(168, "Plastic", plasticSheet());
+    return sheets;
 }
 
 Image tileOf(const TileSheet& sheet, int slot)

@@ -2,6 +2,7 @@
 #include "font.h"
 #include "image.h"
 
+#include <string>
 #include <vector>
 
 // The fonts that the pictures are made from.
@@ -11,10 +12,17 @@ struct Fonts {
     Font egyptian, symbols, symbols2, linearB, anatolian, emoji;
 };
 
+// A sheet's picture and what each of its tiles shows, slot by slot.
+struct SheetArt {
+    Image sheet;
+    std::vector<std::string> names;
+};
+
 struct TileSheet {
     int id;
     const char* name;
     Image sheet;  // 270 x 200: 9 x 5 tiles of 30 x 40, slot col + row x 9
+    std::vector<std::string> names;  // slot by slot, for screen readers: "ankh", "red circle"
 };
 
 constexpr int kTileWidth = 30;
