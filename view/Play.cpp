@@ -93,6 +93,7 @@ void CMahjongView::EraseTile(const CTileCell& cell)
         return;
     EraseTileRect(cell.x, cell.y, cell.cx, cell.cy, 0);
     g_pBoard->RemoveTileAt(cell);
+    AnnounceBoardChanges(); // a match of the player's or of the solver's replay
 }
 
 // Capped at the tiles less one: -1 on an empty board, 0 when no pair is left.
