@@ -1,5 +1,7 @@
 #include "view/Settings.h"
 
+#include "framework/String.h"
+
 #include <windows.h>
 
 #include <cstdlib>
@@ -23,7 +25,7 @@ bool ReadSettingText(const char* lpszName, std::string& text, std::size_t maxCha
     if (::RegQueryValueA(HKEY_CURRENT_USER, key.c_str(), buffer.data(), &got) != ERROR_SUCCESS)
         return false;
     std::string value(buffer.data());
-    if (value.size() > maxChars)
+    if (CharacterCount(value) > maxChars)
         return false;
     text = value;
     return true;

@@ -227,9 +227,12 @@ TEST(SaveLoad, FoldersOfAnyScriptListTheirPuzzlesAndHoldPuzzlesAndPictures)
     ScratchDir dir;
     char previous[MAX_PATH] = "";
     ::GetCurrentDirectoryA(MAX_PATH, previous);
-    for (const char* name : {"Игра", "Παιχνίδι", "游戏"}) {
+    std::string chinese; // a path longer than 499 bytes, of fewer characters
+    for (int i = 0; i < 40; ++i)
+        chinese += "游戏";
+    for (const std::string& name : {std::string("Игра"), std::string("Παιχνίδι"), chinese + "\\" + chinese}) {
         const std::string folder = dir.File("") + name, picture = folder + "\\tiles.bmp";
-        ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr)) << name;
+        ASSERT_TRUE(std::filesystem::create_directories(std::filesystem::u8path(folder))) << name;
         ::SetCurrentDirectoryA(folder.c_str()); // where the dialogs open
         WriteBytes(picture, Bmp24(270, 200, std::vector<std::uint32_t>(270 * 200, 0x123456)));
         std::vector<std::uint32_t> shown;
