@@ -44,7 +44,7 @@ void CMahjongView::ShowPictureRect(const CPixelRect& r)
         return;
     CClientDC dc(this);
     dc.DrawBitmap(*g_pBoardPicture, r.x, r.y, r.cx, r.cy, r.x, r.y);
-    DrawCursor(dc);
+    DrawCursor(dc, r);
 }
 
 void CMahjongView::RenderBoardPicture()

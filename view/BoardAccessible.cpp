@@ -26,7 +26,7 @@ CBoardAccessible::CBoardAccessible(CMahjongView& view) : CAccessible(view.m_hWnd
 
 CBoardAccessible::Target CBoardAccessible::Find(const VARIANT& varChild, int& col, int& row) const
 {
-    if (!Window() || !g_pBoard || varChild.vt != VT_I4)
+    if (!Connected() || varChild.vt != VT_I4)
         return Target::None;
     if (varChild.lVal == CHILDID_SELF)
         return Target::Board;
@@ -47,8 +47,7 @@ long CBoardAccessible::FocusedChild() const
 
 HRESULT CBoardAccessible::get_accChildCount(long* pcountChildren)
 {
-    int col = 0, row = 0;
-    if (Find(ChildVariant(CHILDID_SELF), col, row) == Target::None)
+    if (!Connected())
         return CO_E_OBJNOTCONNECTED;
     *pcountChildren = g_pBoard->GetWidth() * g_pBoard->GetHeight();
     return S_OK;
@@ -111,8 +110,7 @@ HRESULT CBoardAccessible::get_accState(VARIANT varChild, VARIANT* pvarState)
 
 HRESULT CBoardAccessible::get_accFocus(VARIANT* pvarChild)
 {
-    int col = 0, row = 0;
-    if (Find(ChildVariant(CHILDID_SELF), col, row) == Target::None)
+    if (!Connected())
         return CO_E_OBJNOTCONNECTED;
     const long child = FocusedChild();
     ::VariantInit(pvarChild);
@@ -124,8 +122,7 @@ HRESULT CBoardAccessible::get_accFocus(VARIANT* pvarChild)
 
 HRESULT CBoardAccessible::get_accSelection(VARIANT* pvarChildren)
 {
-    int col = 0, row = 0;
-    if (Find(ChildVariant(CHILDID_SELF), col, row) == Target::None)
+    if (!Connected())
         return CO_E_OBJNOTCONNECTED;
     const long child = SelectedChild(*g_pBoard);
     ::VariantInit(pvarChildren);
@@ -162,7 +159,7 @@ HRESULT CBoardAccessible::accHitTest(long xLeft, long yTop, VARIANT* pvarChild)
 {
     int col = 0, row = 0;
     POINT point{xLeft, yTop};
-    if (Find(ChildVariant(CHILDID_SELF), col, row) == Target::None || !::ScreenToClient(Window(), &point) ||
+    if (!Connected() || !::ScreenToClient(Window(), &point) ||
         !m_view.PlayingCellAt(CPoint(point.x, point.y), col, row))
         return CAccessible::accHitTest(xLeft, yTop, pvarChild);
     *pvarChild = ChildVariant(CellChild(*g_pBoard, col, row));

@@ -33,6 +33,8 @@ private:
     // What a child id names: the board itself, a playing cell, or nothing.
     enum class Target { Board, Cell, None };
     Target Find(const VARIANT& varChild, int& col, int& row) const;
+    // The view is there and holds a board.
+    bool Connected() const { return Window() && g_pBoard; }
     // The child that has the keyboard: the cursor's cell while it is shown,
     // else the board; -1 while the view has not the focus.
     long FocusedChild() const;

@@ -118,15 +118,21 @@ void CMahjongView::PlaceCursor(int col, int row)
     m_nCursorRow = row;
     m_bCursorShown = true;
     // The picture where the cursor was, and the cursor at its new cell.
+    const CTileCell now = g_pBoard->GetCell(col, row);
     ShowPictureRect({left.x, left.y, left.cx, left.cy});
+    ShowPictureRect({now.x, now.y, now.cx, now.cy});
     ::NotifyWinEvent(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_CLIENT, CellChild(*g_pBoard, col, row));
 }
 
-void CMahjongView::DrawCursor(CDC& dc)
+void CMahjongView::DrawCursor(CDC& dc, const CPixelRect& shown)
 {
     if (!m_bCursorShown || !HasPicture())
         return;
     const CTileCell cell = g_pBoard->GetCell(m_nCursorCol, m_nCursorRow);
+    // Only a copy of the picture over the cursor's cell has covered it (a fade's frames elsewhere have not).
+    if (shown.x >= cell.x + cell.cx || cell.x >= shown.x + shown.cx || shown.y >= cell.y + cell.cy ||
+        cell.y >= shown.y + shown.cy)
+        return;
     CBitmap patch;
     if (!patch.CreateDIBSection(cell.cx, cell.cy))
         return; // without room for the patch the cursor is left out; play goes on

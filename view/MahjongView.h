@@ -174,8 +174,9 @@ private:
     void FollowClick(CPoint point);
     // The cursor moved to a playing cell, shown, and announced.
     void PlaceCursor(int col, int row);
-    // A shown cursor drawn over the board picture on the screen.
-    void DrawCursor(CDC& dc);
+    // A shown cursor drawn over the board picture on the screen, when the
+    // picture's rectangle shown there has just covered it.
+    void DrawCursor(CDC& dc, const CPixelRect& shown);
     // Tells screen readers what changed on the board since they were last
     // told: the cells' names, the tiles left and a new selection.
     void AnnounceBoardChanges();

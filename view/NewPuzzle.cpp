@@ -58,7 +58,7 @@ void CMahjongView::OnDraw(CDC* pDC)
         return;
     const CPixelRect r = BoardPictureRect(*g_pBoard);
     pDC->DrawBitmap(*g_pBoardPicture, 0, 0, r.cx, r.cy);
-    DrawCursor(*pDC);
+    DrawCursor(*pDC, r);
 }
 
 void CMahjongView::OnFileNew()
