@@ -1,5 +1,7 @@
 #include "BmpFile.h"
 
+#include "Utf8File.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -43,7 +45,7 @@ unsigned Channel(std::uint32_t value, std::uint32_t mask)
 
 bool ReadWholeFile(const char* path, std::vector<unsigned char>& out)
 {
-    std::FILE* f = path ? std::fopen(path, "rb") : nullptr;
+    std::FILE* f = OpenUtf8File(path, "rb");
     if (!f)
         return false;
     unsigned char chunk[65536];

@@ -3,6 +3,7 @@
 // ring, column by column. Cell records are x, y, cx, cy, kind.
 
 #include "MahjongBoard.h"
+#include "Utf8File.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -69,17 +70,21 @@ int CMahjongBoard::SaveToFile(const char* path, int nElapsed) const
     // Written beside the target and then moved over it, so a failed save never
     // leaves a half-written file in place of a good one.
     const std::string temp = std::string(path) + ".part";
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    std::FILE* f = OpenUtf8File(temp.c_str(), "wb");
     if (!f)
         return 1;
     const bool written = std::fwrite(out.data(), 1, out.size(), f) == out.size();
     const bool closed = std::fclose(f) == 0;
     std::error_code ec;
-    // Paths are UTF-8, as the program's code page is.
-    if (written && closed)
-        std::filesystem::rename(std::filesystem::u8path(temp), std::filesystem::u8path(path), ec);
+    if (written && closed) {
+        try {
+            std::filesystem::rename(std::filesystem::u8path(temp), std::filesystem::u8path(path), ec);
+        } catch (const std::exception&) {
+            ec = std::make_error_code(std::errc::invalid_argument); // a path that is not UTF-8
+        }
+    }
     if (!written || !closed || ec) {
-        std::remove(temp.c_str());
+        RemoveUtf8File(temp.c_str());
         return 1;
     }
     return 0;
@@ -90,7 +95,7 @@ int CMahjongBoard::LoadFromFile(const char* path, int* pElapsed)
     if (!path)
         return 1;
     // Opened for update, as a puzzle of one's own is: a read-only file is refused.
-    std::FILE* f = std::fopen(path, "r+b");
+    std::FILE* f = OpenUtf8File(path, "r+b");
     if (!f)
         return 1;
     std::vector<unsigned char> data;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <cwchar>
 
 void CString::Format(const char* format, ...)
 {
@@ -25,11 +26,8 @@ BOOL CString::LoadString(UINT nID)
     // With no buffer, LoadStringW hands out the table's own counted text.
     const wchar_t* wide = nullptr;
     const int n = ::LoadStringW(AfxGetResourceHandle(), nID, reinterpret_cast<LPWSTR>(&wide), 0);
-    const int bytes = n > 0 ? ::WideCharToMultiByte(CP_ACP, 0, wide, n, nullptr, 0, nullptr, nullptr) : 0;
-    m_text.assign(bytes, '\0');
-    if (bytes > 0)
-        ::WideCharToMultiByte(CP_ACP, 0, wide, n, m_text.data(), bytes, nullptr, nullptr);
-    return bytes > 0;
+    m_text = n > 0 ? Utf8(wide, n) : std::string();
+    return !m_text.empty();
 }
 
 namespace {
@@ -50,4 +48,25 @@ std::string FirstCharacters(const std::string& text, std::size_t nChars)
 std::size_t CharacterCount(const std::string& text)
 {
     return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), StartsCharacter));
+}
+
+std::wstring Wide(const std::string& text)
+{
+    const int n = static_cast<int>(text.size());
+    std::wstring wide(n ? ::MultiByteToWideChar(CP_UTF8, 0, text.data(), n, nullptr, 0) : 0, L'\0');
+    if (!wide.empty())
+        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), n, wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}
+
+std::string Utf8(const wchar_t* text, int nChars)
+{
+    if (!text)
+        return {};
+    if (nChars < 0)
+        nChars = static_cast<int>(std::wcslen(text));
+    std::string utf8(nChars ? ::WideCharToMultiByte(CP_UTF8, 0, text, nChars, nullptr, 0, nullptr, nullptr) : 0, '\0');
+    if (!utf8.empty())
+        ::WideCharToMultiByte(CP_UTF8, 0, text, nChars, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
+    return utf8;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// CString: a text of single-byte characters. The program's code page is UTF-8,
-// so one character of the player's takes one to four of them.
+// CString: a text in UTF-8, one character of the player's in one to four bytes.
+// Windows takes and gives UTF-16; Wide and Utf8 are the one place that converts.
 
 #include <windows.h>
 
@@ -38,3 +38,7 @@ private:
 // character counted once however many bytes it takes.
 std::string FirstCharacters(const std::string& text, std::size_t nChars);
 std::size_t CharacterCount(const std::string& text);
+
+// text in UTF-16, for a call into Windows; and UTF-16 from Windows back in UTF-8.
+std::wstring Wide(const std::string& text);
+std::string Utf8(const wchar_t* text, int nChars = -1);
