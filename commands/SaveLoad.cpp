@@ -19,8 +19,8 @@ constexpr int kMaxElapsedSeconds = 366 * 24 * 3600;
 // The wait cursor while a file is written or read, the arrow afterwards.
 class CWaitCursor {
 public:
-    CWaitCursor() { ::SetCursor(::LoadCursor(nullptr, IDC_WAIT)); }
-    ~CWaitCursor() { ::SetCursor(::LoadCursor(nullptr, IDC_ARROW)); }
+    CWaitCursor() { ::SetCursor(::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT))); }
+    ~CWaitCursor() { ::SetCursor(::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW))); }
     CWaitCursor(const CWaitCursor&) = delete;
     CWaitCursor& operator=(const CWaitCursor&) = delete;
 };

@@ -1,5 +1,7 @@
 #include "framework/Accessible.h"
 
+#include "framework/String.h"
+
 #include <string>
 
 CAccessible::CAccessible(HWND hWnd) : m_hWnd(hWnd)
@@ -100,10 +102,7 @@ HRESULT CAccessible::put_accValue(VARIANT v, BSTR s) { ASK_STANDARD(put_accValue
 
 HRESULT ReturnText(const char* lpszText, BSTR* pszText)
 {
-    const int n = ::MultiByteToWideChar(CP_ACP, 0, lpszText, -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, lpszText, -1, wide.data(), n);
-    *pszText = ::SysAllocString(wide.c_str());
+    *pszText = ::SysAllocString(Wide(lpszText).c_str());
     return *pszText ? S_OK : E_OUTOFMEMORY;
 }
 

@@ -38,7 +38,16 @@ CWnd* AfxGetMainWnd()
 
 HINSTANCE AfxGetResourceHandle()
 {
-    return ::GetModuleHandleA(nullptr);
+    return ::GetModuleHandleW(nullptr);
+}
+
+std::string_view AfxLoadResourceData(LPCWSTR lpszName, LPCWSTR lpszType)
+{
+    const HINSTANCE hInst = AfxGetResourceHandle();
+    const HRSRC hRes = ::FindResourceW(hInst, lpszName, lpszType);
+    const HGLOBAL hData = hRes ? ::LoadResource(hInst, hRes) : nullptr;
+    const void* data = hData ? ::LockResource(hData) : nullptr;
+    return data ? std::string_view(static_cast<const char*>(data), ::SizeofResource(hInst, hRes)) : std::string_view();
 }
 
 const char* AfxGetAppName()
@@ -49,10 +58,11 @@ const char* AfxGetAppName()
 int AfxMessageBox(LPCSTR lpszText, UINT nType)
 {
     CWnd* pMainWnd = AfxGetMainWnd();
-    return ::MessageBoxA(pMainWnd ? pMainWnd->m_hWnd : nullptr, lpszText, AfxGetAppName(), nType);
+    return ::MessageBoxW(pMainWnd ? pMainWnd->m_hWnd : nullptr, Wide(lpszText).c_str(), Wide(AfxGetAppName()).c_str(),
+                         nType);
 }
 
-int AfxWinMain(HINSTANCE, LPSTR lpCmdLine)
+int AfxWinMain(HINSTANCE, LPCSTR lpCmdLine)
 {
     CWinApp* pApp = AfxGetApp();
     if (!pApp)
@@ -81,7 +91,7 @@ int CWinApp::Run()
 {
     for (;;) {
         MSG msg;
-        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
             OnIdle(0);
         if (!PumpMessage())
             return ExitInstance();
@@ -98,11 +108,11 @@ BOOL CWinApp::OnIdle(LONG)
 BOOL CWinApp::PumpMessage()
 {
     MSG msg;
-    if (::GetMessageA(&msg, nullptr, 0, 0) <= 0)
+    if (::GetMessageW(&msg, nullptr, 0, 0) <= 0)
         return FALSE;
     if (!m_pMainWnd || !m_pMainWnd->PreTranslateMessage(&msg)) {
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessageW(&msg);
     }
     return TRUE;
 }

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string_view>
 #include <vector>
 
 class CSingleDocTemplate;
@@ -62,9 +63,11 @@ private:
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
 HINSTANCE AfxGetResourceHandle();
+// The bytes of a resource of the program; empty when it has none.
+std::string_view AfxLoadResourceData(LPCWSTR lpszName, LPCWSTR lpszType);
 // The program's name, for captions.
 const char* AfxGetAppName();
 // A message box owned by the main window, captioned with the program's name.
 int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK);
 // Starts the application object: InitInstance, then the message loop.
-int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine);
+int AfxWinMain(HINSTANCE hInstance, LPCSTR lpCmdLine);

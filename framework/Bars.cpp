@@ -24,12 +24,10 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource)
     // The TOOLBAR resource as the resource compiler writes it, in 32-bit
     // words: button width, button height, the number of items, then each
     // item's command (0 for a gap).
-    HINSTANCE hInst = AfxGetResourceHandle();
-    HRSRC hRes = ::FindResourceA(hInst, MAKEINTRESOURCEA(nIDResource), MAKEINTRESOURCEA(241));
-    HGLOBAL hData = hRes ? ::LoadResource(hInst, hRes) : nullptr;
-    const auto* data = hData ? static_cast<const DWORD*>(::LockResource(hData)) : nullptr;
-    const DWORD words = hRes ? ::SizeofResource(hInst, hRes) / sizeof(DWORD) : 0;
-    if (!data || words < 3 || words - 3 < data[2])
+    const std::string_view resource = AfxLoadResourceData(MAKEINTRESOURCEW(nIDResource), MAKEINTRESOURCEW(241));
+    const auto* data = reinterpret_cast<const DWORD*>(resource.data());
+    const std::size_t words = resource.size() / sizeof(DWORD);
+    if (words < 3 || words - 3 < data[2])
         return FALSE;
     const DWORD width = data[0], height = data[1], count = data[2];
 
@@ -46,9 +44,9 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource)
     }
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
     SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height));
-    TBADDBITMAP bitmap{hInst, nIDResource};
+    TBADDBITMAP bitmap{AfxGetResourceHandle(), nIDResource};
     if (SendMessage(TB_ADDBITMAP, image, reinterpret_cast<LPARAM>(&bitmap)) < 0 ||
-        !SendMessage(TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data())))
+        !SendMessage(TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data())))
         return FALSE;
     PlaceAtEdge();
     return TRUE;
@@ -61,7 +59,7 @@ void CToolBar::PlaceAtEdge()
 
 HWND CToolBar::GetToolTips() const
 {
-    return reinterpret_cast<HWND>(::SendMessageA(m_hWnd, TB_GETTOOLTIPS, 0, 0));
+    return reinterpret_cast<HWND>(::SendMessageW(m_hWnd, TB_GETTOOLTIPS, 0, 0));
 }
 
 namespace {
@@ -129,7 +127,7 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
 
 BOOL CStatusBar::SetPaneText(int nIndex, LPCSTR lpszNewText, BOOL bUpdate)
 {
-    if (!SendMessage(SB_SETTEXTA, nIndex, reinterpret_cast<LPARAM>(lpszNewText)))
+    if (!SendMessage(SB_SETTEXTW, nIndex, reinterpret_cast<LPARAM>(Wide(lpszNewText).c_str())))
         return FALSE;
     if (bUpdate)
         UpdateWindow();

@@ -11,8 +11,8 @@ class CStatic : public CWnd {};
 
 class CButton : public CWnd {
 public:
-    int GetCheck() const { return static_cast<int>(::SendMessageA(m_hWnd, BM_GETCHECK, 0, 0)); }
-    void SetCheck(int nCheck) { ::SendMessageA(m_hWnd, BM_SETCHECK, nCheck, 0); }
+    int GetCheck() const { return static_cast<int>(::SendMessageW(m_hWnd, BM_GETCHECK, 0, 0)); }
+    void SetCheck(int nCheck) { ::SendMessageW(m_hWnd, BM_SETCHECK, nCheck, 0); }
 };
 
 class CListBox : public CWnd {
@@ -20,10 +20,11 @@ public:
     // The new item's index; LB_ERR or LB_ERRSPACE when it cannot be added.
     int AddString(LPCSTR lpszItem)
     {
-        return static_cast<int>(::SendMessageA(m_hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszItem)));
+        return static_cast<int>(
+            ::SendMessageW(m_hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(lpszItem).c_str())));
     }
     // The selected item's index, LB_ERR when none is selected.
-    int GetCurSel() const { return static_cast<int>(::SendMessageA(m_hWnd, LB_GETCURSEL, 0, 0)); }
+    int GetCurSel() const { return static_cast<int>(::SendMessageW(m_hWnd, LB_GETCURSEL, 0, 0)); }
 };
 
 // An owner-drawn button that shows one picture raised and another pressed.

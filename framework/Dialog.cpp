@@ -35,18 +35,16 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
 {
     HWND hCtrl = pDX->PrepareCtrl(nIDC);
     if (!pDX->m_bSaveAndValidate) {
-        ::SetWindowTextA(hCtrl, value);
+        ::SetWindowTextW(hCtrl, Wide(value).c_str());
         return;
     }
-    std::string text(::GetWindowTextLengthA(hCtrl) + 1, '\0');
-    text.resize(::GetWindowTextA(hCtrl, text.data(), static_cast<int>(text.size())));
-    value = CString(text);
+    value = ReadWindowText(hCtrl);
 }
 
 void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
 {
     if (!pDX->m_bSaveAndValidate) {
-        ::SendMessageA(pDX->GetLastControl(), EM_LIMITTEXT, nChars, 0);
+        ::SendMessageW(pDX->GetLastControl(), EM_LIMITTEXT, nChars, 0);
         return;
     }
     if (CharacterCount(value.str()) > static_cast<std::size_t>(nChars)) {
@@ -70,7 +68,7 @@ INT_PTR CDialog::DoModal()
     if (CWinApp* pApp = AfxGetApp())
         pApp->OnIdle(0);
     SetWindowBeingCreated(this);
-    const INT_PTR result = ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate),
+    const INT_PTR result = ::DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDTemplate),
                                              pOwner ? pOwner->m_hWnd : nullptr, AfxDlgProc, 0);
     SetWindowBeingCreated(nullptr);
     return result;

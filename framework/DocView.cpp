@@ -14,7 +14,7 @@ BOOL CDocument::OnNewDocument()
 
 BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName)
 {
-    HANDLE hFile = ::CreateFileA(lpszPathName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    HANDLE hFile = ::CreateFileW(Wide(lpszPathName).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                  FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile == INVALID_HANDLE_VALUE) {
         CString format, text;

@@ -34,19 +34,20 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFil
 
 INT_PTR CFileDialog::DoModal()
 {
-    std::string file = m_strFile;
+    const std::wstring filter = Wide(m_strFilter), defExt = Wide(m_strDefExt);
+    std::wstring file = Wide(m_strFile);
     file.resize(32768);
-    OPENFILENAMEA ofn{};
+    OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     CWnd* pOwner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
     ofn.hwndOwner = pOwner ? pOwner->m_hWnd : nullptr;
-    ofn.lpstrFilter = m_strFilter.empty() ? nullptr : m_strFilter.c_str();
+    ofn.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
     ofn.lpstrFile = file.data();
     ofn.nMaxFile = static_cast<DWORD>(file.size());
-    ofn.lpstrDefExt = m_strDefExt.empty() ? nullptr : m_strDefExt.c_str();
+    ofn.lpstrDefExt = defExt.empty() ? nullptr : defExt.c_str();
     ofn.Flags = m_dwFlags | OFN_EXPLORER;
-    if (!(m_bOpenFileDialog ? ::GetOpenFileNameA(&ofn) : ::GetSaveFileNameA(&ofn)))
+    if (!(m_bOpenFileDialog ? ::GetOpenFileNameW(&ofn) : ::GetSaveFileNameW(&ofn)))
         return IDCANCEL;
-    m_strFile = file.c_str();
+    m_strFile = Utf8(file.c_str());
     return IDOK;
 }

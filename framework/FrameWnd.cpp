@@ -26,15 +26,15 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, CCreateContext* pContext)
     CString fields;
     fields.LoadString(nIDResource);
     m_strTitle = fields.str().substr(0, fields.str().find('\n'));
-    m_hAccelTable = ::LoadAcceleratorsA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
-    m_hMenu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
+    m_hAccelTable = ::LoadAcceleratorsW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIDResource));
+    m_hMenu = ::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIDResource));
     return CreateEx(0, nullptr, m_strTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, nullptr, 0, pContext);
 }
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
-    HICON hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDResource));
+    HICON hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDResource));
     cs.lpszClass = AfxRegisterWndClass("MorvaneFrame", 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), hIcon);
     cs.hMenu = m_hMenu;
     return cs.lpszClass != nullptr;
@@ -110,7 +110,7 @@ void CFrameWnd::OnClose()
     // and the program closes once that handler has returned.
     const HWND hModal = ::GetLastActivePopup(m_hWnd);
     if (!::IsWindowEnabled(m_hWnd) && hModal != m_hWnd && ::EndDialog(hModal, IDCANCEL)) {
-        ::PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+        ::PostMessageW(m_hWnd, WM_CLOSE, 0, 0);
         return;
     }
     // The document is never modified, so there is nothing to ask.
@@ -152,7 +152,7 @@ void CFrameWnd::OnInitMenuPopup(HMENU hPopupMenu, UINT, BOOL bSysMenu)
 BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     return m_hAccelTable && pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST &&
-           ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, pMsg);
+           ::TranslateAcceleratorW(m_hWnd, m_hAccelTable, pMsg);
 }
 
 BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI)
@@ -167,8 +167,8 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI)
 
 BOOL CFrameWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
 {
-    auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
-    if (info->hdr.code != TTN_GETDISPINFOA)
+    auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+    if (info->hdr.code != TTN_GETDISPINFOW)
         return FALSE;
     // A bar's tool tips show the part of the command's string after its line break.
     const CControlBar* pBar = nullptr;
@@ -182,7 +182,7 @@ BOOL CFrameWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
     CString text;
     text.LoadString(static_cast<UINT>(info->hdr.idFrom));
     const char* tip = std::strchr(text, '\n');
-    ::lstrcpynA(info->szText, tip ? tip + 1 : "", sizeof info->szText);
+    ::lstrcpynW(info->szText, Wide(tip ? tip + 1 : "").c_str(), ARRAYSIZE(info->szText));
     info->lpszText = info->szText;
     *pResult = 0;
     return TRUE;

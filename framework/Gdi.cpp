@@ -26,7 +26,7 @@ BOOL CBitmap::LoadBitmap(UINT nIDResource)
 {
     *this = CBitmap();
     // As a DIB section, the picture keeps its own colours on screens of any depth.
-    m_hObject = static_cast<HBITMAP>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource), IMAGE_BITMAP,
+    m_hObject = static_cast<HBITMAP>(::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIDResource), IMAGE_BITMAP,
                                                   0, 0, LR_CREATEDIBSECTION));
     return m_hObject != nullptr;
 }
@@ -75,7 +75,7 @@ bool LoadBitmapPixels(UINT nIDResource, std::vector<std::uint32_t>& pixels, CSiz
 CSize CBitmap::GetSize() const
 {
     BITMAP bm{};
-    if (!m_hObject || !::GetObjectA(m_hObject, sizeof bm, &bm))
+    if (!m_hObject || !::GetObjectW(m_hObject, sizeof bm, &bm))
         return CSize();
     return CSize(bm.bmWidth, bm.bmHeight);
 }
@@ -108,15 +108,22 @@ void CDC::FillSolidRect(const RECT& rect, COLORREF clr)
 {
     // An opaque empty text paints the rectangle in the background colour.
     const COLORREF old = ::SetBkColor(m_hDC, clr);
-    ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
     ::SetBkColor(m_hDC, old);
 }
 
 CSize CDC::GetTextExtent(const CString& text) const
 {
+    const std::wstring wide = Wide(text);
     SIZE size{};
-    ::GetTextExtentPoint32A(m_hDC, text, text.GetLength(), &size);
+    ::GetTextExtentPoint32W(m_hDC, wide.c_str(), static_cast<int>(wide.size()), &size);
     return CSize(size.cx, size.cy);
+}
+
+BOOL CDC::TextOut(int x, int y, const CString& text)
+{
+    const std::wstring wide = Wide(text);
+    return ::TextOutW(m_hDC, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
 CClientDC::CClientDC(CWnd* pWnd) : CDC(::GetDC(pWnd->m_hWnd)), m_hWnd(pWnd->m_hWnd) {}

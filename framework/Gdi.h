@@ -74,10 +74,7 @@ public:
     COLORREF SetTextColor(COLORREF crColor) { return ::SetTextColor(m_hDC, crColor); }
     void FillSolidRect(const RECT& rect, COLORREF clr);
     CSize GetTextExtent(const CString& text) const;
-    BOOL TextOut(int x, int y, const CString& text)
-    {
-        return ::TextOutA(m_hDC, x, y, text, text.GetLength());
-    }
+    BOOL TextOut(int x, int y, const CString& text);
     // Copies nWidth x nHeight pixels of bitmap, from (xSrc, ySrc), to (x, y) of this context.
     BOOL DrawBitmap(const CBitmap& bitmap, int x, int y, int nWidth, int nHeight, int xSrc = 0, int ySrc = 0);
     void MoveTo(int x, int y) { ::MoveToEx(m_hDC, x, y, nullptr); }

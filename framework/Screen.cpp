@@ -19,7 +19,7 @@ void SetScreenHeight(int nPixels)
 SIZE GetWorkAreaSize()
 {
     RECT area{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0); // on failure, the whole screen
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0); // on failure, the whole screen
     SIZE size{area.right - area.left, area.bottom - area.top};
     if (size.cy > GetScreenHeight())
         size.cy = GetScreenHeight();

@@ -1,6 +1,7 @@
 #include "framework/Sound.h"
 
 #include "framework/App.h"
+#include "framework/String.h"
 
 #include <windows.h>
 #include <mmsystem.h>
@@ -16,14 +17,11 @@ void SetSoundObserver(SoundObserver observer)
 
 void PlayWaveResource(const char* lpszName)
 {
-    HINSTANCE hInst = AfxGetResourceHandle();
-    HRSRC hRes = ::FindResourceA(hInst, lpszName, "WAVE");
-    HGLOBAL hData = hRes ? ::LoadResource(hInst, hRes) : nullptr;
-    const void* data = hData ? ::LockResource(hData) : nullptr;
-    if (!data)
+    const std::string_view data = AfxLoadResourceData(Wide(lpszName).c_str(), L"WAVE");
+    if (data.empty())
         return;
     if (g_observer)
         g_observer(lpszName);
     // Without a sound device this fails, and the game goes on silently.
-    ::sndPlaySoundA(static_cast<LPCSTR>(data), SND_ASYNC | SND_MEMORY);
+    ::sndPlaySoundW(reinterpret_cast<LPCWSTR>(data.data()), SND_ASYNC | SND_MEMORY);
 }

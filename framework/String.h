@@ -41,4 +41,6 @@ std::size_t CharacterCount(const std::string& text);
 
 // text in UTF-16, for a call into Windows; and UTF-16 from Windows back in UTF-8.
 std::wstring Wide(const std::string& text);
+inline std::wstring Wide(const char* text) { return Wide(std::string(text ? text : "")); }
+inline std::wstring Wide(const CString& text) { return Wide(text.str()); }
 std::string Utf8(const wchar_t* text, int nChars = -1);

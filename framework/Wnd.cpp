@@ -7,7 +7,7 @@
 #include <exception>
 
 namespace {
-const char kObjectProperty[] = "Morvane.CWnd";
+const wchar_t kObjectProperty[] = L"Morvane.CWnd";
 
 // The object whose window is being created: its first message attaches it.
 CWnd* g_pWndInit = nullptr;
@@ -48,7 +48,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 {
     CWnd* pWnd = TakeWindowBeingCreated(hWnd);
     if (!pWnd)
-        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
     LRESULT result = 0;
     try {
         result = pWnd->Dispatch(message, wParam, lParam);
@@ -80,7 +80,14 @@ CWnd::~CWnd()
 
 CWnd* CWnd::FromHandle(HWND hWnd)
 {
-    return hWnd ? static_cast<CWnd*>(::GetPropA(hWnd, kObjectProperty)) : nullptr;
+    return hWnd ? static_cast<CWnd*>(::GetPropW(hWnd, kObjectProperty)) : nullptr;
+}
+
+CString ReadWindowText(HWND hWnd)
+{
+    std::wstring text(::GetWindowTextLengthW(hWnd) + 1, L'\0');
+    text.resize(::GetWindowTextW(hWnd, text.data(), static_cast<int>(text.size())));
+    return Utf8(text.c_str(), static_cast<int>(text.size()));
 }
 
 void CWnd::SetWindowBeingCreated(CWnd* pWnd)
@@ -90,18 +97,19 @@ void CWnd::SetWindowBeingCreated(CWnd* pWnd)
 
 LPCSTR AfxRegisterWndClass(LPCSTR lpszClassName, UINT nClassStyle, HBRUSH hbrBackground, HICON hIcon)
 {
-    WNDCLASSEXA wc{};
+    const std::wstring name = Wide(lpszClassName);
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    if (::GetClassInfoExA(AfxGetResourceHandle(), lpszClassName, &wc))
+    if (::GetClassInfoExW(AfxGetResourceHandle(), name.c_str(), &wc))
         return lpszClassName;
     wc.style = nClassStyle;
     wc.lpfnWndProc = AfxWndProc;
     wc.hInstance = AfxGetResourceHandle();
     wc.hIcon = hIcon;
-    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.hbrBackground = hbrBackground;
-    wc.lpszClassName = lpszClassName;
-    return ::RegisterClassExA(&wc) ? lpszClassName : nullptr;
+    wc.lpszClassName = name.c_str();
+    return ::RegisterClassExW(&wc) ? lpszClassName : nullptr;
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y,
@@ -123,8 +131,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
     if (!PreCreateWindow(cs))
         return FALSE;
     g_pWndInit = this;
-    HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
-                                  cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    HWND hWnd = ::CreateWindowExW(cs.dwExStyle, Wide(cs.lpszClass).c_str(), Wide(cs.lpszName ? cs.lpszName : "").c_str(),
+                                  cs.style, cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
+                                  cs.lpCreateParams);
     g_pWndInit = nullptr;
     // A window of a system class (a common control) is attached once it exists.
     if (hWnd && !m_hWnd)
@@ -140,14 +149,14 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT&)
 void CWnd::Attach(HWND hWnd)
 {
     m_hWnd = hWnd;
-    ::SetPropA(hWnd, kObjectProperty, this);
+    ::SetPropW(hWnd, kObjectProperty, this);
 }
 
 void CWnd::Detach()
 {
     if (m_pfnSuper)
-        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    ::RemovePropA(m_hWnd, kObjectProperty);
+        ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    ::RemovePropW(m_hWnd, kObjectProperty);
     m_pfnSuper = nullptr;
     m_hWnd = nullptr;
 }
@@ -155,10 +164,10 @@ void CWnd::Detach()
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
     Attach(hWnd);
-    const auto proc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
+    const auto proc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC));
     if (proc != AfxWndProc) {
         m_pfnSuper = proc;
-        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc));
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc));
     }
     return TRUE;
 }
@@ -170,7 +179,8 @@ BOOL CWnd::DestroyWindow()
 
 int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 {
-    return ::MessageBoxA(m_hWnd, lpszText, lpszCaption ? lpszCaption : AfxGetAppName(), nType);
+    return ::MessageBoxW(m_hWnd, Wide(lpszText).c_str(), Wide(lpszCaption ? lpszCaption : AfxGetAppName()).c_str(),
+                         nType);
 }
 
 void CWnd::CenterWindow()
@@ -182,7 +192,7 @@ void CWnd::CenterWindow()
     if (hOwner)
         ::GetWindowRect(hOwner, &area);
     else
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     RECT r{};
     GetWindowRect(&r);
     const int w = r.right - r.left, h = r.bottom - r.top;
@@ -237,8 +247,8 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return m_pfnSuper ? ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam)
-                      : ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+    return m_pfnSuper ? ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam)
+                      : ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::Default()

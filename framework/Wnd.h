@@ -24,6 +24,7 @@ public:
     static CWnd* FromHandle(HWND hWnd);
 
     // Makes the window; x, y, nWidth and nHeight as CreateWindowEx takes them.
+    // Every window of the program is a Unicode window: its texts are UTF-16.
     BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y,
                   int nWidth, int nHeight, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     // Attaches this object to an existing window (a dialog's control) and
@@ -33,17 +34,17 @@ public:
 
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
-    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)); }
+    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
     void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
     void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE)
     {
         ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
     }
-    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE)); }
+    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE)); }
     BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
     void RedrawWindow(UINT flags) { ::RedrawWindow(m_hWnd, nullptr, nullptr, flags); }
-    void SetWindowText(LPCSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
+    void SetWindowText(LPCSTR lpszString) { ::SetWindowTextW(m_hWnd, Wide(lpszString).c_str()); }
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
     void SetFocus() { ::SetFocus(m_hWnd); }
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
@@ -52,7 +53,7 @@ public:
     }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
     {
-        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+        return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
     // A message box owned by this window; no caption means the program's name.
     int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK);
@@ -100,6 +101,9 @@ private:
     WNDPROC m_pfnSuper = nullptr; // the window's own procedure, for subclassed windows
     MSG m_currentMsg{};
 };
+
+// The text of any window, a dialog's control among them.
+CString ReadWindowText(HWND hWnd);
 
 // Registers (once) a window class of the program, run by AfxWndProc.
 LPCSTR AfxRegisterWndClass(LPCSTR lpszClassName, UINT nClassStyle, HBRUSH hbrBackground, HICON hIcon);

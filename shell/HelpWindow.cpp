@@ -10,12 +10,9 @@ namespace {
 // The help text resource, with the line breaks an edit control shows.
 std::string LoadHelpText()
 {
-    HINSTANCE hInst = AfxGetResourceHandle();
-    HRSRC hRes = ::FindResourceA(hInst, MAKEINTRESOURCEA(IDR_HELP_TEXT), MAKEINTRESOURCEA(10)); // RT_RCDATA
-    HGLOBAL hData = hRes ? ::LoadResource(hInst, hRes) : nullptr;
-    const char* data = hData ? static_cast<const char*>(::LockResource(hData)) : nullptr;
+    const std::string_view data = AfxLoadResourceData(MAKEINTRESOURCEW(IDR_HELP_TEXT), MAKEINTRESOURCEW(10)); // RT_RCDATA
     std::string text;
-    for (DWORD i = 0, n = data ? ::SizeofResource(hInst, hRes) : 0; i < n; ++i) {
+    for (std::size_t i = 0, n = data.size(); i < n; ++i) {
         if (data[i] == '\n' && (i == 0 || data[i - 1] != '\r'))
             text += '\r';
         text += data[i];
@@ -37,12 +34,12 @@ void CHelpWindow::Open(CWnd* pOwner)
         return;
     }
     const LPCSTR lpszClass = AfxRegisterWndClass("MorvaneHelp", 0, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1),
-                                                 ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+                                                 ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME)));
     // Beside the game, so that both can be seen, as far as the screen allows.
     constexpr int kWidth = 620, kHeight = 560;
     RECT owner{}, work{};
     pOwner->GetWindowRect(&owner);
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const int x = std::max<int>(work.left, std::min<int>(owner.right, work.right - kWidth));
     const CString title = CString(AfxGetAppName()) + " Help";
     if (lpszClass && CreateEx(0, lpszClass, title, WS_OVERLAPPEDWINDOW, x, owner.top, kWidth, kHeight, pOwner, 0))

@@ -17,12 +17,12 @@ CMahjongApp theApp;
 // Stores the program's folder as the setting Path; nothing in the game reads it back.
 void RecordProgramFolder()
 {
-    std::vector<char> path(32768);
-    const DWORD n = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    std::vector<wchar_t> path(32768);
+    const DWORD n = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     // A cut-off name would name a wrong folder; then nothing is stored.
     if (n == 0 || n >= path.size())
         return;
-    WriteSetting("Path", ProgramFolder(std::string(path.data(), n)));
+    WriteSetting("Path", ProgramFolder(Utf8(path.data(), static_cast<int>(n))));
 }
 } // namespace
 

@@ -10,11 +10,7 @@ namespace {
 // The set's names, one a line; empty when the set has none.
 std::string_view NamesOfSet(int nTileSet)
 {
-    const HINSTANCE hInstance = AfxGetResourceHandle();
-    const HRSRC hInfo = ::FindResourceA(hInstance, MAKEINTRESOURCEA(nTileSet), "TILENAMES");
-    const HGLOBAL hData = hInfo ? ::LoadResource(hInstance, hInfo) : nullptr;
-    const void* data = hData ? ::LockResource(hData) : nullptr;
-    return data ? std::string_view(static_cast<const char*>(data), ::SizeofResource(hInstance, hInfo)) : "";
+    return AfxLoadResourceData(MAKEINTRESOURCEW(nTileSet), L"TILENAMES");
 }
 } // namespace
 

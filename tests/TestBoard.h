@@ -2,6 +2,7 @@
 // Boards drawn as text for the tests: '.' is an empty cell, 'A'.. are kinds 0...
 
 #include "board/MahjongBoard.h"
+#include "board/Utf8File.h"
 
 #include <cstdio>
 #include <random>
@@ -88,7 +89,7 @@ public:
         std::error_code ec;
         std::filesystem::remove_all(m_path, ec);
     }
-    std::string File(const std::string& name) const { return (m_path / name).string(); }
+    std::string File(const std::string& name) const { return (m_path / std::filesystem::u8path(name)).u8string(); }
 
 private:
     std::filesystem::path m_path;
@@ -96,7 +97,7 @@ private:
 
 inline void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes)
 {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
+    std::FILE* f = OpenUtf8File(path.c_str(), "wb");
     if (!f)
         throw std::runtime_error("cannot write " + path);
     if (!bytes.empty())
@@ -107,7 +108,7 @@ inline void WriteBytes(const std::string& path, const std::vector<unsigned char>
 inline std::vector<unsigned char> ReadBytes(const std::string& path)
 {
     std::vector<unsigned char> bytes;
-    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+    if (std::FILE* f = OpenUtf8File(path.c_str(), "rb")) {
         int ch;
         while ((ch = std::fgetc(f)) != EOF)
             bytes.push_back(static_cast<unsigned char>(ch));

@@ -173,7 +173,7 @@ HRESULT CBoardAccessible::accDoDefaultAction(VARIANT varChild)
         return CAccessible::accDoDefaultAction(varChild);
     // The click runs in the view's own turn, after input that came before it:
     // a match holds the game for its line and fades, and the client must not wait for that.
-    return ::PostMessageA(Window(), WM_PRESS_CELL, static_cast<WPARAM>(col), static_cast<LPARAM>(row)) ? S_OK
+    return ::PostMessageW(Window(), WM_PRESS_CELL, static_cast<WPARAM>(col), static_cast<LPARAM>(row)) ? S_OK
                                                                                                       : E_FAIL;
 }
 

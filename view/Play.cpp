@@ -34,7 +34,7 @@ void CMahjongView::OnLButtonDown(UINT nFlags, CPoint point)
                 ToggleHighlight(point.x, point.y);
                 board.ToggleSelection(cell);
             } else if (cell.kind == sel.kind && board.LinkToSelection(cell, path) == 0) {
-                const HCURSOR previous = ::SetCursor(::LoadCursor(nullptr, IDC_WAIT));
+                const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
                 board.ToggleSelection(sel);
                 board.RecordPair(cell, sel);
                 DrawLink(path);

@@ -14,7 +14,7 @@
 inline void LetTheScreenCatchUp()
 {
     MSG msg;
-    ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
 }
 
 // Holds the game until the clock's milliseconds have advanced by nMilliseconds.

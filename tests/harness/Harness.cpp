@@ -1,6 +1,7 @@
 #include "tests/harness/Harness.h"
 
 #include "framework/App.h"
+#include "framework/Wnd.h"
 
 #include <winternl.h>
 
@@ -122,9 +123,7 @@ bool PressKeyAndWait(WORD vk, bool shift, bool ctrl)
 
 std::string WindowText(HWND hWnd)
 {
-    std::string text(::GetWindowTextLengthA(hWnd) + 1, '\0');
-    text.resize(::GetWindowTextA(hWnd, text.data(), static_cast<int>(text.size())));
-    return text;
+    return ReadWindowText(hWnd).str();
 }
 
 std::string ClassName(HWND hWnd)

@@ -55,10 +55,10 @@ public:
 // No bitmap resource loads while this lives, so no tiles can be cut.
 class CNoPictures {
 public:
-    CNoPictures() : m_patch("user32.dll", "LoadImageA", reinterpret_cast<void*>(NoImage)) {}
+    CNoPictures() : m_patch("user32.dll", "LoadImageW", reinterpret_cast<void*>(NoImage)) {}
 
 private:
-    static HANDLE WINAPI NoImage(HINSTANCE, LPCSTR, UINT, int, int, UINT) { return nullptr; }
+    static HANDLE WINAPI NoImage(HINSTANCE, LPCWSTR, UINT, int, int, UINT) { return nullptr; }
     CImportPatch m_patch;
 };
 
@@ -316,11 +316,9 @@ inline void MoveCursorTo(const CRunningProgram& program, int col, int row)
 // A text of a screen reader's, as a narrow string.
 inline std::string TakeText(BSTR text)
 {
-    std::string narrow;
-    for (const wchar_t* p = text; p && *p; ++p)
-        narrow += static_cast<char>(*p);
+    const std::string utf8 = Utf8(text);
     ::SysFreeString(text);
-    return narrow;
+    return utf8;
 }
 
 inline std::string AccName(IAccessible* object, long child)

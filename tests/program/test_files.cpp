@@ -29,7 +29,7 @@ std::vector<std::string> FileCommand(const CRunningProgram& program, UINT id, co
     answers.Expect([&](HWND hDlg) {
         if (path.empty())
             return PressButton(hDlg, IDCANCEL);
-        ::SetDlgItemTextA(hDlg, 0x47C, path.c_str());
+        ::SetDlgItemTextW(hDlg, 0x47C, Wide(path).c_str());
         PressButton(hDlg, IDOK);
     });
     for (int i = 0; i < nMessageBoxes; ++i)
@@ -225,15 +225,19 @@ TEST(SaveLoad, FilesThatCannotBeLoadedOrSavedAreReportedAndChangeNothing)
 TEST(SaveLoad, FoldersOfAnyScriptListTheirPuzzlesAndHoldPuzzlesAndPictures)
 {
     ScratchDir dir;
-    char previous[MAX_PATH] = "";
-    ::GetCurrentDirectoryA(MAX_PATH, previous);
+    const std::filesystem::path previous = std::filesystem::current_path();
     std::string chinese; // a path longer than 499 bytes, of fewer characters
     for (int i = 0; i < 40; ++i)
         chinese += "游戏";
-    for (const std::string& name : {std::string("Игра"), std::string("Παιχνίδι"), chinese + "\\" + chinese}) {
+    // Run also where the system's code page is another (MORVANE_CODE_PAGE): then
+    // some of these letters are in no narrow text of Windows.
+    if (const char* codePage = std::getenv("MORVANE_CODE_PAGE"))
+        ASSERT_EQ(::GetACP(), static_cast<UINT>(std::atoi(codePage)));
+    for (const std::string& name :
+         {std::string("Игра"), std::string("Παιχνίδι"), std::string("게임"), chinese + "\\" + chinese}) {
         const std::string folder = dir.File("") + name, picture = folder + "\\tiles.bmp";
         ASSERT_TRUE(std::filesystem::create_directories(std::filesystem::u8path(folder))) << name;
-        ::SetCurrentDirectoryA(folder.c_str()); // where the dialogs open
+        std::filesystem::current_path(std::filesystem::u8path(folder)); // where the dialogs open
         WriteBytes(picture, Bmp24(270, 200, std::vector<std::uint32_t>(270 * 200, 0x123456)));
         std::vector<std::uint32_t> shown;
         {
@@ -263,7 +267,7 @@ TEST(SaveLoad, FoldersOfAnyScriptListTheirPuzzlesAndHoldPuzzlesAndPictures)
         CGameClock clock;
         CRunningProgram program;
         EXPECT_EQ(Picture(), shown) << name << ": the next start finds the picture";
-        ::SetCurrentDirectoryA(previous);
+        std::filesystem::current_path(previous);
     }
 }
 

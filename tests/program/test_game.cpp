@@ -18,18 +18,18 @@ struct CDrawnText {
     std::string text;
 };
 std::vector<CDrawnText> g_drawn;
-decltype(&TextOutA) g_realTextOut = nullptr;
-BOOL WINAPI LogTextOut(HDC hDC, int x, int y, LPCSTR text, int n)
+decltype(&TextOutW) g_realTextOut = nullptr;
+BOOL WINAPI LogTextOut(HDC hDC, int x, int y, LPCWSTR text, int n)
 {
-    g_drawn.push_back({::WindowFromDC(hDC), x, y, std::string(text, n)});
+    g_drawn.push_back({::WindowFromDC(hDC), x, y, Utf8(text, n)});
     return g_realTextOut(hDC, x, y, text, n);
 }
 class CTextLog {
 public:
-    CTextLog() : m_patch("gdi32.dll", "TextOutA", reinterpret_cast<void*>(LogTextOut))
+    CTextLog() : m_patch("gdi32.dll", "TextOutW", reinterpret_cast<void*>(LogTextOut))
     {
         g_drawn.clear();
-        g_realTextOut = reinterpret_cast<decltype(&TextOutA)>(m_patch.Original());
+        g_realTextOut = reinterpret_cast<decltype(&TextOutW)>(m_patch.Original());
     }
     // The texts last drawn on hWnd, from its last paint on.
     static std::vector<CDrawnText> Of(HWND hWnd, std::size_t nLast)
@@ -259,6 +259,7 @@ TEST(GameEnd, TheNameDialogPreloadsLimitsAndKeepsNames)
         {"Esc stores the preloaded name", "10", "Eve", "Zed\x1b", "Best result", "Eve"},
         {"a stored name too long is cut", "10", longName, "", "Best result", "XXXXXXXXXX"},
         {"letters of other scripts count once", "10", "ЖаннаМарияЁ", "", "Best result", "ЖаннаМария"},
+        {"letters no code page holds are typed", "10", "", "게임Παιχνίδι游戏", "Best result", "게임Παιχνίδι"},
         {"a size with no key reads and writes none", "7", "", "", "Finish the game.", nullptr},
     };
     for (const auto& c : cases) {
@@ -277,11 +278,11 @@ TEST(GameEnd, TheNameDialogPreloadsLimitsAndKeepsNames)
         answers.Expect([&](HWND hDlg) {
             const HWND hEdit = ::GetDlgItem(hDlg, IDC_NAME_EDIT);
             ::SendMessageA(hEdit, EM_SETSEL, 100, 100);
-            for (char ch : c.typed)
-                if (ch == '\x1b')
+            for (wchar_t ch : Wide(c.typed))
+                if (ch == L'\x1b')
                     PressKey(VK_ESCAPE);
                 else
-                    ::SendMessageA(hEdit, WM_CHAR, static_cast<unsigned char>(ch), 0);
+                    ::SendMessageW(hEdit, WM_CHAR, ch, 0);
             if (c.typed.empty() || c.typed.back() != '\x1b')
                 PressButton(hDlg, IDOK);
         });
@@ -296,6 +297,14 @@ TEST(GameEnd, TheNameDialogPreloadsLimitsAndKeepsNames)
         if (c.stored) {
             EXPECT_EQ(Stored("8_10\\Name"), c.stored) << c.label;
             EXPECT_EQ(Stored("LastName"), c.stored) << c.label;
+            bool described = false;
+            CModalAnswers scores;
+            scores.Expect([&](HWND hDlg) {
+                described = DescribesInOrder(hDlg, {"8x10", c.stored});
+                PressButton(hDlg, IDOK);
+            });
+            program.Command(ID_HIGH_SCORES);
+            EXPECT_TRUE(described) << c.label << ": the high scores tell the name";
         }
     }
 }
