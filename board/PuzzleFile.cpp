@@ -5,10 +5,12 @@
 #include "MahjongBoard.h"
 #include "Utf8File.h"
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -68,7 +70,7 @@ int CMahjongBoard::SaveToFile(const char* path, int nElapsed) const
         }
 
     // Written beside the target and then moved over it, so a failed save never
-    // leaves a half-written file in place of a good one.
+    // leaves a half-written file in place of a good one; it removes its own.
     const std::string temp = std::string(path) + ".part";
     std::FILE* f = OpenUtf8File(temp.c_str(), "wb");
     if (!f)
@@ -78,7 +80,17 @@ int CMahjongBoard::SaveToFile(const char* path, int nElapsed) const
     std::error_code ec;
     if (written && closed) {
         try {
-            std::filesystem::rename(std::filesystem::u8path(temp), std::filesystem::u8path(path), ec);
+            const std::filesystem::path from = std::filesystem::u8path(temp), to = std::filesystem::u8path(path);
+            std::filesystem::rename(from, to, ec);
+            // A file held open for a moment (by the search indexer, a virus scan or a
+            // sync client) cannot be replaced: Windows says sharing violation, which
+            // MinGW's library gives as an I/O error, or access denied, as Wine does.
+            const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+            while ((ec == std::errc::permission_denied || ec == std::errc::io_error) &&
+                   std::chrono::steady_clock::now() < until) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                std::filesystem::rename(from, to, ec);
+            }
         } catch (const std::exception&) {
             ec = std::make_error_code(std::errc::invalid_argument); // a path that is not UTF-8
         }

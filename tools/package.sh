@@ -35,17 +35,21 @@ hash=$(cat "$stage"/* "$root/tools/Morvane.wxs" <(echo "$version") | sha256sum |
 guid() { echo "{${1:0:8}-${1:8:4}-${1:12:4}-${1:16:4}-${1:20:12}}"; }
 # wixl 0.101 stamps the package with the time it runs (it reads no
 # SOURCE_DATE_EPOCH), so it runs at the given time. It warns of the
-# publisher we do not have.
+# publisher we do not have, and of RemoveFolder's Directory, which it ignores.
 cd "$stage"
 TZ=UTC faketime -f "$(date -u -d "$stamp" "+%F %T")" \
     wixl -a x64 -D Version="$version" -D ProductCode="$(guid "${hash:0:32}")" -D UpgradeCode="$upgrade" \
-         -o "$out" "$root/tools/Morvane.wxs" 2> >(grep -v -e "value != NULL" -e '^$' >&2)
+         -o "$out" "$root/tools/Morvane.wxs" 2> >(grep -v -e "value != NULL" -e "named 'Directory'" -e '^$' >&2)
 # wixl writes a random package code: set ours. Its MajorUpgrade replaces only
 # earlier versions (wixl knows no AllowSameVersionUpgrades and drops
 # IncludeMaximum): let this package replace another build of its version too
 # (the same version with the same codes is this very package, which Windows
-# leaves as it is).
+# leaves as it is); 513: include the maximum, keep features. And wixl ignores
+# the Directory of a RemoveFolder: the folder above the program's is removed too.
 msibuild "$out" -s "Morvane tile-matching puzzle" "" "x64;1033" "$(guid "${hash:32:32}")"
 msibuild "$out" -q "DELETE FROM Upgrade WHERE ActionProperty = 'WIX_UPGRADE_DETECTED'" \
     -q "INSERT INTO Upgrade (UpgradeCode, VersionMax, Attributes, ActionProperty)
-        VALUES ('$upgrade', '$version', 513, 'WIX_UPGRADE_DETECTED')"  # 513: include the maximum, keep features
+        VALUES ('$upgrade', '$version', 513, 'WIX_UPGRADE_DETECTED')" \
+    -q "UPDATE RemoveFile SET DirProperty = 'UserPrograms' WHERE FileKey = 'UserPrograms'"
+# No package that breaks Windows Installer's rules for the profile is kept.
+"$root/tools/check-msi.sh" "$out" || { rm "$out"; exit 1; }

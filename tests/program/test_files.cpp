@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <thread>
 
 namespace {
 
@@ -220,6 +221,34 @@ TEST(SaveLoad, FilesThatCannotBeLoadedOrSavedAreReportedAndChangeNothing)
     EXPECT_EQ(FileCommand(program, ID_LOAD_FROM, "").size(), 1u);
     EXPECT_EQ(FileCommand(program, ID_SAVE_TO, "").size(), 1u);
     EXPECT_EQ(g_pBoard, board);
+}
+
+TEST(SaveLoad, AFileHeldForAMomentIsReplacedAndOneHeldLongerStaysWhole)
+{
+    const std::string path = TempPath("morvane-held.mhj");
+    CScratchSettings store;
+    CGameClock clock;
+    CRunningProgram program;
+    for (const DWORD held : {300, 5000}) { // with no sharing, from the moment the save starts
+        std::ofstream(path, std::ios::binary) << "old";
+        std::thread holder;
+        std::string message;
+        CModalAnswers answers;
+        answers.Expect([&](HWND hDlg) {
+            ::SetDlgItemTextA(hDlg, 0x47C, path.c_str());
+            const HANDLE hFile = ::CreateFileW(std::filesystem::path(path).c_str(), GENERIC_READ, 0, nullptr,
+                                               OPEN_EXISTING, 0, nullptr);
+            holder = std::thread([=] { ::Sleep(held); ::CloseHandle(hFile); });
+            PressButton(hDlg, IDOK);
+        });
+        answers.Expect([&](HWND hBox) { message = WindowText(::GetDlgItem(hBox, 0xFFFF)); PressButton(hBox, IDOK); });
+        program.Command(ID_SAVE_TO);
+        holder.join();
+        EXPECT_EQ(message, held > 1000 ? "The puzzle could not be saved to " + path + "." : "") << held;
+        EXPECT_EQ(Contents(path).size(), held > 1000 ? 3u : 4024u) << held << ": the old file or the new one";
+        EXPECT_FALSE(std::filesystem::exists(path + ".part")) << held;
+    }
+    ::DeleteFileA(path.c_str());
 }
 
 TEST(SaveLoad, FoldersOfAnyScriptListTheirPuzzlesAndHoldPuzzlesAndPictures)
