@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -126,6 +127,16 @@ TEST(Settings, AreReadInTheirOrderAndSizeYOnlyAfterSizeX)
     }
 }
 
+// Asked for its size, a value reports one character: as if it grew before it is read.
+decltype(&RegQueryValueW) g_realQuery = nullptr;
+LONG WINAPI QueryReportingTooLittle(HKEY hKey, LPCWSTR lpSubKey, LPWSTR lpData, PLONG lpcbData)
+{
+    const LONG result = g_realQuery(hKey, lpSubKey, lpData, lpcbData);
+    if (!lpData && result == ERROR_SUCCESS)
+        *lpcbData = sizeof(wchar_t);
+    return result;
+}
+
 TEST(Settings, ThePlayersPictureIsAPathOfAtMost499Characters)
 {
     const std::string longest = "C:\\" + std::string(492, 'p') + ".bmp";
@@ -134,14 +145,21 @@ TEST(Settings, ThePlayersPictureIsAPathOfAtMost499Characters)
         const char* label;
         std::vector<std::string> stored; // empty: nothing stored
         bool found;
+        bool grown = false;
     } cases[] = {
         {"absent", {}, false},
         {"a short path", {"C:\\pictures\\cats.bmp"}, true},
         {"499 characters", {longest}, true},
         {"500 characters count as absent", {longest + "x"}, false},
+        {"larger than first reported", {longest}, true, true},
     };
     for (const auto& c : cases) {
         CScratchSettings store;
+        std::optional<CImportPatch> grows;
+        if (c.grown) {
+            grows.emplace("advapi32.dll", "RegQueryValueW", reinterpret_cast<void*>(QueryReportingTooLittle));
+            g_realQuery = reinterpret_cast<decltype(&RegQueryValueW)>(grows->Original());
+        }
         if (!c.stored.empty())
             CScratchSettings::Write("TileSet\\FName", c.stored[0]);
         std::string path = "unchanged";
