@@ -4,15 +4,7 @@
 
 #include <windows.h>
 
-#include <objbase.h>
-
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int)
 {
-    // COM hands the windows' accessible objects to screen readers. Without it
-    // they get the system's own objects; the game goes on.
-    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const int result = AfxWinMain(hInstance, lpCmdLine);
-    if (SUCCEEDED(com))
-        ::CoUninitialize();
-    return result;
+    return AfxWinMain(hInstance, lpCmdLine);
 }

@@ -4,6 +4,8 @@
 #include "shell/MainFrame.h"
 #include "view/MahjongView.h"
 
+#include <oleacc.h>
+
 namespace {
 const std::string kStoreRoot = "Software\\Kestova\\Morvane\\";
 
@@ -131,3 +133,83 @@ void CRunningProgram::Command(UINT id) const
     ::SendMessageA(FrameWindow(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
+
+CScreenReader::CScreenReader(HWND hWnd) : m_hWnd(hWnd)
+{
+    m_hThread = ::CreateThread(nullptr, 0, Run, this, 0, nullptr);
+}
+
+CScreenReader::~CScreenReader()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        m_bStop = true;
+    }
+    m_posted.notify_one();
+    // The reader's last calls (the proxy's release among them) are answered by this thread.
+    do {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE) && msg.message != WM_QUIT)
+            ::DispatchMessageW(&msg);
+    } while (::MsgWaitForMultipleObjects(1, &m_hThread, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1);
+    ::CloseHandle(m_hThread);
+}
+
+void CScreenReader::Post(Job job)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        m_jobs.push_back(std::move(job));
+    }
+    m_posted.notify_one();
+}
+
+DWORD WINAPI CScreenReader::Run(void* pReader)
+{
+    CScreenReader& self = *static_cast<CScreenReader*>(pReader);
+    ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    IAccessible* pObject = nullptr;
+    bool asked = false;
+    for (;;) {
+        Job job;
+        {
+            std::unique_lock<std::mutex> lock(self.m_lock);
+            self.m_posted.wait(lock, [&] { return self.m_bStop || !self.m_jobs.empty(); });
+            if (self.m_jobs.empty())
+                break;
+            job = std::move(self.m_jobs.front());
+            self.m_jobs.pop_front();
+        }
+        // The window is asked at the first job: its thread answers when it next looks at its queue.
+        if (!asked) {
+            asked = true;
+            const LRESULT result = ::SendMessageW(self.m_hWnd, WM_GETOBJECT, 0, OBJID_CLIENT);
+            if (result <= 0 ||
+                FAILED(::ObjectFromLresult(result, __uuidof(IAccessible), 0, reinterpret_cast<void**>(&pObject))))
+                pObject = nullptr;
+        }
+        job(pObject);
+    }
+    if (pObject)
+        pObject->Release();
+    ::CoUninitialize();
+    return 0;
+}
+
+double CScreenReader::TimeName(IAccessible* pObject)
+{
+    if (!pObject)
+        return -1;
+    LARGE_INTEGER t0, t1, f;
+    ::QueryPerformanceCounter(&t0);
+    VARIANT self;
+    ::VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const HRESULT hr = pObject->get_accName(self, &name);
+    ::QueryPerformanceCounter(&t1);
+    ::QueryPerformanceFrequency(&f);
+    ::SysFreeString(name);
+    return hr == S_OK ? 1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(f.QuadPart) : -1;
+}

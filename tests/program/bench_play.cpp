@@ -6,7 +6,9 @@
 // largest board through the file dialogs; and a tile-set change at the
 // largest tiles (cut plus new picture), from a built-in set and from the
 // player's pictures; the time from an arrow key to the keyboard cursor on the
-// screen. bench_play [rounds]
+// screen; the game's CPU time over the wall time of three matches and a hint,
+// and how long a screen reader's calls wait meanwhile. bench_play [rounds]
+// (bench_play waits: the last alone)
 
 #include "tests/program/Program.h"
 
@@ -16,6 +18,8 @@
 #include "tests/BmpBuilder.h"
 #include "tests/harness/Harness.h"
 #include "view/MahjongView.h"
+
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -104,10 +108,61 @@ void Click(HWND hView, const CTileCell& cell)
     ::SendMessageA(hView, WM_LBUTTONUP, 0, at);
 }
 
+double CpuMilliseconds()
+{
+    FILETIME created, ended, kernel, user;
+    ::GetProcessTimes(::GetCurrentProcess(), &created, &ended, &kernel, &user);
+    const auto ms = [](const FILETIME& t) {
+        return static_cast<double>(static_cast<ULONGLONG>(t.dwHighDateTime) << 32 | t.dwLowDateTime) / 10000.0;
+    };
+    return ms(kernel) + ms(user);
+}
+
+// Three matches and a hint at the real clock, while a screen reader on a
+// thread of its own asks the board's name every 20 ms.
+void MeasureWaits()
+{
+    CScratchSettings store;
+    CRunningProgram program;
+    const HWND hView = program.View().m_hWnd;
+    std::vector<double> calls;
+    volatile bool done = false;
+    {
+        CScreenReader reader(hView);
+        reader.Post([&](IAccessible* pObject) {
+            while (!done && pObject) {
+                calls.push_back(CScreenReader::TimeName(pObject));
+                ::Sleep(20);
+            }
+        });
+        const double cpu = CpuMilliseconds(), wall = Now();
+        for (int i = 0; i < 3; ++i) {
+            CTilePairList pairs;
+            g_pBoard->FindAllPairs(pairs);
+            Click(hView, g_pBoard->GetCell(pairs[0].col1, pairs[0].row1));
+            Click(hView, g_pBoard->GetCell(pairs[0].col2, pairs[0].row2));
+        }
+        program.Command(ID_HINT);
+        const double spentCpu = CpuMilliseconds() - cpu, spentWall = Now() - wall;
+        done = true;
+        std::printf("waits of three matches and a hint: %.0f ms CPU over %.0f ms wall: %.3f of a core\n", spentCpu,
+                    spentWall, spentCpu / spentWall);
+    }
+    if (calls.empty()) {
+        std::printf("screen reader: the window gave no object through ObjectFromLresult\n");
+        return;
+    }
+    std::printf("screen reader's call during the waits: median %.2f ms, longest %.1f ms (%d calls)\n", Median(calls),
+                *std::max_element(calls.begin(), calls.end()), static_cast<int>(calls.size()));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    MeasureWaits();
+    if (argc > 1 && std::string(argv[1]) == "waits")
+        return 0;
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 5;
     struct Layout {
         const char* size;
