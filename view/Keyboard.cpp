@@ -85,8 +85,10 @@ void CMahjongView::PressCell(int col, int row)
 
 LRESULT CMahjongView::OnPressCell(WPARAM wParam, LPARAM lParam)
 {
-    if (HasPicture())
-        PressCell(static_cast<int>(wParam), static_cast<int>(lParam));
+    // The press was asked for earlier: it acts only if a click would now, on a cell of the board in play.
+    const int col = static_cast<int>(wParam), row = static_cast<int>(lParam);
+    if (TakesClicks() && col >= 1 && row >= 1 && col <= g_pBoard->GetWidth() && row <= g_pBoard->GetHeight())
+        PressCell(col, row);
     return 0;
 }
 

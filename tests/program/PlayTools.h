@@ -36,6 +36,7 @@ public:
     ~CRunningClock() override { SetClock(nullptr); }
     std::uint32_t TickCount() override { return m_ticks += m_step; }
     std::time_t Now() override { return 1700000000 + (m_ticks += m_step) / 1000; }
+    std::uint32_t RestMilliseconds(std::uint32_t) override { return 0; }
     std::uint32_t m_step;
     std::uint32_t m_ticks = 0;
 };
@@ -48,6 +49,7 @@ public:
     ~CGameClock() override { SetClock(nullptr); }
     std::uint32_t TickCount() override { return m_ticks += 50; }
     std::time_t Now() override { return m_now; }
+    std::uint32_t RestMilliseconds(std::uint32_t) override { return 0; }
     std::time_t m_now = 1700000000;
     std::uint32_t m_ticks = 0;
 };
