@@ -142,6 +142,8 @@ void MeasureWaits()
             Click(hView, g_pBoard->GetCell(pairs[0].col1, pairs[0].row1));
             Click(hView, g_pBoard->GetCell(pairs[0].col2, pairs[0].row2));
         }
+        // The player moves the mouse meanwhile: what stays queued must not wake the hint's wait again and again.
+        ::PostMessageW(hView, WM_MOUSEMOVE, 0, 0);
         program.Command(ID_HINT);
         const double spentCpu = CpuMilliseconds() - cpu, spentWall = Now() - wall;
         done = true;
