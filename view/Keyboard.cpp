@@ -85,9 +85,10 @@ void CMahjongView::PressCell(int col, int row)
 
 LRESULT CMahjongView::OnPressCell(WPARAM wParam, LPARAM lParam)
 {
-    // The press was asked for earlier: it acts only if a click would now, on a cell of the board in play.
+    // The press was asked for earlier: it is a click only on a cell of the board
+    // in play, and the click acts only where the player's would.
     const int col = static_cast<int>(wParam), row = static_cast<int>(lParam);
-    if (TakesClicks() && col >= 1 && row >= 1 && col <= g_pBoard->GetWidth() && row <= g_pBoard->GetHeight())
+    if (HasPicture() && col >= 1 && row >= 1 && col <= g_pBoard->GetWidth() && row <= g_pBoard->GetHeight())
         PressCell(col, row);
     return 0;
 }

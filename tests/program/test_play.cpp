@@ -678,12 +678,13 @@ LRESULT CALLBACK NoteTaken(int code, WPARAM wParam, LPARAM lParam)
 
 // A running clock that, at its first read in a wait after Arm(), has the player
 // click and press a key, and a screen reader ask the board's name and press a
-// cell. Its time stands still, and the wait sleeps for real, until the reader is done.
+// cell. Its time stands still, and the wait sleeps for real, until the reader
+// is done, or a second has gone by for real.
 class CReaderDuringWait : public CRunningClock {
 public:
     std::uint32_t TickCount() override { return Look() ? m_ticks : CRunningClock::TickCount(); }
     std::time_t Now() override { return Look() ? 1700000000 + m_ticks / 1000 : CRunningClock::Now(); }
-    std::uint32_t RestMilliseconds(std::uint32_t n) override { return m_bStill ? n : 0; }
+    std::uint32_t RestMilliseconds(std::uint32_t n) override { return Look() ? std::min(n, 100u) : 0; }
     void Arm(HWND hView, CScreenReader& reader, POINT click)
     {
         m_hView = hView;
@@ -698,6 +699,7 @@ private:
     {
         if (m_pReader && GameHeld()) {
             m_bStill = true;
+            m_heldAt = ::GetTickCount();
             ::PostMessageW(m_hView, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(m_click.x, m_click.y));
             ::PostMessageW(m_hView, WM_KEYDOWN, VK_LEFT, 1);
             m_pReader->Post([this](IAccessible* pObject) {
@@ -707,9 +709,10 @@ private:
             });
             m_pReader = nullptr;
         }
-        return m_bStill;
+        return m_bStill && ::GetTickCount() - m_heldAt < 1000;
     }
     HWND m_hView = nullptr;
+    DWORD m_heldAt = 0;
     CScreenReader* m_pReader = nullptr;
     POINT m_click{};
     std::atomic<bool> m_bStill = false;
@@ -876,12 +879,27 @@ TEST(PlayKeys, AWholeGameClearedWithKeysAloneEndsInTheBestResult)
     std::cout << "[ keys    ] a whole 10 x 8 game took " << g_keysPressed << " keys\n";
 }
 
+// The apartments entered through CoInitializeEx, as (flags, result).
+std::vector<std::pair<DWORD, HRESULT>> g_apartments;
+void* g_pRealCoInitializeEx = nullptr;
+HRESULT WINAPI NoteApartment(LPVOID pReserved, DWORD dwCoInit)
+{
+    const HRESULT hr = reinterpret_cast<decltype(&CoInitializeEx)>(g_pRealCoInitializeEx)(pReserved, dwCoInit);
+    g_apartments.emplace_back(dwCoInit, hr);
+    return hr;
+}
+
 TEST(PlayAccessible, NamesStatesLocationsAndEventsFollowSelectionMatchUndoAndKeys)
 {
     CScratchSettings store(CScratchSettings::Entries{{"Animation", "1"}});
     CRunningClock clock;
+    // Wine's input method sets COM up as well: only the call shows the program's own.
+    CImportPatch coInit("ole32.dll", "CoInitializeEx", reinterpret_cast<void*>(NoteApartment));
+    g_pRealCoInitializeEx = coInit.Original();
+    g_apartments.clear();
     CRunningProgram program;
     ASSERT_TRUE(program.Started());
+    EXPECT_EQ(g_apartments, (std::vector<std::pair<DWORD, HRESULT>>{{COINIT_APARTMENTTHREADED, S_OK}}));
     UseBoard(program, {"AB..A......B......", "..................", "..................", "..................",
                        "..................", "..................", "..................", ".................."});
     const HWND hView = program.View().m_hWnd;
