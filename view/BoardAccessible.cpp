@@ -43,7 +43,8 @@ long CBoardAccessible::FocusedChild() const
 {
     if (::GetFocus() != Window())
         return -1;
-    return m_view.m_bCursorShown && !m_view.m_bPaused ? CellChild(*g_pBoard, m_view.m_nCursorCol, m_view.m_nCursorRow) : CHILDID_SELF;
+    const bool onCell = m_view.m_bCursorShown && !m_view.m_bPaused;
+    return onCell ? CellChild(*g_pBoard, m_view.m_nCursorCol, m_view.m_nCursorRow) : CHILDID_SELF;
 }
 
 HRESULT CBoardAccessible::get_accChildCount(long* pcountChildren)

@@ -753,8 +753,8 @@ TEST(PlayWaits, EveryWaitAnswersAScreenReaderAtOnceAndLeavesTheInputForAfterward
         clock.Arm(hView, reader, Centre(Cell(1, 2)));
         w.act();
         Pump(100);
-        EXPECT_EQ(g_taken, (std::vector<std::string>{"COM's call during the wait", "the click after it", "the key after it"}))
-            << w.label;
+        const std::vector<std::string> order{"COM's call during the wait", "the click after it", "the key after it"};
+        EXPECT_EQ(g_taken, order) << w.label;
         EXPECT_GE(clock.m_nameMs, 0) << w.label;
         EXPECT_LT(clock.m_nameMs, 50) << w.label << ": the screen reader is answered at once";
         EXPECT_NE(clock.m_press, S_OK) << w.label << ": a press is refused during the wait";
@@ -958,7 +958,8 @@ TEST(PlayAccessible, NamesStatesLocationsAndEventsFollowSelectionMatchUndoAndKey
         {"the pause", [&] { program.Command(ID_PAUSE); }, {{EVENT_OBJECT_REORDER, CHILDID_SELF}}, "(none)", "(none)",
          "Board, 18 columns by 8 rows, 4 tiles left", 0, CHILDID_SELF, true},
         {"the resume", [&] { program.Command(ID_PAUSE); }, {{EVENT_OBJECT_REORDER, CHILDID_SELF}},
-         "seated man, column 1, row 1", "seated man, column 5, row 1", "Board, 18 columns by 8 rows, 4 tiles left", 5, 5},
+         "seated man, column 1, row 1", "seated man, column 5, row 1", "Board, 18 columns by 8 rows, 4 tiles left", 5,
+         5},
     };
     for (const auto& s : steps) {
         CWinEvents events(hView);
