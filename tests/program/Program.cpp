@@ -4,8 +4,6 @@
 #include "shell/MainFrame.h"
 #include "view/MahjongView.h"
 
-#include <oleacc.h>
-
 namespace {
 const std::string kStoreRoot = "Software\\Kestova\\Morvane\\";
 
@@ -36,35 +34,34 @@ CScratchSettings::~CScratchSettings()
 
 void CScratchSettings::Write(const std::string& name, const std::string& text)
 {
-    ::RegSetValueA(HKEY_CURRENT_USER, (kStoreRoot + name).c_str(), REG_SZ, text.c_str(),
-                   static_cast<DWORD>(text.size() + 1));
+    ::RegSetValueW(HKEY_CURRENT_USER, Wide(kStoreRoot + name).c_str(), REG_SZ, Wide(text).c_str(), 0);
 }
 
 std::optional<std::string> CScratchSettings::Read(const std::string& name)
 {
-    const std::string key = kStoreRoot + name;
+    const std::wstring key = Wide(kStoreRoot + name);
     LONG size = 0;
-    if (::RegQueryValueA(HKEY_CURRENT_USER, key.c_str(), nullptr, &size) != ERROR_SUCCESS)
+    if (::RegQueryValueW(HKEY_CURRENT_USER, key.c_str(), nullptr, &size) != ERROR_SUCCESS)
         return std::nullopt;
-    std::string text(static_cast<std::size_t>(size) + 1, '\0');
-    LONG got = static_cast<LONG>(text.size());
-    if (::RegQueryValueA(HKEY_CURRENT_USER, key.c_str(), text.data(), &got) != ERROR_SUCCESS)
+    std::wstring text(static_cast<std::size_t>(size) / sizeof(wchar_t) + 1, L'\0');
+    LONG got = static_cast<LONG>(text.size() * sizeof(wchar_t));
+    if (::RegQueryValueW(HKEY_CURRENT_USER, key.c_str(), text.data(), &got) != ERROR_SUCCESS)
         return std::nullopt;
-    return std::string(text.c_str());
+    return Utf8(text.c_str());
 }
 
 namespace {
 std::vector<std::string>* g_pSettingsEvents = nullptr;
-decltype(&RegQueryValueA) g_realQuery = nullptr;
-decltype(&RegSetValueA) g_realSet = nullptr;
+decltype(&RegQueryValueW) g_realQuery = nullptr;
+decltype(&RegSetValueW) g_realSet = nullptr;
 
-std::string SettingName(LPCSTR lpSubKey)
+std::string SettingName(LPCWSTR lpSubKey)
 {
-    const std::string key = lpSubKey ? lpSubKey : "";
+    const std::string key = Utf8(lpSubKey);
     return key.compare(0, kStoreRoot.size(), kStoreRoot) == 0 ? key.substr(kStoreRoot.size()) : key;
 }
 
-LONG WINAPI LogQuery(HKEY hKey, LPCSTR lpSubKey, LPSTR lpData, PLONG lpcbData)
+LONG WINAPI LogQuery(HKEY hKey, LPCWSTR lpSubKey, LPWSTR lpData, PLONG lpcbData)
 {
     // The first of the two calls of a read asks for the size only.
     if (!lpData)
@@ -72,7 +69,7 @@ LONG WINAPI LogQuery(HKEY hKey, LPCSTR lpSubKey, LPSTR lpData, PLONG lpcbData)
     return g_realQuery(hKey, lpSubKey, lpData, lpcbData);
 }
 
-LONG WINAPI LogSet(HKEY hKey, LPCSTR lpSubKey, DWORD dwType, LPCSTR lpData, DWORD cbData)
+LONG WINAPI LogSet(HKEY hKey, LPCWSTR lpSubKey, DWORD dwType, LPCWSTR lpData, DWORD cbData)
 {
     g_pSettingsEvents->push_back("write " + SettingName(lpSubKey));
     return g_realSet(hKey, lpSubKey, dwType, lpData, cbData);
@@ -80,12 +77,12 @@ LONG WINAPI LogSet(HKEY hKey, LPCSTR lpSubKey, DWORD dwType, LPCSTR lpData, DWOR
 } // namespace
 
 CSettingsLog::CSettingsLog(std::vector<std::string>& events)
-    : m_query("advapi32.dll", "RegQueryValueA", reinterpret_cast<void*>(LogQuery)),
-      m_set("advapi32.dll", "RegSetValueA", reinterpret_cast<void*>(LogSet))
+    : m_query("advapi32.dll", "RegQueryValueW", reinterpret_cast<void*>(LogQuery)),
+      m_set("advapi32.dll", "RegSetValueW", reinterpret_cast<void*>(LogSet))
 {
     g_pSettingsEvents = &events;
-    g_realQuery = reinterpret_cast<decltype(&RegQueryValueA)>(m_query.Original());
-    g_realSet = reinterpret_cast<decltype(&RegSetValueA)>(m_set.Original());
+    g_realQuery = reinterpret_cast<decltype(&RegQueryValueW)>(m_query.Original());
+    g_realSet = reinterpret_cast<decltype(&RegSetValueW)>(m_set.Original());
 }
 
 CSettingsLog::~CSettingsLog()
@@ -133,83 +130,3 @@ void CRunningProgram::Command(UINT id) const
     ::SendMessageA(FrameWindow(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
-
-CScreenReader::CScreenReader(HWND hWnd) : m_hWnd(hWnd)
-{
-    m_hThread = ::CreateThread(nullptr, 0, Run, this, 0, nullptr);
-}
-
-CScreenReader::~CScreenReader()
-{
-    {
-        std::lock_guard<std::mutex> lock(m_lock);
-        m_bStop = true;
-    }
-    m_posted.notify_one();
-    // The reader's last calls (the proxy's release among them) are answered by this thread.
-    do {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE) && msg.message != WM_QUIT)
-            ::DispatchMessageW(&msg);
-    } while (::MsgWaitForMultipleObjects(1, &m_hThread, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1);
-    ::CloseHandle(m_hThread);
-}
-
-void CScreenReader::Post(Job job)
-{
-    {
-        std::lock_guard<std::mutex> lock(m_lock);
-        m_jobs.push_back(std::move(job));
-    }
-    m_posted.notify_one();
-}
-
-DWORD WINAPI CScreenReader::Run(void* pReader)
-{
-    CScreenReader& self = *static_cast<CScreenReader*>(pReader);
-    ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    IAccessible* pObject = nullptr;
-    bool asked = false;
-    for (;;) {
-        Job job;
-        {
-            std::unique_lock<std::mutex> lock(self.m_lock);
-            self.m_posted.wait(lock, [&] { return self.m_bStop || !self.m_jobs.empty(); });
-            if (self.m_jobs.empty())
-                break;
-            job = std::move(self.m_jobs.front());
-            self.m_jobs.pop_front();
-        }
-        // The window is asked at the first job: its thread answers when it next looks at its queue.
-        if (!asked) {
-            asked = true;
-            const LRESULT result = ::SendMessageW(self.m_hWnd, WM_GETOBJECT, 0, OBJID_CLIENT);
-            if (result <= 0 ||
-                FAILED(::ObjectFromLresult(result, __uuidof(IAccessible), 0, reinterpret_cast<void**>(&pObject))))
-                pObject = nullptr;
-        }
-        job(pObject);
-    }
-    if (pObject)
-        pObject->Release();
-    ::CoUninitialize();
-    return 0;
-}
-
-double CScreenReader::TimeName(IAccessible* pObject)
-{
-    if (!pObject)
-        return -1;
-    LARGE_INTEGER t0, t1, f;
-    ::QueryPerformanceCounter(&t0);
-    VARIANT self;
-    ::VariantInit(&self);
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    const HRESULT hr = pObject->get_accName(self, &name);
-    ::QueryPerformanceCounter(&t1);
-    ::QueryPerformanceFrequency(&f);
-    ::SysFreeString(name);
-    return hr == S_OK ? 1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(f.QuadPart) : -1;
-}

@@ -7,10 +7,6 @@
 
 #include <windows.h>
 
-#include <condition_variable>
-#include <deque>
-#include <functional>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <utility>
@@ -79,33 +75,3 @@ private:
     bool m_bStarted = false;
 };
 
-
-struct IAccessible;
-
-// A screen reader on a thread of its own, in COM's multithreaded apartment, as
-// one in another process is: it asks the window for its object as screen
-// readers do (WM_GETOBJECT, then ObjectFromLresult) and calls it through
-// COM's proxy. Jobs run on that thread, in order, each with the object (null
-// when the window gave none).
-class CScreenReader {
-public:
-    explicit CScreenReader(HWND hWnd);
-    ~CScreenReader();
-    CScreenReader(const CScreenReader&) = delete;
-    CScreenReader& operator=(const CScreenReader&) = delete;
-
-    using Job = std::function<void(IAccessible*)>;
-    void Post(Job job);
-    // The milliseconds that the object took to tell its name; -1 without an answer.
-    static double TimeName(IAccessible* pObject);
-
-private:
-    static DWORD WINAPI Run(void* pReader);
-
-    HWND m_hWnd;
-    std::mutex m_lock;
-    std::condition_variable m_posted;
-    std::deque<Job> m_jobs;
-    bool m_bStop = false;
-    HANDLE m_hThread = nullptr;
-};
