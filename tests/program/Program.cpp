@@ -34,34 +34,35 @@ CScratchSettings::~CScratchSettings()
 
 void CScratchSettings::Write(const std::string& name, const std::string& text)
 {
-    ::RegSetValueW(HKEY_CURRENT_USER, Wide(kStoreRoot + name).c_str(), REG_SZ, Wide(text).c_str(), 0);
+    ::RegSetValueA(HKEY_CURRENT_USER, (kStoreRoot + name).c_str(), REG_SZ, text.c_str(),
+                   static_cast<DWORD>(text.size() + 1));
 }
 
 std::optional<std::string> CScratchSettings::Read(const std::string& name)
 {
-    const std::wstring key = Wide(kStoreRoot + name);
+    const std::string key = kStoreRoot + name;
     LONG size = 0;
-    if (::RegQueryValueW(HKEY_CURRENT_USER, key.c_str(), nullptr, &size) != ERROR_SUCCESS)
+    if (::RegQueryValueA(HKEY_CURRENT_USER, key.c_str(), nullptr, &size) != ERROR_SUCCESS)
         return std::nullopt;
-    std::wstring text(static_cast<std::size_t>(size) / sizeof(wchar_t) + 1, L'\0');
-    LONG got = static_cast<LONG>(text.size() * sizeof(wchar_t));
-    if (::RegQueryValueW(HKEY_CURRENT_USER, key.c_str(), text.data(), &got) != ERROR_SUCCESS)
+    std::string text(static_cast<std::size_t>(size) + 1, '\0');
+    LONG got = static_cast<LONG>(text.size());
+    if (::RegQueryValueA(HKEY_CURRENT_USER, key.c_str(), text.data(), &got) != ERROR_SUCCESS)
         return std::nullopt;
-    return Utf8(text.c_str());
+    return std::string(text.c_str());
 }
 
 namespace {
 std::vector<std::string>* g_pSettingsEvents = nullptr;
-decltype(&RegQueryValueW) g_realQuery = nullptr;
-decltype(&RegSetValueW) g_realSet = nullptr;
+decltype(&RegQueryValueA) g_realQuery = nullptr;
+decltype(&RegSetValueA) g_realSet = nullptr;
 
-std::string SettingName(LPCWSTR lpSubKey)
+std::string SettingName(LPCSTR lpSubKey)
 {
-    const std::string key = Utf8(lpSubKey);
+    const std::string key = lpSubKey ? lpSubKey : "";
     return key.compare(0, kStoreRoot.size(), kStoreRoot) == 0 ? key.substr(kStoreRoot.size()) : key;
 }
 
-LONG WINAPI LogQuery(HKEY hKey, LPCWSTR lpSubKey, LPWSTR lpData, PLONG lpcbData)
+LONG WINAPI LogQuery(HKEY hKey, LPCSTR lpSubKey, LPSTR lpData, PLONG lpcbData)
 {
     // The first of the two calls of a read asks for the size only.
     if (!lpData)
@@ -69,7 +70,7 @@ LONG WINAPI LogQuery(HKEY hKey, LPCWSTR lpSubKey, LPWSTR lpData, PLONG lpcbData)
     return g_realQuery(hKey, lpSubKey, lpData, lpcbData);
 }
 
-LONG WINAPI LogSet(HKEY hKey, LPCWSTR lpSubKey, DWORD dwType, LPCWSTR lpData, DWORD cbData)
+LONG WINAPI LogSet(HKEY hKey, LPCSTR lpSubKey, DWORD dwType, LPCSTR lpData, DWORD cbData)
 {
     g_pSettingsEvents->push_back("write " + SettingName(lpSubKey));
     return g_realSet(hKey, lpSubKey, dwType, lpData, cbData);
@@ -77,12 +78,12 @@ LONG WINAPI LogSet(HKEY hKey, LPCWSTR lpSubKey, DWORD dwType, LPCWSTR lpData, DW
 } // namespace
 
 CSettingsLog::CSettingsLog(std::vector<std::string>& events)
-    : m_query("advapi32.dll", "RegQueryValueW", reinterpret_cast<void*>(LogQuery)),
-      m_set("advapi32.dll", "RegSetValueW", reinterpret_cast<void*>(LogSet))
+    : m_query("advapi32.dll", "RegQueryValueA", reinterpret_cast<void*>(LogQuery)),
+      m_set("advapi32.dll", "RegSetValueA", reinterpret_cast<void*>(LogSet))
 {
     g_pSettingsEvents = &events;
-    g_realQuery = reinterpret_cast<decltype(&RegQueryValueW)>(m_query.Original());
-    g_realSet = reinterpret_cast<decltype(&RegSetValueW)>(m_set.Original());
+    g_realQuery = reinterpret_cast<decltype(&RegQueryValueA)>(m_query.Original());
+    g_realSet = reinterpret_cast<decltype(&RegSetValueA)>(m_set.Original());
 }
 
 CSettingsLog::~CSettingsLog()
