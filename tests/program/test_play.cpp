@@ -616,20 +616,30 @@ HRESULT WINAPI NoteApartment(LPVOID pReserved, DWORD dwCoInit)
     return g_apartments.back().second;
 }
 
-// A running clock that, at its first read, has the player click once more: the
-// click arrives while the game is holding for the link line.
+// A running clock that, at its first read in a wait, has the player click once
+// more and press a key, COM's window get a message (g_hCom) and a screen reader
+// ask for a press of the first cell: all while the game is holding.
 HWND g_hClickTarget = nullptr;
 POINT g_lateClick{};
+HWND g_hCom = nullptr;
+HRESULT g_press = S_OK;
 class CClickDuringWait : public CRunningClock {
 public:
-    std::uint32_t TickCount() override
+    std::uint32_t TickCount() override { return Look(), CRunningClock::TickCount(); }
+    std::time_t Now() override { return Look(), CRunningClock::Now(); }
+
+private:
+    static void Look()
     {
-        if (g_hClickTarget) {
-            ::PostMessageA(g_hClickTarget, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(g_lateClick.x, g_lateClick.y));
-            ::PostMessageA(g_hClickTarget, WM_KEYDOWN, VK_LEFT, 1);
-            g_hClickTarget = nullptr;
-        }
-        return CRunningClock::TickCount();
+        if (!g_hClickTarget || !GameHeld())
+            return;
+        if (g_hCom)
+            ::PostMessageW(g_hCom, WM_APP, 0, 0);
+        ::PostMessageA(g_hClickTarget, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(g_lateClick.x, g_lateClick.y));
+        ::PostMessageA(g_hClickTarget, WM_KEYDOWN, VK_LEFT, 1);
+        auto* view = static_cast<CMahjongView*>(CWnd::FromHandle(g_hClickTarget));
+        g_press = view->GetAccessibleObject()->accDoDefaultAction(ChildVariant(1));
+        g_hClickTarget = nullptr;
     }
 };
 
@@ -678,34 +688,10 @@ LRESULT CALLBACK NoteTaken(int code, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// A running clock that, at its first read in a wait once m_hView is set, posts
-// a message to COM's window, a click and a key to the view, and asks for a
-// screen reader's press.
-class CInputInWait : public CRunningClock {
-public:
-    std::uint32_t TickCount() override { return Look(), CRunningClock::TickCount(); }
-    std::time_t Now() override { return Look(), CRunningClock::Now(); }
-    HWND m_hCom = nullptr, m_hView = nullptr;
-    HRESULT m_press = S_OK;
-
-private:
-    void Look()
-    {
-        if (!m_hView || !GameHeld())
-            return;
-        ::PostMessageW(m_hCom, WM_APP, 0, 0);
-        ::PostMessageW(m_hView, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(45, 60));
-        ::PostMessageW(m_hView, WM_KEYDOWN, VK_LEFT, 1);
-        m_press = static_cast<CMahjongView*>(CWnd::FromHandle(m_hView))->GetAccessibleObject()->accDoDefaultAction(
-            ChildVariant(1));
-        m_hView = nullptr;
-    }
-};
-
 TEST(PlayWaits, EveryWaitHandlesCOMsMessagesAtOnceAndLeavesInputAndPressesForAfterwards)
 {
     CScratchSettings store;
-    CInputInWait clock;
+    CClickDuringWait clock;
     // Wine's input method sets COM up as well: only the call shows the program's own.
     CImportPatch coInit("ole32.dll", "CoInitializeEx", reinterpret_cast<void*>(NoteApartment));
     g_pRealCoInitializeEx = coInit.Original();
@@ -720,7 +706,7 @@ TEST(PlayWaits, EveryWaitHandlesCOMsMessagesAtOnceAndLeavesInputAndPressesForAft
     ASSERT_EQ(::ObjectFromLresult(result, __uuidof(IAccessible), 0, reinterpret_cast<void**>(&told)), S_OK);
     EXPECT_EQ(AccName(told, CHILDID_SELF), "Board, 18 columns by 8 rows, 144 tiles left");
     told->Release();
-    clock.m_hCom = ::FindWindowExW(HWND_MESSAGE, nullptr, L"OleMainThreadWndClass", nullptr);
+    g_hCom = ::FindWindowExW(HWND_MESSAGE, nullptr, L"OleMainThreadWndClass", nullptr);
     CModalAnswers answers;
     const auto step = [](HWND hDlg) { ::SendMessageW(hDlg, WM_TIMER, ID_TIMER_SOLVE, 0), PressButton(hDlg, IDCANCEL); };
     const struct {
@@ -737,14 +723,16 @@ TEST(PlayWaits, EveryWaitHandlesCOMsMessagesAtOnceAndLeavesInputAndPressesForAft
     for (const auto& w : waits) {
         UseBoard(program, {"A..A", "B..B"});
         g_taken.clear();
-        clock.m_hView = hView;
+        g_hClickTarget = hView;
+        g_lateClick = Centre(Cell(1, 2));
         w.act();
         Pump(50);
         const std::vector<std::pair<UINT, bool>> order{{WM_APP, true}, {WM_LBUTTONDOWN, false}, {WM_KEYDOWN, false}};
         EXPECT_EQ(g_taken, order) << w.label << ": COM's message during the wait, the click and the key after it";
-        EXPECT_NE(clock.m_press, S_OK) << w.label << ": no press during the wait";
+        EXPECT_NE(g_press, S_OK) << w.label << ": no press during the wait";
     }
     ::UnhookWindowsHookEx(hHook);
+    g_hCom = nullptr;
 }
 
 TEST(PlayKeys, ArrowsCtrlArrowsHomeAndEndMoveTheCursorDrawnOnTheScreenOnly)
