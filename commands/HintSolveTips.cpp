@@ -4,6 +4,7 @@
 
 #include "board/AutoSolveDlg.h"
 #include "board/MahjongBoard.h"
+#include "framework/Clock.h"
 #include "shell/TipsDlg.h"
 #include "view/RemovablePairs.h"
 #include "view/Waits.h"
@@ -49,12 +50,15 @@ void CMahjongView::OnAutoSolve()
         ToggleCellFrame(g_pBoard->GetSelectedCell());
         g_pBoard->ClearSelection();
     }
+    // The mark is set first: no end of the game met during the replay is the player's.
     const int tiles = g_pBoard->CountTiles();
+    const bool played = m_bSolverPlayed;
+    m_bSolverPlayed = true;
     CAutoSolveDlg replay(solution, this);
     replay.DoModal();
     g_pBoard->ToggleSelection(g_pBoard->GetSelectedCell());
-    if (g_pBoard->CountTiles() < tiles)
-        m_bSolverPlayed = true;
+    if (g_pBoard->CountTiles() == tiles)
+        m_bSolverPlayed = played;
 }
 
 void CMahjongView::OnShowTip()

@@ -3,7 +3,6 @@
 #include "view/MahjongView.h"
 
 #include "board/MahjongBoard.h"
-#include "framework/Clock.h"
 #include "framework/Sound.h"
 #include "view/Settings.h"
 #include "view/Waits.h"
@@ -42,12 +41,10 @@ void CMahjongView::EraseTileRect(int x, int y, int cx, int cy, int nMode)
     CPixelSurface picture = PictureSurface();
     if (nMode >= 0 && m_bNoAnimation == 0) {
         const std::vector<std::uint32_t> old = CopyRect(picture, r);
-        const std::uint32_t t0 = GetClock().TickCount();
-        for (std::uint32_t e; (e = GetClock().TickCount() - t0) < kFadeMilliseconds;) {
+        WaitMilliseconds(kFadeMilliseconds, [&](std::uint32_t e) {
             BlendRectToBackground(picture, r, old, patch, e / 2);
             ShowPictureRect(r);
-            LetTheScreenCatchUp();
-        }
+        });
     }
     PaintBackgroundRect(picture, patch, r);
     ShowPictureRect(r);

@@ -7,7 +7,7 @@
 CAccessible::CAccessible(HWND hWnd) : m_hWnd(hWnd)
 {
     // Without the system's object the questions that it would answer fail.
-    if (FAILED(::CreateStdAccessibleObject(hWnd, OBJID_CLIENT, IID_IAccessible,
+    if (FAILED(::CreateStdAccessibleObject(hWnd, OBJID_CLIENT, __uuidof(IAccessible),
                                            reinterpret_cast<void**>(&m_pStandard))))
         m_pStandard = nullptr;
 }
@@ -27,7 +27,7 @@ void CAccessible::Disconnect()
 
 HRESULT CAccessible::QueryInterface(REFIID riid, void** ppv)
 {
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible) {
+    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == __uuidof(IAccessible)) {
         *ppv = static_cast<IAccessible*>(this);
         AddRef();
         return S_OK;

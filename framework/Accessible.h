@@ -4,6 +4,9 @@
 // object for the window, unless a derived class answers it itself. The window
 // that owns the object disconnects it when it goes: clients that still hold it
 // are told the object is gone.
+// The interface's id is always __uuidof(IAccessible): MinGW's import library of
+// oleacc.dll also offers a symbol IID_IAccessible, which links to a thunk's
+// code instead of the id.
 
 #include <windows.h>
 

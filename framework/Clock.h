@@ -12,6 +12,10 @@ public:
     virtual std::uint32_t TickCount();
     // Calendar time in seconds, as time() gives it.
     virtual std::time_t Now();
+    // The real milliseconds a wait may sleep while this clock moves on by
+    // nMilliseconds: as many. A test's clock, whose time moves as it is read
+    // or set, gives fewer.
+    virtual std::uint32_t RestMilliseconds(std::uint32_t nMilliseconds) { return nMilliseconds; }
 };
 
 CClock& GetClock();

@@ -236,7 +236,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_GETOBJECT:
         if (static_cast<LONG>(lParam) == OBJID_CLIENT)
             if (IAccessible* pObject = GetAccessibleObject())
-                return ::LresultFromObject(IID_IAccessible, wParam, pObject);
+                return ::LresultFromObject(__uuidof(IAccessible), wParam, pObject);
         break;
     default:
         if (const AFX_MSGMAP_ENTRY* entry = FindEntry(message, 0, 0))

@@ -11,6 +11,8 @@
 
 #include <vector>
 
+#include <objbase.h>
+
 namespace {
 CMahjongApp theApp;
 
@@ -39,6 +41,8 @@ END_MESSAGE_MAP()
 
 BOOL CMahjongApp::InitInstance()
 {
+    // Without COM screen readers get the system's own objects; the game goes on.
+    m_bCom = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CMahjongDoc), RUNTIME_CLASS(CMainFrame),
                                           RUNTIME_CLASS(CMahjongView)));
     CCommandLineInfo cmdInfo;
@@ -49,6 +53,15 @@ BOOL CMahjongApp::InitInstance()
     m_pMainWnd->UpdateWindow();
     RecordProgramFolder();
     return TRUE;
+}
+
+int CMahjongApp::ExitInstance()
+{
+    const int result = CWinApp::ExitInstance();
+    if (m_bCom)
+        ::CoUninitialize();
+    m_bCom = false;
+    return result;
 }
 
 void CMahjongApp::OnAppAbout()

@@ -4,6 +4,7 @@
 #include "view/MahjongView.h"
 
 #include <string>
+#include <vector>
 
 long CellChild(const CMahjongBoard& board, int col, int row)
 {
@@ -35,14 +36,15 @@ CBoardAccessible::Target CBoardAccessible::Find(const VARIANT& varChild, int& co
         return Target::None;
     col = (varChild.lVal - 1) % w + 1;
     row = (varChild.lVal - 1) / w + 1;
-    return Target::Cell;
+    return m_view.m_bPaused ? Target::Hidden : Target::Cell;
 }
 
 long CBoardAccessible::FocusedChild() const
 {
     if (::GetFocus() != Window())
         return -1;
-    return m_view.m_bCursorShown ? CellChild(*g_pBoard, m_view.m_nCursorCol, m_view.m_nCursorRow) : CHILDID_SELF;
+    const bool onCell = m_view.m_bCursorShown && !m_view.m_bPaused;
+    return onCell ? CellChild(*g_pBoard, m_view.m_nCursorCol, m_view.m_nCursorRow) : CHILDID_SELF;
 }
 
 HRESULT CBoardAccessible::get_accChildCount(long* pcountChildren)
@@ -58,7 +60,8 @@ HRESULT CBoardAccessible::get_accChild(VARIANT varChild, IDispatch** ppdispChild
     // The cells are simple elements of the board, with no object of their own.
     *ppdispChild = nullptr;
     int col = 0, row = 0;
-    return Find(varChild, col, row) == Target::Cell ? S_FALSE : E_INVALIDARG;
+    const Target target = Find(varChild, col, row);
+    return target == Target::Cell || target == Target::Hidden ? S_FALSE : E_INVALIDARG;
 }
 
 HRESULT CBoardAccessible::get_accName(VARIANT varChild, BSTR* pszName)
@@ -67,6 +70,10 @@ HRESULT CBoardAccessible::get_accName(VARIANT varChild, BSTR* pszName)
     const Target target = Find(varChild, col, row);
     if (target == Target::None)
         return E_INVALIDARG;
+    if (target == Target::Hidden) {
+        *pszName = nullptr;
+        return S_FALSE;
+    }
     const CMahjongBoard& board = *g_pBoard;
     if (target == Target::Board) {
         const std::string name = "Board, " + std::to_string(board.GetWidth()) + " columns by " +
@@ -96,6 +103,10 @@ HRESULT CBoardAccessible::get_accState(VARIANT varChild, VARIANT* pvarState)
     const Target target = Find(varChild, col, row);
     if (target == Target::None)
         return E_INVALIDARG;
+    if (target == Target::Hidden) {
+        *pvarState = ChildVariant(STATE_SYSTEM_INVISIBLE);
+        return S_OK;
+    }
     long state = STATE_SYSTEM_FOCUSABLE;
     if (target == Target::Cell) {
         state |= STATE_SYSTEM_SELECTABLE;
@@ -124,7 +135,7 @@ HRESULT CBoardAccessible::get_accSelection(VARIANT* pvarChildren)
 {
     if (!Connected())
         return CO_E_OBJNOTCONNECTED;
-    const long child = SelectedChild(*g_pBoard);
+    const long child = m_view.m_bPaused ? 0 : SelectedChild(*g_pBoard);
     ::VariantInit(pvarChildren);
     if (child == 0)
         return S_FALSE;
@@ -159,7 +170,7 @@ HRESULT CBoardAccessible::accHitTest(long xLeft, long yTop, VARIANT* pvarChild)
 {
     int col = 0, row = 0;
     POINT point{xLeft, yTop};
-    if (!Connected() || !::ScreenToClient(Window(), &point) ||
+    if (!Connected() || m_view.m_bPaused || !::ScreenToClient(Window(), &point) ||
         !m_view.PlayingCellAt(CPoint(point.x, point.y), col, row))
         return CAccessible::accHitTest(xLeft, yTop, pvarChild);
     *pvarChild = ChildVariant(CellChild(*g_pBoard, col, row));
@@ -171,6 +182,9 @@ HRESULT CBoardAccessible::accDoDefaultAction(VARIANT varChild)
     int col = 0, row = 0;
     if (Find(varChild, col, row) != Target::Cell)
         return CAccessible::accDoDefaultAction(varChild);
+    // Where the player's click would not act, neither does the press.
+    if (!m_view.TakesClicks())
+        return E_FAIL;
     // The click runs in the view's own turn, after input that came before it:
     // a match holds the game for its line and fades, and the client must not wait for that.
     return ::PostMessageW(Window(), WM_PRESS_CELL, static_cast<WPARAM>(col), static_cast<LPARAM>(row)) ? S_OK
@@ -192,16 +206,22 @@ void CMahjongView::AnnounceBoardChanges()
     if (m_announcedKinds.size() != cells || m_nAnnouncedSet != m_nTileSet)
         m_announcedKinds.assign(cells, -2);
     m_nAnnouncedSet = m_nTileSet;
-    bool changed = false;
+    std::vector<LONG> changed;
     for (std::size_t i = 0; i < cells; ++i) {
         const int kind = board.GetIndexKind(static_cast<int>(i));
         if (kind != m_announcedKinds[i]) {
             m_announcedKinds[i] = kind;
-            changed = true;
-            ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hWnd, OBJID_CLIENT, static_cast<LONG>(i + 1));
+            changed.push_back(static_cast<LONG>(i + 1));
         }
     }
-    if (changed)
+    // A tile's removal and an undo's pair are named cell by cell; a whole new
+    // board (a deal, a load, another size or tile set) is one reorder.
+    if (changed.size() > 2)
+        ::NotifyWinEvent(EVENT_OBJECT_REORDER, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
+    else
+        for (LONG child : changed)
+            ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hWnd, OBJID_CLIENT, child);
+    if (!changed.empty())
         ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
     const long selection = SelectedChild(board);
     if (selection != 0 && selection != m_nAnnouncedSelection)

@@ -30,13 +30,14 @@ public:
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT varChild) override;
 
 private:
-    // What a child id names: the board itself, a playing cell, or nothing.
-    enum class Target { Board, Cell, None };
+    // What a child id names: the board itself, a playing cell, a playing cell
+    // hidden by the pause (no name, no action), or nothing.
+    enum class Target { Board, Cell, Hidden, None };
     Target Find(const VARIANT& varChild, int& col, int& row) const;
     // The view is there and holds a board.
     bool Connected() const { return Window() && g_pBoard; }
-    // The child that has the keyboard: the cursor's cell while it is shown,
-    // else the board; -1 while the view has not the focus.
+    // The child that has the keyboard: the cursor's cell while it is shown
+    // (and not paused), else the board; -1 while the view has not the focus.
     long FocusedChild() const;
 
     CMahjongView& m_view;

@@ -32,6 +32,8 @@ void CMahjongView::OnPause()
         m_tAppStart += m_tPause;
     }
     RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    // The cells are hidden from screen readers, or shown again.
+    ::NotifyWinEvent(EVENT_OBJECT_REORDER, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void CMahjongView::CheckEndOfGame()

@@ -85,8 +85,11 @@ void CMahjongView::PressCell(int col, int row)
 
 LRESULT CMahjongView::OnPressCell(WPARAM wParam, LPARAM lParam)
 {
-    if (HasPicture())
-        PressCell(static_cast<int>(wParam), static_cast<int>(lParam));
+    // The press was asked for earlier: it is a click only on a cell of the board
+    // in play, and the click acts only where the player's would.
+    const int col = static_cast<int>(wParam), row = static_cast<int>(lParam);
+    if (HasPicture() && col >= 1 && row >= 1 && col <= g_pBoard->GetWidth() && row <= g_pBoard->GetHeight())
+        PressCell(col, row);
     return 0;
 }
 

@@ -84,6 +84,9 @@ public:
     bool PlayingCellAt(CPoint point, int& col, int& row) const;
     // A click at the centre of a playing cell, as the mouse gives it.
     void PressCell(int col, int row);
+    // A click on the board is acted on now: the board is shown, and no pause,
+    // wait, replay or other modal window holds the game.
+    bool TakesClicks() const;
 
     // The board as screen readers see it (BoardAccessible.cpp).
     IAccessible* GetAccessibleObject() override;

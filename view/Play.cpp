@@ -5,6 +5,7 @@
 
 #include "board/MahjongBoard.h"
 #include "framework/App.h"
+#include "framework/Clock.h"
 #include "shell/MainFrame.h"
 #include "view/RemovablePairs.h"
 #include "view/Waits.h"
@@ -17,7 +18,7 @@ constexpr std::uint32_t kLinkMilliseconds = 1000;
 
 void CMahjongView::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    if (!m_bPaused && HasPicture()) {
+    if (TakesClicks()) {
         FollowClick(point);
         CMahjongBoard& board = *g_pBoard;
         const CTileCell cell = board.CellFromPoint(point.x, point.y);
@@ -62,6 +63,11 @@ void CMahjongView::OnLButtonDown(UINT nFlags, CPoint point)
         UpdateMatchStatus();
     }
     CView::OnLButtonDown(nFlags, point);
+}
+
+bool CMahjongView::TakesClicks() const
+{
+    return !m_bPaused && HasPicture() && !GameHeld() && ::IsWindowEnabled(::GetAncestor(m_hWnd, GA_ROOT));
 }
 
 void CMahjongView::ToggleHighlight(int x, int y)

@@ -68,6 +68,7 @@ public:
     ~CVirtualClock() override { SetClock(nullptr); }
     std::uint32_t TickCount() override { return m_ticks; }
     std::time_t Now() override { return m_now; }
+    std::uint32_t RestMilliseconds(std::uint32_t) override { return 0; }
 
     std::time_t m_now;
     std::uint32_t m_ticks = 0;

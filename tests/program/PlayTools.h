@@ -36,6 +36,7 @@ public:
     ~CRunningClock() override { SetClock(nullptr); }
     std::uint32_t TickCount() override { return m_ticks += m_step; }
     std::time_t Now() override { return 1700000000 + (m_ticks += m_step) / 1000; }
+    std::uint32_t RestMilliseconds(std::uint32_t) override { return 0; }
     std::uint32_t m_step;
     std::uint32_t m_ticks = 0;
 };
@@ -48,6 +49,7 @@ public:
     ~CGameClock() override { SetClock(nullptr); }
     std::uint32_t TickCount() override { return m_ticks += 50; }
     std::time_t Now() override { return m_now; }
+    std::uint32_t RestMilliseconds(std::uint32_t) override { return 0; }
     std::time_t m_now = 1700000000;
     std::uint32_t m_ticks = 0;
 };
@@ -321,15 +323,17 @@ inline std::string TakeText(BSTR text)
     return utf8;
 }
 
+// A child's name; "(none)" for a child that has none.
 inline std::string AccName(IAccessible* object, long child)
 {
     BSTR name = nullptr;
-    EXPECT_EQ(object->get_accName(ChildVariant(child), &name), S_OK) << "child " << child;
-    return TakeText(name);
+    const HRESULT hr = object->get_accName(ChildVariant(child), &name);
+    EXPECT_TRUE(hr == S_OK || (hr == S_FALSE && !name)) << "child " << child;
+    return hr == S_OK ? TakeText(name) : "(none)";
 }
 
-// The events the view sends screen readers about its client area: focus,
-// selection and name changes, as (event, child).
+// The events the view sends screen readers about its client area: reorders,
+// focus, selection and name changes, as (event, child).
 inline std::vector<std::pair<DWORD, long>> g_winEvents;
 class CWinEvents {
 public:
@@ -337,7 +341,7 @@ public:
     {
         s_hView = hView;
         g_winEvents.clear();
-        m_hHook = ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_NAMECHANGE, nullptr, Record,
+        m_hHook = ::SetWinEventHook(EVENT_OBJECT_REORDER, EVENT_OBJECT_NAMECHANGE, nullptr, Record,
                                     ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     }
     ~CWinEvents() { ::UnhookWinEvent(m_hHook); }
@@ -347,8 +351,8 @@ public:
 private:
     static void CALLBACK Record(HWINEVENTHOOK, DWORD event, HWND hWnd, LONG idObject, LONG idChild, DWORD, DWORD)
     {
-        const bool ours = event == EVENT_OBJECT_FOCUS || event == EVENT_OBJECT_SELECTION ||
-                          event == EVENT_OBJECT_NAMECHANGE;
+        const bool ours = event == EVENT_OBJECT_REORDER || event == EVENT_OBJECT_FOCUS ||
+                          event == EVENT_OBJECT_SELECTION || event == EVENT_OBJECT_NAMECHANGE;
         if (ours && hWnd == s_hView && idObject == OBJID_CLIENT)
             g_winEvents.emplace_back(event, idChild);
     }

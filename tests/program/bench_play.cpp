@@ -6,7 +6,9 @@
 // largest board through the file dialogs; and a tile-set change at the
 // largest tiles (cut plus new picture), from a built-in set and from the
 // player's pictures; the time from an arrow key to the keyboard cursor on the
-// screen. bench_play [rounds]
+// screen; the game's CPU time over the wall time of three matches and a hint,
+// and how long a message to COM's window waits meanwhile. bench_play [rounds]
+// (bench_play waits: the last alone)
 
 #include "tests/program/Program.h"
 
@@ -16,6 +18,8 @@
 #include "tests/BmpBuilder.h"
 #include "tests/harness/Harness.h"
 #include "view/MahjongView.h"
+
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -104,10 +108,78 @@ void Click(HWND hView, const CTileCell& cell)
     ::SendMessageA(hView, WM_LBUTTONUP, 0, at);
 }
 
+double CpuMilliseconds()
+{
+    FILETIME created, ended, kernel, user;
+    ::GetProcessTimes(::GetCurrentProcess(), &created, &ended, &kernel, &user);
+    const auto ms = [](const FILETIME& t) { return (ULONGLONG{t.dwHighDateTime} << 32 | t.dwLowDateTime) / 1e4; };
+    return ms(kernel) + ms(user);
+}
+
+// Another thread posts to COM's window every 20 ms, as COM does for a call from
+// another process; each message carries when it was posted.
+HWND g_hCom = nullptr;
+volatile bool g_bPosting = false;
+std::vector<double> g_comWaits;
+DWORD WINAPI PostToCom(void*)
+{
+    for (double t; g_bPosting; ::Sleep(20))
+        ::PostMessageW(g_hCom, WM_APP, 0, static_cast<LPARAM>((t = Now()) * 1000));
+    return 0;
+}
+LRESULT CALLBACK NoteComWait(int code, WPARAM wParam, LPARAM lParam)
+{
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    if (wParam == PM_REMOVE && msg->hwnd == g_hCom && msg->message == WM_APP)
+        g_comWaits.push_back(Now() - static_cast<double>(msg->lParam) / 1000);
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Three matches and a hint at the real clock, the player moving the mouse meanwhile.
+void MeasureWaits()
+{
+    CScratchSettings store;
+    CRunningProgram program;
+    const HWND hView = program.View().m_hWnd;
+    // The board's object as a screen reader gets it: COM makes its window.
+    IAccessible* pObject = nullptr;
+    ::ObjectFromLresult(::SendMessageW(hView, WM_GETOBJECT, 0, OBJID_CLIENT), __uuidof(IAccessible), 0,
+                        reinterpret_cast<void**>(&pObject));
+    g_hCom = ::FindWindowExW(HWND_MESSAGE, nullptr, L"OleMainThreadWndClass", nullptr);
+    const HHOOK hHook = ::SetWindowsHookExW(WH_GETMESSAGE, NoteComWait, nullptr, ::GetCurrentThreadId());
+    g_bPosting = true;
+    const HANDLE hPoster = ::CreateThread(nullptr, 0, PostToCom, nullptr, 0, nullptr);
+    const double cpu = CpuMilliseconds(), wall = Now();
+    for (int i = 0; i < 3; ++i) {
+        CTilePairList pairs;
+        g_pBoard->FindAllPairs(pairs);
+        Click(hView, g_pBoard->GetCell(pairs[0].col1, pairs[0].row1));
+        Click(hView, g_pBoard->GetCell(pairs[0].col2, pairs[0].row2));
+    }
+    ::PostMessageW(hView, WM_MOUSEMOVE, 0, 0); // input that stays queued must not wake the wait again and again
+    program.Command(ID_HINT);
+    const double spentCpu = CpuMilliseconds() - cpu, spentWall = Now() - wall;
+    g_bPosting = false;
+    ::WaitForSingleObject(hPoster, INFINITE);
+    ::CloseHandle(hPoster);
+    ::UnhookWindowsHookEx(hHook);
+    if (pObject)
+        pObject->Release();
+    std::printf("waits of three matches and a hint: %.0f ms CPU over %.0f ms wall: %.3f of a core\n", spentCpu,
+                spentWall, spentCpu / spentWall);
+    if (!g_comWaits.empty())
+        std::printf("a message to COM's window during the waits waited: median %.2f ms, longest %.1f ms (%d)\n",
+                    Median(g_comWaits), *std::max_element(g_comWaits.begin(), g_comWaits.end()),
+                    static_cast<int>(g_comWaits.size()));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    MeasureWaits();
+    if (argc > 1 && std::string(argv[1]) == "waits")
+        return 0;
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 5;
     struct Layout {
         const char* size;

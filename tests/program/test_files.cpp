@@ -145,7 +145,13 @@ TEST(SaveLoad, ALoadedSizeBecomesTheSizeInPlay)
     CRunningProgram program;
     ASSERT_TRUE(program.Started());
     ASSERT_TRUE(MenuChecked(program, ID_SIZE_12X12));
+    CWinEvents events(program.View().m_hWnd);
     FileCommand(program, ID_LOAD_FROM, path);
+    Pump(50);
+    EXPECT_EQ(g_winEvents, (std::vector<std::pair<DWORD, long>>{{EVENT_OBJECT_FOCUS, CHILDID_SELF},
+                                                                 {EVENT_OBJECT_REORDER, CHILDID_SELF},
+                                                                 {EVENT_OBJECT_NAMECHANGE, CHILDID_SELF}}))
+        << "the focus back from the dialog, one reorder for the board loaded, its new name";
     EXPECT_TRUE(MenuChecked(program, ID_SIZE_8X18));
     EXPECT_FALSE(MenuChecked(program, ID_SIZE_12X12));
     for (const auto& [name, text] : {std::pair{"SizeX", "18"}, {"SizeY", "8"}, {"Tiles", "36"}})

@@ -4,6 +4,7 @@
 
 #include "tests/program/PlayTools.h"
 
+#include "board/AutoSolveDlg.h"
 #include "board/MahjongBoard.h"
 #include "board/Random.h"
 #include "commands/BoardPicture.h"
@@ -14,6 +15,7 @@
 #include "resources/resource.h"
 #include "shell/MainFrame.h"
 #include "view/MahjongView.h"
+#include "view/Waits.h"
 
 #include <gtest/gtest.h>
 
@@ -604,20 +606,40 @@ TEST(PlayUndo, KeepsASelectedTileFramedAndWorksWhilePaused)
     program.View().m_bPaused = 0;
 }
 
-// A running clock that, at its first read, has the player click once more: the
-// click arrives while the game is holding for the link line.
+// The apartments entered through CoInitializeEx, as (flags, result).
+std::vector<std::pair<DWORD, HRESULT>> g_apartments;
+void* g_pRealCoInitializeEx = nullptr;
+HRESULT WINAPI NoteApartment(LPVOID pReserved, DWORD dwCoInit)
+{
+    const auto real = reinterpret_cast<decltype(&CoInitializeEx)>(g_pRealCoInitializeEx);
+    g_apartments.emplace_back(dwCoInit, real(pReserved, dwCoInit));
+    return g_apartments.back().second;
+}
+
+// A running clock that, at its first read in a wait, has the player click once
+// more and press a key, COM's window get a message (g_hCom) and a screen reader
+// ask for a press of the first cell: all while the game is holding.
 HWND g_hClickTarget = nullptr;
 POINT g_lateClick{};
+HWND g_hCom = nullptr;
+HRESULT g_press = S_OK;
 class CClickDuringWait : public CRunningClock {
 public:
-    std::uint32_t TickCount() override
+    std::uint32_t TickCount() override { return Look(), CRunningClock::TickCount(); }
+    std::time_t Now() override { return Look(), CRunningClock::Now(); }
+
+private:
+    static void Look()
     {
-        if (g_hClickTarget) {
-            ::PostMessageA(g_hClickTarget, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(g_lateClick.x, g_lateClick.y));
-            ::PostMessageA(g_hClickTarget, WM_KEYDOWN, VK_LEFT, 1);
-            g_hClickTarget = nullptr;
-        }
-        return CRunningClock::TickCount();
+        if (!g_hClickTarget || !GameHeld())
+            return;
+        if (g_hCom)
+            ::PostMessageW(g_hCom, WM_APP, 0, 0);
+        ::PostMessageA(g_hClickTarget, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(g_lateClick.x, g_lateClick.y));
+        ::PostMessageA(g_hClickTarget, WM_KEYDOWN, VK_LEFT, 1);
+        auto* view = static_cast<CMahjongView*>(CWnd::FromHandle(g_hClickTarget));
+        g_press = view->GetAccessibleObject()->accDoDefaultAction(ChildVariant(1));
+        g_hClickTarget = nullptr;
     }
 };
 
@@ -653,6 +675,64 @@ TEST(PlayWaits, InputDuringAWaitIsHandledAfterwards)
     Pump(100);
     EXPECT_EQ(g_pBoard->GetSelectedCell(), late) << "it is handled afterwards";
     ExpectCursorAt(program, std::max(other->col1 - 1, 1), other->row1, "the click, then the key");
+}
+
+// The messages that a wait's test gives, as the program takes them from the
+// queue, and whether a wait held the game then.
+std::vector<std::pair<UINT, bool>> g_taken;
+LRESULT CALLBACK NoteTaken(int code, WPARAM wParam, LPARAM lParam)
+{
+    const UINT message = reinterpret_cast<const MSG*>(lParam)->message;
+    if (wParam == PM_REMOVE && (message == WM_APP || message == WM_LBUTTONDOWN || message == WM_KEYDOWN))
+        g_taken.emplace_back(message, GameHeld());
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(PlayWaits, EveryWaitHandlesCOMsMessagesAtOnceAndLeavesInputAndPressesForAfterwards)
+{
+    CScratchSettings store;
+    CClickDuringWait clock;
+    // Wine's input method sets COM up as well: only the call shows the program's own.
+    CImportPatch coInit("ole32.dll", "CoInitializeEx", reinterpret_cast<void*>(NoteApartment));
+    g_pRealCoInitializeEx = coInit.Original();
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    EXPECT_EQ(g_apartments, (std::vector<std::pair<DWORD, HRESULT>>{{COINIT_APARTMENTTHREADED, S_OK}}));
+    // The board as a screen reader gets it, through COM, which makes COM's window.
+    const HWND hView = program.View().m_hWnd;
+    const LRESULT result = ::SendMessageW(hView, WM_GETOBJECT, 0, OBJID_CLIENT);
+    IAccessible* told = nullptr;
+    ASSERT_GT(result, 0);
+    ASSERT_EQ(::ObjectFromLresult(result, __uuidof(IAccessible), 0, reinterpret_cast<void**>(&told)), S_OK);
+    EXPECT_EQ(AccName(told, CHILDID_SELF), "Board, 18 columns by 8 rows, 144 tiles left");
+    told->Release();
+    g_hCom = ::FindWindowExW(HWND_MESSAGE, nullptr, L"OleMainThreadWndClass", nullptr);
+    CModalAnswers answers;
+    const auto step = [](HWND hDlg) { ::SendMessageW(hDlg, WM_TIMER, ID_TIMER_SOLVE, 0), PressButton(hDlg, IDCANCEL); };
+    const struct {
+        const char* label;
+        std::function<void()> act;
+    } waits[] = {
+        {"the link line", [&] { ClickCell(program, 1, 1), ClickCell(program, 4, 1); }},
+        {"a fade", [&] { program.View().EraseTileRect(30, 40, 30, 40, 0); }},
+        {"the hint", [&] { program.Command(ID_HINT); }},
+        {"Help me!", [&] { program.Command(ID_HELP_ME); }},
+        {"a step of the replay", [&] { answers.Expect(step), program.Command(ID_SOLVE); }},
+    };
+    const HHOOK hHook = ::SetWindowsHookExW(WH_GETMESSAGE, NoteTaken, nullptr, ::GetCurrentThreadId());
+    for (const auto& w : waits) {
+        UseBoard(program, {"A..A", "B..B"});
+        g_taken.clear();
+        g_hClickTarget = hView;
+        g_lateClick = Centre(Cell(1, 2));
+        w.act();
+        Pump(50);
+        const std::vector<std::pair<UINT, bool>> order{{WM_APP, true}, {WM_LBUTTONDOWN, false}, {WM_KEYDOWN, false}};
+        EXPECT_EQ(g_taken, order) << w.label << ": COM's message during the wait, the click and the key after it";
+        EXPECT_NE(g_press, S_OK) << w.label << ": no press during the wait";
+    }
+    ::UnhookWindowsHookEx(hHook);
+    g_hCom = nullptr;
 }
 
 TEST(PlayKeys, ArrowsCtrlArrowsHomeAndEndMoveTheCursorDrawnOnTheScreenOnly)
@@ -803,6 +883,7 @@ TEST(PlayAccessible, NamesStatesLocationsAndEventsFollowSelectionMatchUndoAndKey
         const char* board;
         long selected;      // 0: none
         long focused;       // the board or a cell
+        bool hidden = false; // by the pause: no cell has a name or is hit, each is invisible
     } steps[] = {
         {"a selection", [&] { ClickCell(program, 1, 1); }, {{EVENT_OBJECT_SELECTION, 1}},
          "seated man, column 1, row 1", "seated man, column 5, row 1", "Board, 18 columns by 8 rows, 4 tiles left", 1,
@@ -820,6 +901,11 @@ TEST(PlayAccessible, NamesStatesLocationsAndEventsFollowSelectionMatchUndoAndKey
         {"the default action of cell (5, 1)", [&] { EXPECT_EQ(board->accDoDefaultAction(ChildVariant(5)), S_OK); },
          {{EVENT_OBJECT_FOCUS, 5}, {EVENT_OBJECT_SELECTION, 5}}, "seated man, column 1, row 1",
          "seated man, column 5, row 1", "Board, 18 columns by 8 rows, 4 tiles left", 5, 5},
+        {"the pause", [&] { program.Command(ID_PAUSE); }, {{EVENT_OBJECT_REORDER, CHILDID_SELF}}, "(none)", "(none)",
+         "Board, 18 columns by 8 rows, 4 tiles left", 0, CHILDID_SELF, true},
+        {"the resume", [&] { program.Command(ID_PAUSE); }, {{EVENT_OBJECT_REORDER, CHILDID_SELF}},
+         "seated man, column 1, row 1", "seated man, column 5, row 1", "Board, 18 columns by 8 rows, 4 tiles left", 5,
+         5},
     };
     for (const auto& s : steps) {
         CWinEvents events(hView);
@@ -838,7 +924,15 @@ TEST(PlayAccessible, NamesStatesLocationsAndEventsFollowSelectionMatchUndoAndKey
             EXPECT_EQ(board->get_accState(ChildVariant(child), &state), S_OK) << s.label;
             EXPECT_EQ((state.lVal & STATE_SYSTEM_SELECTED) != 0, child == s.selected) << s.label << ", " << child;
             EXPECT_EQ((state.lVal & STATE_SYSTEM_FOCUSED) != 0, child == s.focused) << s.label << ", " << child;
+            EXPECT_EQ(state.lVal == STATE_SYSTEM_INVISIBLE, s.hidden) << s.label << ", " << child;
         }
+        for (long child = 1; child <= 144; ++child)
+            EXPECT_EQ(AccName(board, child) == "(none)", s.hidden) << s.label << ", " << child;
+        POINT centre = Centre(Cell(1, 1));
+        ::ClientToScreen(hView, &centre);
+        VARIANT hit;
+        EXPECT_EQ(board->accHitTest(centre.x, centre.y, &hit), S_OK) << s.label;
+        EXPECT_EQ(hit.lVal, s.hidden ? CHILDID_SELF : 1) << s.label;
     }
     // Where the cells are on the screen, and which is under a point.
     const CTileCell cell = Cell(3, 2);
@@ -850,6 +944,59 @@ TEST(PlayAccessible, NamesStatesLocationsAndEventsFollowSelectionMatchUndoAndKey
     VARIANT hit;
     EXPECT_EQ(board->accHitTest(origin.x + cell.cx - 1, origin.y + cell.cy - 1, &hit), S_OK);
     EXPECT_EQ(hit.lVal, 21);
+}
+
+TEST(PlayAccessible, AScreenReadersPressActsOnlyWhereAClickWouldAndOnACellOfTheBoardInPlay)
+{
+    CScratchSettings store;
+    CRunningClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    IAccessible* board = program.View().GetAccessibleObject();
+    const auto press = [&] { return board->accDoDefaultAction(ChildVariant(1)); };
+    CModalAnswers answers;
+    const auto answer = [&](int button) { // a press refused while the window is up, then the button
+        answers.Expect([&, button](HWND hDlg) {
+            EXPECT_NE(press(), S_OK) << WindowText(hDlg);
+            PressButton(hDlg, button);
+        });
+    };
+    const struct {
+        const char* label;
+        Rows rows;
+        std::function<void()> hold; // holds the game, a press refused meanwhile, and lets it go
+    } cases[] = {
+        {"the pause", {"AB.BA"}, [&] {
+             program.Command(ID_PAUSE);
+             EXPECT_NE(press(), S_OK);
+             Pump(50);
+             program.Command(ID_PAUSE);
+         }},
+        {"Create new puzzle?", {"AB.BA"}, [&] { answer(IDCANCEL), program.Command(ID_FILE_NEW); }},
+        {"the file dialog", {"AB.BA"}, [&] { answer(IDCANCEL), program.Command(ID_LOAD_FROM); }},
+        {"the replay", {"AB.BA"}, [&] { answer(IDCANCEL), program.Command(ID_SOLVE); }},
+        {"a dead end, then Create new puzzle?", {"AB", "BA", "CC"},
+         [&] { answer(IDOK), answer(IDOK), ClickCell(program, 1, 3), ClickCell(program, 2, 3); }},
+        {"the best result", {"AA"}, [&] { answer(IDOK), ClickCell(program, 1, 1), ClickCell(program, 2, 1); }},
+    };
+    for (const auto& c : cases) {
+        UseBoard(program, c.rows);
+        EXPECT_EQ(press(), S_OK) << c.label << ": asked for before, taken while the game is held";
+        c.hold();
+        Pump(50);
+        EXPECT_EQ(g_pBoard->GetSelCol(), -1) << c.label << ": no press acted";
+        EXPECT_EQ(press(), S_OK) << c.label;
+        Pump(50);
+        EXPECT_EQ(g_pBoard->GetSelectedCell(), Cell(1, 1)) << c.label << ": a press afterwards acts";
+        ClickCell(program, 1, 1);
+    }
+    EXPECT_EQ(answers.Seen().size(), 6u);
+    // A press asked for on a wider board lies beyond the board in play: not a click on its margin.
+    EXPECT_EQ(board->accDoDefaultAction(ChildVariant(3)), S_OK);
+    UseBoard(program, {"AB", "BA"});
+    ClickCell(program, 1, 1);
+    Pump(50);
+    EXPECT_EQ(g_pBoard->GetSelectedCell(), Cell(1, 1));
 }
 
 } // namespace
