@@ -266,8 +266,9 @@ TEST(SaveLoad, FoldersOfAnyScriptListTheirPuzzlesAndHoldPuzzlesAndPictures)
         chinese += "游戏";
     // Run also where the system's code page is another (MORVANE_CODE_PAGE): then
     // some of these letters are in no narrow text of Windows.
-    if (const char* codePage = std::getenv("MORVANE_CODE_PAGE"))
+    if (const char* codePage = std::getenv("MORVANE_CODE_PAGE")) {
         ASSERT_EQ(::GetACP(), static_cast<UINT>(std::atoi(codePage)));
+    }
     for (const std::string& name :
          {std::string("Игра"), std::string("Παιχνίδι"), std::string("게임"), chinese + "\\" + chinese}) {
         const std::string folder = dir.File("") + name, picture = folder + "\\tiles.bmp";
