@@ -6,7 +6,7 @@ namespace {
 
 std::uint32_t BackgroundAt(const CPixelSurface& background, int x, int y)
 {
-    return background.Get(x % kBackgroundSquare, y % kBackgroundSquare);
+    return background.Get(x % background.Width(), y % background.Height());
 }
 
 CPixelRect Union(const CPixelRect& a, const CPixelRect& b)
@@ -27,8 +27,8 @@ CPixelRect BoardPictureRect(const CMahjongBoard& board)
 
 void PaintBackground(CPixelSurface& dst, const CPixelSurface& background, int nAcross, int nDown)
 {
-    const int width = std::min(dst.Width(), nAcross * kBackgroundSquare);
-    const int height = std::min(dst.Height(), nDown * kBackgroundSquare);
+    const int width = std::min(dst.Width(), nAcross * background.Width());
+    const int height = std::min(dst.Height(), nDown * background.Height());
     PaintBackgroundRect(dst, background, {0, 0, width, height});
 }
 
@@ -54,7 +54,7 @@ void PaintTile(CPixelSurface& dst, const CMahjongBoard& board, const CTileCell& 
 void ComposeBoardPicture(CPixelSurface& dst, const CMahjongBoard& board, const CPixelSurface& background)
 {
     const CPixelRect all = BoardPictureRect(board);
-    PaintBackground(dst, background, SquaresToCover(all.cx), SquaresToCover(all.cy));
+    PaintBackgroundRect(dst, background, all);
     for (int i = 0; i < board.GetWidth() * board.GetHeight(); ++i)
         if (board.GetIndexKind(i) >= 0)
             PaintTile(dst, board, board.GetCell(i % board.GetWidth() + 1, i / board.GetWidth() + 1));

@@ -39,7 +39,8 @@ void CHelpWindow::Open(CWnd* pOwner)
     const LPCSTR lpszClass = AfxRegisterWndClass("MorvaneHelp", 0, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1),
                                                  ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
     // Beside the game, so that both can be seen, as far as the screen allows.
-    constexpr int kWidth = 620, kHeight = 560;
+    const UINT dpi = pOwner->GetDpi();
+    const int kWidth = ScaleToDpi(620, dpi), kHeight = ScaleToDpi(560, dpi);
     RECT owner{}, work{};
     pOwner->GetWindowRect(&owner);
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
@@ -56,8 +57,15 @@ int CHelpWindow::OnCreate(LPCREATESTRUCT)
                             0, 0, this, 1))
         return -1;
     // The text is laid out in columns, so it needs letters of one width.
-    m_wndText.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(ANSI_FIXED_FONT)));
-    m_wndText.SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(6, 6));
+    // At the window's scale; the system's own fixed font where that cannot be made.
+    const UINT dpi = GetDpi();
+    if (m_hFont)
+        ::DeleteObject(m_hFont);
+    m_hFont = CreateStockFontForDpi(ANSI_FIXED_FONT, dpi);
+    m_wndText.SendMessage(WM_SETFONT,
+                          reinterpret_cast<WPARAM>(m_hFont ? m_hFont : ::GetStockObject(ANSI_FIXED_FONT)));
+    m_wndText.SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                          MAKELPARAM(ScaleToDpi(6, dpi), ScaleToDpi(6, dpi)));
     m_wndText.SetWindowText(LoadHelpText().c_str());
     return 0;
 }

@@ -5,6 +5,11 @@
 
 class CHelpWindow : public CWnd {
 public:
+    ~CHelpWindow() override
+    {
+        if (m_hFont)
+            ::DeleteObject(m_hFont);
+    }
     // Opens the window, owned by pOwner, or brings it to the front when it is open.
     void Open(CWnd* pOwner);
 
@@ -17,4 +22,5 @@ protected:
 
 private:
     CWnd m_wndText;
+    HFONT m_hFont = nullptr; // the text's font at the window's scale
 };

@@ -1,6 +1,7 @@
 #include "interface.h"
 
 #include "draw.h"
+#include "files.h"
 
 #include <cmath>
 
@@ -378,7 +379,7 @@ Image makeToolbar(const Fonts& fonts)
     return strip;
 }
 
-std::vector<Picture> makeButtons(const Fonts& fonts)
+std::vector<Picture> makeButtons(const Fonts& fonts, int scale)
 {
     std::vector<Picture> out;
     struct Face {
@@ -400,11 +401,11 @@ std::vector<Picture> makeButtons(const Fonts& fonts)
             float t = float(y / (h * S));
             return f.pressed ? mix(rgb(120, 186, 220), rgb(150, 210, 238), t) : mix(rgb(176, 222, 246), rgb(120, 192, 228), t);
         });
-        Image button = big.shrink(S);
-        const int px = 17, shift = f.pressed ? 1 : 0;
-        int x = (w - fonts.sansBoldItalic.measure(f.caption, px)) / 2 + shift;
-        fonts.sansBoldItalic.draw(button, f.caption, px, x, 26 + shift, rgb(0, 40, 140));
-        out.push_back({f.file, button});
+        Image button = big.shrink(S / scale);
+        const int px = 17 * scale, shift = f.pressed ? scale : 0;
+        int x = (w * scale - fonts.sansBoldItalic.measure(f.caption, px)) / 2 + shift;
+        fonts.sansBoldItalic.draw(button, f.caption, px, x, 26 * scale + shift, rgb(0, 40, 140));
+        out.push_back({scaledName(f.file, scale), button});
     }
     return out;
 }
