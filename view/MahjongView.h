@@ -169,8 +169,9 @@ private:
     void PlaceFrame(CSize tile);
     // Stores the tile-size step and starts a new puzzle with it.
     void SetTileSize(int nStep);
-    // Cuts the tiles at size tile from the set m_nTileSet (from lpszPicture
-    // when it is 0, or the default tiles when that cannot be used: false then).
+    // Cuts the tiles at size tile from the set m_nTileSet; when it is 0, from
+    // lpszPicture (null: the stored picture), or from the default tiles when
+    // that cannot be used: false then.
     bool CutTiles(CSize tile, const char* lpszPicture);
     // Cuts the tiles at the board's tile size from the set m_nTileSet (from
     // lpszPicture when it is 0) and shows them on a new board picture; a

@@ -112,8 +112,7 @@ BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
     const CSize tile = FittedTileSize();
 
     const bool made = Attempt([&] {
-        std::string path;
-        CutTiles(tile, ReadTileSetFile(path) ? path.c_str() : nullptr);
+        CutTiles(tile, nullptr);
         if (bDeal == 1) {
             CTilePairList plan;
             g_pBoard->Deal(plan);
@@ -146,8 +145,12 @@ BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
 bool CMahjongView::CutTiles(CSize tile, const char* lpszPicture)
 {
     CClientDC dc(this);
-    if (m_nTileSet == 0)
+    if (m_nTileSet == 0) {
+        std::string stored;
+        if (!lpszPicture && ReadTileSetFile(stored))
+            lpszPicture = stored.c_str();
         return g_pBoard->LoadTilesFromFile(&dc, tile.cx, tile.cy, lpszPicture);
+    }
     // Above 96 DPI the tiles are cut from the sheet drawn at twice the size.
     const unsigned sheet = GetDpi() > kBaseDpi ? m_nTileSet + kDoubleSizeBitmap : m_nTileSet;
     g_pBoard->LoadTilesFromResource(&dc, tile.cx, tile.cy, sheet);
@@ -160,9 +163,8 @@ void CMahjongView::TakeWindowScale()
     if (!HasPicture())
         return;
     const CSize tile = FittedTileSize();
-    std::string path;
     const bool made = Attempt([&] {
-        CutTiles(tile, ReadTileSetFile(path) ? path.c_str() : nullptr);
+        CutTiles(tile, nullptr);
         g_pBoard->LayOutCells();
     });
     if (made)

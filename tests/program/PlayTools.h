@@ -52,13 +52,19 @@ public:
     std::uint32_t m_ticks = 0;
 };
 
-// No bitmap resource loads while this lives, so no tiles can be cut.
+// No bitmap resource is found while this lives, so no tiles can be cut.
 class CNoPictures {
 public:
-    CNoPictures() : m_patch("user32.dll", "LoadImageA", reinterpret_cast<void*>(NoImage)) {}
+    CNoPictures() : m_patch("kernel32.dll", "FindResourceW", reinterpret_cast<void*>(NoBitmap)) { s_pPatch = &m_patch; }
 
 private:
-    static HANDLE WINAPI NoImage(HINSTANCE, LPCSTR, UINT, int, int, UINT) { return nullptr; }
+    using FindResourceFn = HRSRC(WINAPI*)(HMODULE, LPCWSTR, LPCWSTR);
+    static HRSRC WINAPI NoBitmap(HMODULE hModule, LPCWSTR lpName, LPCWSTR lpType)
+    {
+        return lpType == MAKEINTRESOURCEW(2) ? nullptr
+                                             : reinterpret_cast<FindResourceFn>(s_pPatch->Original())(hModule, lpName, lpType);
+    }
+    static inline CImportPatch* s_pPatch = nullptr;
     CImportPatch m_patch;
 };
 
