@@ -13,6 +13,7 @@ status=0
 for screen in "1366 768 96 40" "1920 1080 144 0" "3840 2160 192 0"; do
     read -r width height dpi strip <<<"$screen"
     echo "== ${width} x ${height} at ${dpi} DPI, work area ${width} x $((height - strip))"
+    rm -f "$build/xvfb-$dpi.display"
     # The server keeps the root window's properties when its last client leaves (-noreset).
     Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -noreset 3>"$build/xvfb-$dpi.display" 2>/dev/null &
     xvfb=$!

@@ -27,7 +27,8 @@ const Rgba kLinkRed = rgb(226, 24, 24);
 void crispText(Image& image, const Font& font, const std::string& text, int px, int x, int y, Rgba colour)
 {
     Image layer(image.width(), image.height());
-    font.draw(layer, text, px, x, y, colour);
+    const int unit = image.scale();
+    font.draw(layer, text, px * unit, x * unit, y * unit, colour);
     for (int py = 0; py < image.height(); ++py)
         for (int qx = 0; qx < image.width(); ++qx)
             if (layer.at(qx, py).a > 0.45f)
@@ -368,13 +369,15 @@ const std::vector<Colour8>& toolbarPalette()
     return palette;
 }
 
-Image makeToolbar(const Fonts& fonts)
+Image makeToolbar(const Fonts& fonts, int scale)
 {
-    Image strip(kToolbarButtons * kToolbarButtonWidth, kToolbarHeight, kSilver);
+    const int w = kToolbarButtonWidth * scale, h = kToolbarHeight * scale;
+    Image strip(kToolbarButtons * w, h, kSilver);
     for (int i = 0; i < kToolbarButtons; ++i) {
-        Image button(kToolbarButtonWidth, kToolbarHeight, kSilver);
+        Image button(w, h, kSilver);
+        button.setScale(scale);
         drawButtonIcon(button, i, fonts);
-        strip.paste(button, i * kToolbarButtonWidth, 0);
+        strip.paste(button, i * w, 0);
     }
     return strip;
 }

@@ -17,8 +17,9 @@ constexpr int kToolbarHeight = 25;
 
 // The sixteen colours of the tool bar bitmap.
 const std::vector<Colour8>& toolbarPalette();
-// The tool bar strip, 286 x 25: New, Help me!, Hint, Auto, Undo, Sound ON, Next tiles, Pause, Help, About, Exit.
-Image makeToolbar(const Fonts& fonts);
+// The tool bar strip, 286 x 25 times the scale: New, Help me!, Hint, Auto, Undo, Sound ON, Next tiles, Pause,
+// Help, About, Exit.
+Image makeToolbar(const Fonts& fonts, int scale);
 // OK and Clear scores, raised and pressed, at scale times their size.
 std::vector<Picture> makeButtons(const Fonts& fonts, int scale);
 // The seven tip pictures, tip160.bmp to tip166.bmp.

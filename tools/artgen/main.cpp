@@ -54,8 +54,9 @@ int main(int argc, char** argv)
         for (const Background& b : makeBackgrounds(2))
             writeDoubleBmp(out, "back" + std::to_string(b.id) + ".bmp", b.picture);
 
-        Indexed toolbar = mapToPalette(makeToolbar(fonts), toolbarPalette());
+        Indexed toolbar = mapToPalette(makeToolbar(fonts, 1), toolbarPalette());
         writeBmp(out + "toolbar128.bmp", toolbar, 4);
+        writeBmp(out + scaledName("toolbar128.bmp", 2), mapToPalette(makeToolbar(fonts, 2), toolbarPalette()), 4);
 
         std::vector<Picture> buttons = makeButtons(fonts, 1);
         for (Picture& p : buttons)
