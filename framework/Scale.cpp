@@ -52,8 +52,10 @@ HFONT CreateStockFontForDpi(int nStockFont, UINT nDpi)
     LOGFONTW font{};
     if (!::GetObjectW(::GetStockObject(nStockFont), sizeof font, &font))
         return nullptr;
-    const int system = static_cast<int>(SystemDpi());
-    font.lfHeight = ::MulDiv(font.lfHeight, static_cast<int>(nDpi), system);
-    font.lfWidth = ::MulDiv(font.lfWidth, static_cast<int>(nDpi), system);
+    font.lfHeight = ::MulDiv(font.lfHeight, static_cast<int>(nDpi), static_cast<int>(SystemDpi()));
+    // The stock fonts' width is not always scaled with their height (Wine
+    // keeps the 96-DPI width): above 96 DPI the font's own shape sets it.
+    if (nDpi != kBaseDpi)
+        font.lfWidth = 0;
     return ::CreateFontIndirectW(&font);
 }
