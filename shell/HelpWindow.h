@@ -17,10 +17,14 @@ protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnSize(UINT nType, int cx, int cy);
     LRESULT OnCtlColorStatic(WPARAM wParam, LPARAM lParam);
+    // The window is on a monitor of another scale, or the scale has changed.
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The text's font and margins at the window's scale.
+    void TakeScale();
     CWnd m_wndText;
     HFONT m_hFont = nullptr; // the text's font at the window's scale
 };
