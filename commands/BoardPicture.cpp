@@ -89,19 +89,23 @@ void BlendRectToBackground(CPixelSurface& dst, const CPixelRect& r, const std::v
             dst.Set(x, y, BlendColor(old[i], BackgroundAt(background, x, y), level));
 }
 
-CPixelRect InvertHighlight(CPixelSurface& dst, const CTileCell& cell)
+CPixelRect InvertHighlight(CPixelSurface& dst, const CTileCell& cell, int nWidth)
 {
     const int x = cell.x, y = cell.y, cx = cell.cx, cy = cell.cy;
-    for (int col = x; col < x + cx; ++col)
-        for (int row : {y + 1, y + cy - 1, y + 2, y + cy - 2})
-            dst.Invert(col, row);
-    for (int row = y; row < y + cy; ++row)
-        for (int col : {x + 1, x + cx - 1, x + 2, x + cx - 2})
-            dst.Invert(col, row);
+    for (int k = 1; k <= nWidth; ++k) {
+        for (int col = x; col < x + cx; ++col) {
+            dst.Invert(col, y + k);
+            dst.Invert(col, y + cy - k);
+        }
+        for (int row = y; row < y + cy; ++row) {
+            dst.Invert(x + k, row);
+            dst.Invert(x + cx - k, row);
+        }
+    }
     return {x, y, cx, cy};
 }
 
-CPixelRect InvertLink(CPixelSurface& dst, const CMahjongBoard& board, const CLinkPath& path)
+CPixelRect InvertLink(CPixelSurface& dst, const CMahjongBoard& board, const CLinkPath& path, int nWidth)
 {
     CPixelRect covered;
     for (int i = 1; i < 4 && path.m_pt[i].x != -1; ++i) {
@@ -111,19 +115,17 @@ CPixelRect InvertLink(CPixelSurface& dst, const CMahjongBoard& board, const CLin
         if (a.x != b.x) {
             const int row = a.y + a.cy / 2;
             const int from = std::min(a.x + a.cx / 2, b.x + b.cx / 2), to = std::max(a.x + a.cx / 2, b.x + b.cx / 2);
-            for (int col = from; col <= to; ++col) {
-                dst.Invert(col, row);
-                dst.Invert(col, row + 1);
-            }
-            segment = {from, row, to - from + 1, 2};
+            for (int col = from; col <= to; ++col)
+                for (int k = 0; k < nWidth; ++k)
+                    dst.Invert(col, row + k);
+            segment = {from, row, to - from + 1, nWidth};
         } else {
             const int col = a.x + a.cx / 2;
             const int from = std::min(a.y + a.cy / 2, b.y + b.cy / 2), to = std::max(a.y + a.cy / 2, b.y + b.cy / 2);
-            for (int row = from; row <= to; ++row) {
-                dst.Invert(col, row);
-                dst.Invert(col + 1, row);
-            }
-            segment = {col, from, 2, to - from + 1};
+            for (int row = from; row <= to; ++row)
+                for (int k = 0; k < nWidth; ++k)
+                    dst.Invert(col + k, row);
+            segment = {col, from, nWidth, to - from + 1};
         }
         covered = Union(covered, segment);
     }

@@ -84,8 +84,8 @@ std::vector<std::uint32_t> CopyRect(const CPixelSurface& src, const CPixelRect& 
 void BlendRectToBackground(CPixelSurface& dst, const CPixelRect& r, const std::vector<std::uint32_t>& old,
                            const CPixelSurface& background, unsigned level);
 
-// The frame round a tile: two pixels wide, one inside the tile's edge. Returns the tile's rectangle.
-CPixelRect InvertHighlight(CPixelSurface& dst, const CTileCell& cell);
+// The frame round a tile: nWidth pixels wide (two at 96 DPI), one inside the tile's edge. Returns the tile's rectangle.
+CPixelRect InvertHighlight(CPixelSurface& dst, const CTileCell& cell, int nWidth = 2);
 
-// The link line through the path's cells, two pixels wide. Returns the rectangle it covers.
-CPixelRect InvertLink(CPixelSurface& dst, const CMahjongBoard& board, const CLinkPath& path);
+// The link line through the path's cells, nWidth pixels wide (two at 96 DPI). Returns the rectangle it covers.
+CPixelRect InvertLink(CPixelSurface& dst, const CMahjongBoard& board, const CLinkPath& path, int nWidth = 2);

@@ -11,6 +11,11 @@
 #include <memory>
 #include <string>
 
+int CMahjongView::MarkWidth() const
+{
+    return ScaleToDpi(2, GetDpi());
+}
+
 int CMahjongView::BackgroundSide() const
 {
     return ScaleToDpi(kBackgroundSquare, GetDpi());
@@ -73,7 +78,7 @@ void CMahjongView::RenderBoardPicture()
     ComposeBoardPicture(surface, *g_pBoard, CPixelSurface(background.data(), BackgroundSide(), BackgroundSide()));
     // The board keeps its selection, so the new picture shows its frame.
     if (g_pBoard->GetSelCol() >= 0)
-        InvertHighlight(surface, g_pBoard->GetSelectedCell());
+        InvertHighlight(surface, g_pBoard->GetSelectedCell(), MarkWidth());
     ShowPictureRect(all);
     AnnounceBoardChanges();
     UpdateMatchStatus();

@@ -152,6 +152,9 @@ private:
     // (black when it cannot be): a square of BackgroundSide() pixels.
     std::vector<std::uint32_t> LoadBackground() const;
     int BackgroundSide() const;
+    // The width of the marks (selection frame, link line, keyboard cursor):
+    // two pixels at 96 DPI.
+    int MarkWidth() const;
     // Puts board in play, prepared at the base tile size; FALSE when it cannot
     // be, and then the board and size in play stay.
     BOOL PutBoardInPlay(std::unique_ptr<CMahjongBoard> board, CSize base, int bDeal);
