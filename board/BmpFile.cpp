@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -62,6 +63,11 @@ bool ReadWholeFile(const char* path, std::vector<unsigned char>& out)
 CBmpFile::CBmpFile(const char* path)
 {
     m_bValid = ReadWholeFile(path, m_file) && ReadHeaders();
+}
+
+CBmpFile::CBmpFile(std::vector<unsigned char> file) : m_file(std::move(file))
+{
+    m_bValid = m_file.size() <= kMaxFileBytes && ReadHeaders();
 }
 
 bool CBmpFile::ReadHeaders()

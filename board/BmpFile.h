@@ -12,6 +12,8 @@ public:
     // Reads the file and its headers; a file that cannot be read, or whose
     // headers are impossible, decodes to nothing.
     explicit CBmpFile(const char* path);
+    // The same from the bytes of a file held in memory.
+    explicit CBmpFile(std::vector<unsigned char> file);
 
     // Decodes the pixel data; true when a picture was decoded, false when the
     // headers are impossible or the data stops before the picture's last row.

@@ -6,7 +6,7 @@ namespace {
 
 std::uint32_t BackgroundAt(const CPixelSurface& background, int x, int y)
 {
-    return background.Get(x % kBackgroundSquare, y % kBackgroundSquare);
+    return background.Get(x % background.Width(), y % background.Height());
 }
 
 CPixelRect Union(const CPixelRect& a, const CPixelRect& b)
@@ -27,8 +27,8 @@ CPixelRect BoardPictureRect(const CMahjongBoard& board)
 
 void PaintBackground(CPixelSurface& dst, const CPixelSurface& background, int nAcross, int nDown)
 {
-    const int width = std::min(dst.Width(), nAcross * kBackgroundSquare);
-    const int height = std::min(dst.Height(), nDown * kBackgroundSquare);
+    const int width = std::min(dst.Width(), nAcross * background.Width());
+    const int height = std::min(dst.Height(), nDown * background.Height());
     PaintBackgroundRect(dst, background, {0, 0, width, height});
 }
 
@@ -54,7 +54,7 @@ void PaintTile(CPixelSurface& dst, const CMahjongBoard& board, const CTileCell& 
 void ComposeBoardPicture(CPixelSurface& dst, const CMahjongBoard& board, const CPixelSurface& background)
 {
     const CPixelRect all = BoardPictureRect(board);
-    PaintBackground(dst, background, SquaresToCover(all.cx), SquaresToCover(all.cy));
+    PaintBackgroundRect(dst, background, all);
     for (int i = 0; i < board.GetWidth() * board.GetHeight(); ++i)
         if (board.GetIndexKind(i) >= 0)
             PaintTile(dst, board, board.GetCell(i % board.GetWidth() + 1, i / board.GetWidth() + 1));
@@ -89,19 +89,23 @@ void BlendRectToBackground(CPixelSurface& dst, const CPixelRect& r, const std::v
             dst.Set(x, y, BlendColor(old[i], BackgroundAt(background, x, y), level));
 }
 
-CPixelRect InvertHighlight(CPixelSurface& dst, const CTileCell& cell)
+CPixelRect InvertHighlight(CPixelSurface& dst, const CTileCell& cell, int nWidth)
 {
     const int x = cell.x, y = cell.y, cx = cell.cx, cy = cell.cy;
-    for (int col = x; col < x + cx; ++col)
-        for (int row : {y + 1, y + cy - 1, y + 2, y + cy - 2})
-            dst.Invert(col, row);
-    for (int row = y; row < y + cy; ++row)
-        for (int col : {x + 1, x + cx - 1, x + 2, x + cx - 2})
-            dst.Invert(col, row);
+    for (int k = 1; k <= nWidth; ++k) {
+        for (int col = x; col < x + cx; ++col) {
+            dst.Invert(col, y + k);
+            dst.Invert(col, y + cy - k);
+        }
+        for (int row = y; row < y + cy; ++row) {
+            dst.Invert(x + k, row);
+            dst.Invert(x + cx - k, row);
+        }
+    }
     return {x, y, cx, cy};
 }
 
-CPixelRect InvertLink(CPixelSurface& dst, const CMahjongBoard& board, const CLinkPath& path)
+CPixelRect InvertLink(CPixelSurface& dst, const CMahjongBoard& board, const CLinkPath& path, int nWidth)
 {
     CPixelRect covered;
     for (int i = 1; i < 4 && path.m_pt[i].x != -1; ++i) {
@@ -111,19 +115,17 @@ CPixelRect InvertLink(CPixelSurface& dst, const CMahjongBoard& board, const CLin
         if (a.x != b.x) {
             const int row = a.y + a.cy / 2;
             const int from = std::min(a.x + a.cx / 2, b.x + b.cx / 2), to = std::max(a.x + a.cx / 2, b.x + b.cx / 2);
-            for (int col = from; col <= to; ++col) {
-                dst.Invert(col, row);
-                dst.Invert(col, row + 1);
-            }
-            segment = {from, row, to - from + 1, 2};
+            for (int col = from; col <= to; ++col)
+                for (int k = 0; k < nWidth; ++k)
+                    dst.Invert(col, row + k);
+            segment = {from, row, to - from + 1, nWidth};
         } else {
             const int col = a.x + a.cx / 2;
             const int from = std::min(a.y + a.cy / 2, b.y + b.cy / 2), to = std::max(a.y + a.cy / 2, b.y + b.cy / 2);
-            for (int row = from; row <= to; ++row) {
-                dst.Invert(col, row);
-                dst.Invert(col + 1, row);
-            }
-            segment = {col, from, 2, to - from + 1};
+            for (int row = from; row <= to; ++row)
+                for (int k = 0; k < nWidth; ++k)
+                    dst.Invert(col + k, row);
+            segment = {col, from, nWidth, to - from + 1};
         }
         covered = Union(covered, segment);
     }

@@ -8,8 +8,9 @@
 #include <cstdint>
 #include <vector>
 
-// The background pictures are squares of this side, anchored at the picture's
-// top-left corner: point (x, y) shows background pixel (x mod 300, y mod 300).
+// The background pictures are squares of this side at 96 DPI, anchored at the
+// picture's top-left corner: point (x, y) shows background pixel (x mod side,
+// y mod side) of the square at the picture's scale.
 constexpr int kBackgroundSquare = 300;
 
 struct CPixelRect {
@@ -60,7 +61,7 @@ constexpr int SquaresToCover(int pixels)
 // The size of the board picture: the board with one tile of margin on every side.
 CPixelRect BoardPictureRect(const CMahjongBoard& board);
 
-// nAcross x nDown background squares, square (i, j) at (300 i, 300 j).
+// nAcross x nDown background squares, square (i, j) at (side i, side j).
 void PaintBackground(CPixelSurface& dst, const CPixelSurface& background, int nAcross, int nDown);
 
 // The background as it lies under a rectangle.
@@ -83,8 +84,8 @@ std::vector<std::uint32_t> CopyRect(const CPixelSurface& src, const CPixelRect& 
 void BlendRectToBackground(CPixelSurface& dst, const CPixelRect& r, const std::vector<std::uint32_t>& old,
                            const CPixelSurface& background, unsigned level);
 
-// The frame round a tile: two pixels wide, one inside the tile's edge. Returns the tile's rectangle.
-CPixelRect InvertHighlight(CPixelSurface& dst, const CTileCell& cell);
+// The frame round a tile: nWidth pixels wide (two at 96 DPI), one inside the tile's edge. Returns the tile's rectangle.
+CPixelRect InvertHighlight(CPixelSurface& dst, const CTileCell& cell, int nWidth = 2);
 
-// The link line through the path's cells, two pixels wide. Returns the rectangle it covers.
-CPixelRect InvertLink(CPixelSurface& dst, const CMahjongBoard& board, const CLinkPath& path);
+// The link line through the path's cells, nWidth pixels wide (two at 96 DPI). Returns the rectangle it covers.
+CPixelRect InvertLink(CPixelSurface& dst, const CMahjongBoard& board, const CLinkPath& path, int nWidth = 2);

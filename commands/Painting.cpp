@@ -11,13 +11,24 @@
 #include <memory>
 #include <string>
 
+int CMahjongView::MarkWidth() const
+{
+    return ScaleToDpi(2, GetDpi());
+}
+
+int CMahjongView::BackgroundSide() const
+{
+    return ScaleToDpi(kBackgroundSquare, GetDpi());
+}
+
 std::vector<std::uint32_t> CMahjongView::LoadBackground() const
 {
     // A picture that cannot be loaded leaves its squares black.
+    const int side = BackgroundSide();
     std::vector<std::uint32_t> pixels;
     CSize size;
-    if (!LoadBitmapPixels(m_nBackPic, pixels, size) || size.cx != kBackgroundSquare || size.cy != kBackgroundSquare)
-        pixels.assign(kBackgroundSquare * kBackgroundSquare, 0);
+    if (!LoadBitmapPixels(m_nBackPic, pixels, size, GetDpi()) || size.cx != side || size.cy != side)
+        pixels.assign(static_cast<std::size_t>(side) * side, 0);
     return pixels;
 }
 
@@ -64,10 +75,10 @@ void CMahjongView::RenderBoardPicture()
 
     std::vector<std::uint32_t> background = LoadBackground();
     CPixelSurface surface = PictureSurface();
-    ComposeBoardPicture(surface, *g_pBoard, CPixelSurface(background.data(), kBackgroundSquare, kBackgroundSquare));
+    ComposeBoardPicture(surface, *g_pBoard, CPixelSurface(background.data(), BackgroundSide(), BackgroundSide()));
     // The board keeps its selection, so the new picture shows its frame.
     if (g_pBoard->GetSelCol() >= 0)
-        InvertHighlight(surface, g_pBoard->GetSelectedCell());
+        InvertHighlight(surface, g_pBoard->GetSelectedCell(), MarkWidth());
     ShowPictureRect(all);
     AnnounceBoardChanges();
     UpdateMatchStatus();
@@ -76,8 +87,9 @@ void CMahjongView::RenderBoardPicture()
 
 void CMahjongView::PaintBackground(CDC* pDC, std::uint16_t nAcross, std::uint16_t nDown)
 {
+    const int side = BackgroundSide();
     CBitmap square;
-    if (!square.CreateDIBSection(kBackgroundSquare, kBackgroundSquare))
+    if (!square.CreateDIBSection(side, side))
         return;
     const std::vector<std::uint32_t> background = LoadBackground();
     std::copy(background.begin(), background.end(), square.GetBits());
@@ -86,8 +98,7 @@ void CMahjongView::PaintBackground(CDC* pDC, std::uint16_t nAcross, std::uint16_
     CSelectedObject selected(memory, square.GetSafeHandle());
     for (int i = 0; i < nAcross; ++i)
         for (int j = 0; j < nDown; ++j)
-            pDC->BitBlt(i * kBackgroundSquare, j * kBackgroundSquare, kBackgroundSquare, kBackgroundSquare, &memory,
-                        0, 0, SRCCOPY);
+            pDC->BitBlt(i * side, j * side, side, side, &memory, 0, 0, SRCCOPY);
 }
 
 void CMahjongView::SetBackground(int nBitmapId)

@@ -70,7 +70,7 @@ void CMahjongView::OnLoadFrom()
                       MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    const CSize base = LoadedBaseTileSize(board->GetWidth(), board->GetHeight(), GetScreenHeight());
+    const CSize base = LoadedBaseTileSize(board->GetWidth(), board->GetHeight(), ScreenHeightAt96Dpi());
     if (PutBoardInPlay(std::move(board), base, 0))
         m_tGameStart = NowSeconds() - elapsed; // the game clock goes on from the saved time
 }

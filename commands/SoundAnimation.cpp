@@ -37,7 +37,7 @@ void CMahjongView::EraseTileRect(int x, int y, int cx, int cy, int nMode)
 {
     const CPixelRect r{x, y, cx, cy};
     std::vector<std::uint32_t> background = LoadBackground();
-    const CPixelSurface patch(background.data(), kBackgroundSquare, kBackgroundSquare);
+    const CPixelSurface patch(background.data(), BackgroundSide(), BackgroundSide());
     CPixelSurface picture = PictureSurface();
     if (nMode >= 0 && m_bNoAnimation == 0) {
         const std::vector<std::uint32_t> old = CopyRect(picture, r);

@@ -49,15 +49,7 @@ void CMahjongView::CutTilesAgain(const char* lpszPicture)
 {
     if (!HasPicture())
         return; // the next puzzle cuts its tiles from the stored choice
-    bool unusable = false;
-    {
-        CClientDC dc(this);
-        const int cx = g_pBoard->GetTileWidth(), cy = g_pBoard->GetTileHeight();
-        if (m_nTileSet != 0)
-            g_pBoard->LoadTilesFromResource(&dc, cx, cy, m_nTileSet);
-        else
-            unusable = !g_pBoard->LoadTilesFromFile(&dc, cx, cy, lpszPicture);
-    }
+    const bool unusable = !CutTiles(CSize(g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight()), lpszPicture);
     RenderBoardPicture();
     if (unusable)
         AfxMessageBox(CString("The picture ") + lpszPicture + " cannot be used for tiles: the Egiptian tiles are shown.",

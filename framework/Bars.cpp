@@ -19,6 +19,30 @@ BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
     return CreateControl(TOOLBARCLASSNAMEA, dwStyle | TBSTYLE_TOOLTIPS | CCS_TOP, pParentWnd, nID);
 }
 
+namespace {
+// The tool bar's pictures in the system's button colours, as a tool bar maps
+// those of a resource, stretched to w x h (above 96 DPI from the double-size
+// picture where there is one).
+bool LoadMappedPictures(HINSTANCE hInst, UINT nIDResource, UINT nDpi, int w, int h, CBitmap& pictures)
+{
+    const UINT twice = nIDResource + kDoubleSizeBitmap;
+    const bool fromTwice = nDpi > kBaseDpi && ::FindResourceW(hInst, MAKEINTRESOURCEW(twice), MAKEINTRESOURCEW(2));
+    CBitmap mapped;
+    mapped.Attach(::CreateMappedBitmap(hInst, static_cast<INT_PTR>(fromTwice ? twice : nIDResource), 0, nullptr, 0));
+    CClientDC screen(nullptr);
+    CDC source, target;
+    if (!mapped.GetSafeHandle() || !source.CreateCompatibleDC(&screen) || !target.CreateCompatibleDC(&screen))
+        return false;
+    pictures.Attach(::CreateCompatibleBitmap(screen.m_hDC, w, h));
+    if (!pictures.GetSafeHandle())
+        return false;
+    const CSize size = mapped.GetSize();
+    CSelectedObject from(source, mapped.GetSafeHandle()), to(target, pictures.GetSafeHandle());
+    ::SetStretchBltMode(target.m_hDC, COLORONCOLOR);
+    return ::StretchBlt(target.m_hDC, 0, 0, w, h, source.m_hDC, 0, 0, size.cx, size.cy, SRCCOPY) != FALSE;
+}
+} // namespace
+
 BOOL CToolBar::LoadToolBar(UINT nIDResource)
 {
     // The TOOLBAR resource as the resource compiler writes it, in 32-bit
@@ -43,8 +67,12 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource)
         buttons.push_back(button);
     }
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
-    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height));
-    TBADDBITMAP bitmap{AfxGetResourceHandle(), nIDResource};
+    const UINT dpi = GetDpi();
+    const int cx = ScaleToDpi(static_cast<int>(width), dpi), cy = ScaleToDpi(static_cast<int>(height), dpi);
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(cx, cy));
+    if (!LoadMappedPictures(AfxGetResourceHandle(), nIDResource, dpi, image * cx, cy, m_pictures))
+        return FALSE;
+    TBADDBITMAP bitmap{nullptr, reinterpret_cast<UINT_PTR>(m_pictures.GetSafeHandle())};
     if (SendMessage(TB_ADDBITMAP, image, reinterpret_cast<LPARAM>(&bitmap)) < 0 ||
         !SendMessage(TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data())))
         return FALSE;
@@ -102,27 +130,50 @@ BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
     return CreateControl(STATUSCLASSNAMEA, dwStyle | CCS_BOTTOM, pParentWnd, nID);
 }
 
+CStatusBar::~CStatusBar()
+{
+    if (m_hFont)
+        ::DeleteObject(m_hFont);
+}
+
 BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
 {
+    m_indicators.assign(lpIDArray, lpIDArray + nIDCount);
+    if (!TakeScale())
+        return FALSE;
+    for (int i = 0; i < nIDCount; ++i) {
+        CString text;
+        text.LoadString(lpIDArray[i]);
+        SetPaneText(i, text, FALSE);
+    }
+    return TRUE;
+}
+
+BOOL CStatusBar::TakeScale()
+{
+    NONCLIENTMETRICSW metrics;
+    const HFONT hFont = GetNonClientMetrics(metrics, GetDpi()) ? ::CreateFontIndirectW(&metrics.lfStatusFont) : nullptr;
+    if (!hFont)
+        return FALSE;
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
+    if (m_hFont)
+        ::DeleteObject(m_hFont);
+    m_hFont = hFont;
     // Each pane's width: its indicator string in the bar's font, with the
     // bar's borders on both sides and the gap to the next pane.
     int borders[3] = {};
     SendMessage(SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
     CClientDC dc(this);
-    CSelectedObject font(dc, reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
-    std::vector<CString> texts(nIDCount);
-    std::vector<int> rightEdges(nIDCount);
+    CSelectedObject font(dc, m_hFont);
+    std::vector<int> rightEdges;
     int right = 0;
-    for (int i = 0; i < nIDCount; ++i) {
-        texts[i].LoadString(lpIDArray[i]);
-        right += dc.GetTextExtent(texts[i]).cx + 2 * borders[0] + borders[2];
-        rightEdges[i] = right;
+    for (UINT id : m_indicators) {
+        CString text;
+        text.LoadString(id);
+        right += dc.GetTextExtent(text).cx + 2 * borders[0] + borders[2];
+        rightEdges.push_back(right);
     }
-    if (!SendMessage(SB_SETPARTS, nIDCount, reinterpret_cast<LPARAM>(rightEdges.data())))
-        return FALSE;
-    for (int i = 0; i < nIDCount; ++i)
-        SetPaneText(i, texts[i], FALSE);
-    return TRUE;
+    return SendMessage(SB_SETPARTS, rightEdges.size(), reinterpret_cast<LPARAM>(rightEdges.data())) != 0;
 }
 
 BOOL CStatusBar::SetPaneText(int nIndex, LPCSTR lpszNewText, BOOL bUpdate)

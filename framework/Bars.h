@@ -3,9 +3,12 @@
 // top and bottom edges.
 
 #include "framework/FrameworkIds.h"
+#include "framework/Gdi.h"
 #include "framework/Wnd.h"
 
 #include <windows.h>
+
+#include <vector>
 
 // A bar's own styles, beside its window styles.
 constexpr DWORD CBRS_TOOLTIPS = 0x0010; // the buttons show their tool tips
@@ -32,12 +35,15 @@ class CToolBar : public CControlBar {
 public:
     BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE, UINT nID = AFX_IDW_TOOLBAR);
     // The buttons of tool bar resource nIDResource, with the pictures of the
-    // bitmap of the same id.
+    // bitmap of the same id, at the bar's scale.
     BOOL LoadToolBar(UINT nIDResource);
     void PlaceAtEdge() override;
     HWND GetToolTips() const override;
     // A checked command shows its button pressed, a disabled one greyed.
     void OnUpdateCmdUI(CCmdTarget* pTarget) override;
+
+private:
+    CBitmap m_pictures; // the buttons' pictures at the bar's scale
 };
 
 class CStatusBar : public CControlBar {
@@ -47,4 +53,12 @@ public:
     BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
     BOOL SetPaneText(int nIndex, LPCSTR lpszNewText, BOOL bUpdate = TRUE);
     void PlaceAtEdge() override;
+    // The system's status-bar font at the bar's scale, and the panes measured
+    // in it; the panes keep their texts.
+    BOOL TakeScale();
+    ~CStatusBar() override;
+
+private:
+    std::vector<UINT> m_indicators;
+    HFONT m_hFont = nullptr;
 };

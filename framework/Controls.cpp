@@ -2,7 +2,7 @@
 
 BOOL CBitmapButton::LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel)
 {
-    return m_bitmap.LoadBitmap(nIDBitmapResource) && m_bitmapSel.LoadBitmap(nIDBitmapResourceSel);
+    return m_bitmap.LoadBitmap(nIDBitmapResource, GetDpi()) && m_bitmapSel.LoadBitmap(nIDBitmapResourceSel, GetDpi());
 }
 
 void CBitmapButton::SizeToContent()

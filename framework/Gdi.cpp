@@ -1,7 +1,14 @@
 #include "framework/Gdi.h"
 
+#include "board/BmpFile.h"
+#include "board/TileImage.h"
+#include "commands/BoardPicture.h"
 #include "framework/App.h"
+#include "framework/Scale.h"
 #include "framework/Wnd.h"
+
+#include <cstring>
+#include <utility>
 
 CBitmap& CBitmap::operator=(CBitmap&& other) noexcept
 {
@@ -22,13 +29,54 @@ CBitmap::~CBitmap()
         ::DeleteObject(m_hObject);
 }
 
-BOOL CBitmap::LoadBitmap(UINT nIDResource)
+namespace {
+// The packed bitmap of resource nIDResource as a .bmp file: its file header
+// put before it. Empty when there is no such resource.
+std::vector<unsigned char> BitmapResourceFile(UINT nIDResource)
+{
+    const std::string_view resource = AfxLoadResourceData(MAKEINTRESOURCEW(nIDResource), MAKEINTRESOURCEW(2)); // RT_BITMAP
+    const auto* dib = reinterpret_cast<const unsigned char*>(resource.data());
+    const auto size = static_cast<DWORD>(resource.size());
+    if (size < sizeof(BITMAPINFOHEADER))
+        return {};
+    const auto& header = *reinterpret_cast<const BITMAPINFOHEADER*>(dib);
+    const DWORD colours = header.biClrUsed ? header.biClrUsed : header.biBitCount <= 8 ? 1u << header.biBitCount : 0;
+    const DWORD masks = header.biCompression == BI_BITFIELDS && header.biSize == sizeof header ? 12 : 0;
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + header.biSize + masks + 4 * colours;
+    std::vector<unsigned char> file(sizeof(BITMAPFILEHEADER));
+    const BITMAPFILEHEADER fileHeader{0x4D42, static_cast<DWORD>(file.size() + size), 0, 0, offset};
+    std::memcpy(file.data(), &fileHeader, sizeof fileHeader);
+    file.insert(file.end(), dib, dib + size);
+    return file;
+}
+} // namespace
+
+BOOL CBitmap::LoadBitmap(UINT nIDResource, UINT nDpi)
 {
     *this = CBitmap();
-    // As a DIB section, the picture keeps its own colours on screens of any depth.
-    m_hObject = static_cast<HBITMAP>(::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIDResource), IMAGE_BITMAP,
-                                                  0, 0, LR_CREATEDIBSECTION));
-    return m_hObject != nullptr;
+    // Read by the program's own reader, so that pictures may be run-length
+    // coded, whatever Windows makes of those in a DIB section.
+    std::vector<unsigned char> file;
+    int scale = 1;
+    if (nDpi > kBaseDpi)
+        file = BitmapResourceFile(nIDResource + kDoubleSizeBitmap);
+    if (file.empty())
+        file = BitmapResourceFile(nIDResource);
+    else
+        scale = 2;
+    CBmpFile picture(std::move(file));
+    if (!picture.Decode())
+        return FALSE;
+    CTileImage source, shown;
+    source.SetBits(picture.GetBits(), picture.GetWidth(), picture.GetHeight());
+    shown.Resize(static_cast<int>(static_cast<long long>(source.m_nWidth) * nDpi / (kBaseDpi * scale)),
+                 static_cast<int>(static_cast<long long>(source.m_nHeight) * nDpi / (kBaseDpi * scale)));
+    StretchPixels(source.m_pBits, source.m_nWidth, source.m_nHeight, shown);
+    if (!CreateDIBSection(shown.m_nWidth, shown.m_nHeight))
+        return FALSE;
+    for (int i = 0; i < shown.m_nWidth * shown.m_nHeight; ++i)
+        m_pBits[i] = SwapRedBlue(shown.m_pBits[i]);
+    return TRUE;
 }
 
 namespace {
@@ -55,10 +103,10 @@ BOOL CBitmap::CreateDIBSection(int w, int h)
     return m_hObject != nullptr;
 }
 
-bool LoadBitmapPixels(UINT nIDResource, std::vector<std::uint32_t>& pixels, CSize& size)
+bool LoadBitmapPixels(UINT nIDResource, std::vector<std::uint32_t>& pixels, CSize& size, UINT nDpi)
 {
     CBitmap bitmap;
-    if (!bitmap.LoadBitmap(nIDResource))
+    if (!bitmap.LoadBitmap(nIDResource, nDpi))
         return false;
     size = bitmap.GetSize();
     BITMAPINFO info = TopDown32(size.cx, size.cy);
@@ -126,7 +174,10 @@ BOOL CDC::TextOut(int x, int y, const CString& text)
     return ::TextOutW(m_hDC, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
-CClientDC::CClientDC(CWnd* pWnd) : CDC(::GetDC(pWnd->m_hWnd)), m_hWnd(pWnd->m_hWnd) {}
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr)
+{
+    m_hDC = ::GetDC(m_hWnd);
+}
 
 CClientDC::~CClientDC()
 {

@@ -38,11 +38,19 @@ public:
     CBitmap& operator=(CBitmap&& other) noexcept;
     ~CBitmap();
 
-    // Bitmap nIDResource of the program's resources, in place of the old one.
-    BOOL LoadBitmap(UINT nIDResource);
+    // Picture nIDResource of the program's bitmap resources at its size at
+    // nDpi, in place of the old one: above 96 DPI drawn from its double-size
+    // bitmap where there is one, stretched by dropping or repeating pixels.
+    BOOL LoadBitmap(UINT nIDResource, UINT nDpi = 96);
     // A 32-bit top-down picture of w x h whose pixels (0x00RRGGBB) the program
     // reaches directly through GetBits, in place of the old one.
     BOOL CreateDIBSection(int w, int h);
+    // Takes ownership of hBitmap, in place of the old picture.
+    void Attach(HBITMAP hBitmap)
+    {
+        *this = CBitmap();
+        m_hObject = hBitmap;
+    }
     std::uint32_t* GetBits() const { return m_pBits; }
     CSize GetSize() const;
     HBITMAP GetSafeHandle() const { return m_hObject; }
@@ -52,9 +60,12 @@ private:
     std::uint32_t* m_pBits = nullptr; // pixels of a picture made by CreateDIBSection
 };
 
-// The pixels of bitmap resource nIDResource, 32 bits each (0x00RRGGBB), top row
-// first; false when there is no such bitmap.
-bool LoadBitmapPixels(UINT nIDResource, std::vector<std::uint32_t>& pixels, CSize& size);
+// The double-size picture of bitmap resource n is bitmap resource n + kDoubleSizeBitmap.
+constexpr UINT kDoubleSizeBitmap = 1000;
+
+// The pixels of picture nIDResource at nDpi (as CBitmap::LoadBitmap makes it),
+// 32 bits each (0x00RRGGBB), top row first; false when there is no such bitmap.
+bool LoadBitmapPixels(UINT nIDResource, std::vector<std::uint32_t>& pixels, CSize& size, UINT nDpi = 96);
 
 class CDC {
 public:
@@ -88,7 +99,7 @@ private:
     bool m_bOwned = false; // made by CreateCompatibleDC, deleted here
 };
 
-// The client area's context of a window, for drawing outside WM_PAINT.
+// The client area's context of a window (of the screen for none), for drawing outside WM_PAINT.
 class CClientDC : public CDC {
 public:
     explicit CClientDC(CWnd* pWnd);

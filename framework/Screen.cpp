@@ -1,14 +1,27 @@
 #include "framework/Screen.h"
 
-#include <windows.h>
-
 namespace {
 int g_nScreenHeight = 0;
+
+MONITORINFO MonitorOf(HWND hWnd)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetMonitorInfoW(::MonitorFromWindow(hWnd, MONITOR_DEFAULTTONEAREST), &info)) {
+        // No monitor to ask: the primary screen, all of it.
+        info.rcMonitor = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+        info.rcWork = info.rcMonitor;
+    }
+    return info;
+}
 } // namespace
 
-int GetScreenHeight()
+int GetScreenHeight(HWND hWnd)
 {
-    return g_nScreenHeight ? g_nScreenHeight : ::GetSystemMetrics(SM_CYSCREEN);
+    if (g_nScreenHeight)
+        return g_nScreenHeight;
+    const RECT screen = MonitorOf(hWnd).rcMonitor;
+    return screen.bottom - screen.top;
 }
 
 void SetScreenHeight(int nPixels)
@@ -16,12 +29,10 @@ void SetScreenHeight(int nPixels)
     g_nScreenHeight = nPixels;
 }
 
-SIZE GetWorkAreaSize()
+RECT GetWorkArea(HWND hWnd)
 {
-    RECT area{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0); // on failure, the whole screen
-    SIZE size{area.right - area.left, area.bottom - area.top};
-    if (size.cy > GetScreenHeight())
-        size.cy = GetScreenHeight();
-    return size;
+    RECT area = MonitorOf(hWnd).rcWork;
+    if (area.bottom - area.top > GetScreenHeight(hWnd))
+        area.bottom = area.top + GetScreenHeight(hWnd);
+    return area;
 }

@@ -5,6 +5,7 @@
 
 #include "framework/CmdTarget.h"
 #include "framework/Gdi.h"
+#include "framework/Scale.h"
 #include "framework/String.h"
 
 #include <windows.h>
@@ -42,6 +43,8 @@ public:
         ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
     }
     DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE)); }
+    // The DPI the window is drawn at; sizes at 96 DPI are scaled to it.
+    UINT GetDpi() const { return GetWindowDpi(m_hWnd); }
     BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
     void RedrawWindow(UINT flags) { ::RedrawWindow(m_hWnd, nullptr, nullptr, flags); }
     void SetWindowText(LPCSTR lpszString) { ::SetWindowTextW(m_hWnd, Wide(lpszString).c_str()); }

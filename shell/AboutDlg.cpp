@@ -17,6 +17,7 @@ CString CAboutDlg::PaintedText() const
 void CAboutDlg::OnPaint()
 {
     CPaintDC dc(this);
-    const CRect client = PaintDialogFace(dc, *this);
+    const CPaintedFace face(dc, *this);
+    const CRect& client = face.Client();
     DrawCentredLine(dc, client.Width(), m_strVersion, 1);
 }

@@ -58,8 +58,10 @@ void CChooseSetDlg::OnPaint()
 void CChooseSetDlg::DrawPreview()
 {
     CBitmap sheet;
-    if (!sheet.LoadBitmap(m_nSet))
+    const UINT dpi = GetDpi();
+    if (!sheet.LoadBitmap(m_nSet, dpi))
         return; // no picture: the control keeps its own
     CClientDC dc(&m_wndPreview);
-    dc.DrawBitmap(sheet, kSheetMargin, kSheetMargin, kSheetWidth, kSheetHeight);
+    dc.DrawBitmap(sheet, ScaleToDpi(kSheetMargin, dpi), ScaleToDpi(kSheetMargin, dpi), ScaleToDpi(kSheetWidth, dpi),
+                  ScaleToDpi(kSheetHeight, dpi));
 }

@@ -6,6 +6,7 @@
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
+#include "framework/Scale.h"
 #include "framework/String.h"
 #include "framework/Wnd.h"
 #include "resources/resource.h"
@@ -15,17 +16,41 @@
 constexpr COLORREF kDialogFace = RGB(116, 191, 226);
 constexpr COLORREF kDialogLettering = RGB(0, 74, 198);
 
-// Fills the window's client area with the face and sets the lettering's
-// colours; returns the client rectangle.
-inline CRect PaintDialogFace(CDC& dc, const CWnd& wnd)
-{
-    dc.SetBkColor(kDialogFace);
-    dc.SetTextColor(kDialogLettering);
-    CRect client;
-    wnd.GetClientRect(&client);
-    dc.FillSolidRect(client, kDialogFace);
-    return client;
-}
+// The face painted on a dialog's context while this lives: the client area
+// filled, the lettering's colours, and its font (the system font) with every
+// position at the window's scale.
+class CPaintedFace {
+public:
+    CPaintedFace(CDC& dc, const CWnd& wnd) : m_dc(dc), m_nDpi(wnd.GetDpi())
+    {
+        dc.SetBkColor(kDialogFace);
+        dc.SetTextColor(kDialogLettering);
+        wnd.GetClientRect(&m_client);
+        dc.FillSolidRect(m_client, kDialogFace);
+        m_hFont = CreateStockFontForDpi(SYSTEM_FONT, m_nDpi);
+        m_hOld = m_hFont ? ::SelectObject(dc.m_hDC, m_hFont) : nullptr; // none: the context's own font
+    }
+    ~CPaintedFace()
+    {
+        if (m_hOld)
+            ::SelectObject(m_dc.m_hDC, m_hOld);
+        if (m_hFont)
+            ::DeleteObject(m_hFont);
+    }
+    CPaintedFace(const CPaintedFace&) = delete;
+    CPaintedFace& operator=(const CPaintedFace&) = delete;
+
+    const CRect& Client() const { return m_client; }
+    // A position or length at 96 DPI, at the window's scale.
+    int Scaled(int n) const { return ScaleToDpi(n, m_nDpi); }
+
+private:
+    CDC& m_dc;
+    UINT m_nDpi;
+    CRect m_client;
+    HFONT m_hFont = nullptr;
+    HGDIOBJ m_hOld = nullptr;
+};
 
 // Line k of a dialog's text: centred across nWidth, at twice k line heights.
 inline void DrawCentredLine(CDC& dc, int nWidth, const CString& text, int k)

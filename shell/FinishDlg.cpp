@@ -24,7 +24,8 @@ CString CFinishDlg::PaintedText() const
 void CFinishDlg::OnPaint()
 {
     CPaintDC dc(this);
-    const CRect client = PaintDialogFace(dc, *this);
+    const CPaintedFace face(dc, *this);
+    const CRect& client = face.Client();
     DrawCentredLine(dc, client.Width(), m_strMessage, 1);
     DrawCentredLine(dc, client.Width(), m_strLabel, 2);
     DrawCentredLine(dc, client.Width(), m_strTime, 3);

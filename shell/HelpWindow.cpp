@@ -25,6 +25,7 @@ BEGIN_MESSAGE_MAP(CHelpWindow, CWnd)
     ON_WM_CREATE()
     ON_WM_SIZE()
     ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColorStatic)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 void CHelpWindow::Open(CWnd* pOwner)
@@ -36,7 +37,8 @@ void CHelpWindow::Open(CWnd* pOwner)
     const LPCSTR lpszClass = AfxRegisterWndClass("MorvaneHelp", 0, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1),
                                                  ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME)));
     // Beside the game, so that both can be seen, as far as the screen allows.
-    constexpr int kWidth = 620, kHeight = 560;
+    const UINT dpi = pOwner->GetDpi();
+    const int kWidth = ScaleToDpi(620, dpi), kHeight = ScaleToDpi(560, dpi);
     RECT owner{}, work{};
     pOwner->GetWindowRect(&owner);
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -53,9 +55,31 @@ int CHelpWindow::OnCreate(LPCREATESTRUCT)
                             0, 0, this, 1))
         return -1;
     // The text is laid out in columns, so it needs letters of one width.
-    m_wndText.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(ANSI_FIXED_FONT)));
-    m_wndText.SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(6, 6));
+    TakeScale();
     m_wndText.SetWindowText(LoadHelpText().c_str());
+    return 0;
+}
+
+void CHelpWindow::TakeScale()
+{
+    // The system's own fixed font where it cannot be made at the window's scale.
+    const UINT dpi = GetDpi();
+    const HFONT hFont = CreateStockFontForDpi(ANSI_FIXED_FONT, dpi);
+    m_wndText.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont ? hFont : ::GetStockObject(ANSI_FIXED_FONT)),
+                          TRUE);
+    if (m_hFont)
+        ::DeleteObject(m_hFont);
+    m_hFont = hFont;
+    m_wndText.SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                          MAKELPARAM(ScaleToDpi(6, dpi), ScaleToDpi(6, dpi)));
+}
+
+LRESULT CHelpWindow::OnDpiChanged(WPARAM, LPARAM lParam)
+{
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    ::SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    TakeScale();
     return 0;
 }
 

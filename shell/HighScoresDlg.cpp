@@ -78,29 +78,29 @@ CString CHighScoresDlg::PaintedText() const
 void CHighScoresDlg::OnPaint()
 {
     CPaintDC dc(this);
-    PaintDialogFace(dc, *this);
+    const CPaintedFace face(dc, *this);
     const CSize time = dc.GetTextExtent(m_strTimes[1]); // the 8 x 18 row's
     const int h = time.cy;
     const int wT = time.cx;
     const int wZ = dc.GetTextExtent("00:00:00").cx;
     const int wW = dc.GetTextExtent(kNameRoom).cx;
-    const int xNames = 130, xTimes = 130 + wW;
+    const int xSizes = face.Scaled(40), xNames = face.Scaled(130), xTimes = xNames + wW;
 
-    dc.TextOut(40, 0, "Sizes");
+    dc.TextOut(xSizes, 0, "Sizes");
     dc.TextOut(xNames, 0, "Names");
     dc.TextOut(xTimes, 0, "High results");
     for (std::size_t i = 0; i < kBoardSizes.size(); ++i) {
         const int y = 2 * h * static_cast<int>(i + 1);
-        dc.TextOut(40, y, RowLabel(kBoardSizes[i]));
+        dc.TextOut(xSizes, y, RowLabel(kBoardSizes[i]));
         dc.TextOut(xNames, y, m_strNames[i]);
         dc.TextOut(xTimes, y, m_strTimes[i]);
     }
 
-    CPen pen(PS_SOLID, 2, kDialogLettering);
+    CPen pen(PS_SOLID, face.Scaled(2), kDialogLettering);
     CSelectedObject selected(dc, pen.GetSafeHandle());
     const int rule = h * 3 / 2;
-    dc.MoveTo(40, rule);
-    dc.LineTo(wT + wZ + 100 + wW, rule);
-    dc.MoveTo(40 + wT, 10);
-    dc.LineTo(40 + wT, 20 * h);
+    dc.MoveTo(xSizes, rule);
+    dc.LineTo(wT + wZ + face.Scaled(100) + wW, rule);
+    dc.MoveTo(xSizes + wT, face.Scaled(10));
+    dc.LineTo(xSizes + wT, 20 * h);
 }

@@ -14,6 +14,7 @@ IMPLEMENT_DYNCREATE(CMainFrame)
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_WM_CREATE()
     ON_COMMAND(ID_HELP, OnHelp)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
@@ -32,12 +33,37 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    if (!m_wndToolBar.Create(this) || !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
+    if (!CreateToolBar())
         return -1;
     if (!m_wndStatusBar.Create(this) ||
         !m_wndStatusBar.SetIndicators(kIndicators, sizeof kIndicators / sizeof kIndicators[0]))
         return -1;
+    return 0;
+}
+
+BOOL CMainFrame::CreateToolBar()
+{
+    if (!m_wndToolBar.Create(this) || !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
+        return FALSE;
     m_wndToolBar.SetBarStyle(m_wndToolBar.GetBarStyle() | CBRS_TOOLTIPS);
+    return TRUE;
+}
+
+LRESULT CMainFrame::OnDpiChanged(WPARAM, LPARAM lParam)
+{
+    // Windows' rectangle puts the frame on its monitor; the view then sizes it
+    // to the board at the new scale. The bars take the scale first, as the
+    // frame's size depends on their heights. A bar that cannot be made again
+    // is left out: the game goes on without it.
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    ::SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    m_wndToolBar.DestroyWindow();
+    CreateToolBar();
+    m_wndStatusBar.TakeScale();
+    RecalcLayout();
+    if (auto* view = static_cast<CMahjongView*>(GetActiveView()))
+        view->TakeWindowScale();
     return 0;
 }
 

@@ -19,9 +19,13 @@ protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnHelp();
+    // The frame is on a monitor of another scale, or the scale has changed.
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The tool bar at the frame's scale.
+    BOOL CreateToolBar();
     CHelpWindow m_wndHelp;
 };

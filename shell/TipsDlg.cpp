@@ -64,10 +64,12 @@ void CTipsDlg::ShowNextTip()
 void CTipsDlg::DrawTip()
 {
     CBitmap tip;
-    if (!tip.LoadBitmap(m_nTipBitmap))
+    const UINT dpi = GetDpi();
+    if (!tip.LoadBitmap(m_nTipBitmap, dpi))
         return; // no picture: the place stays empty
     CClientDC dc(this);
-    dc.DrawBitmap(tip, kTipMargin, kTipMargin, kTipWidth, kTipHeight);
+    dc.DrawBitmap(tip, ScaleToDpi(kTipMargin, dpi), ScaleToDpi(kTipMargin, dpi), ScaleToDpi(kTipWidth, dpi),
+                  ScaleToDpi(kTipHeight, dpi));
 }
 
 void CTipsDlg::OnPaint()

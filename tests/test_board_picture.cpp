@@ -185,6 +185,10 @@ TEST(BoardPicture, HighlightFrame)
     InvertHighlight(pic.surface, cell);
     EXPECT_EQ(pic.pixels, before) << "twice restores the picture";
 
+    InvertHighlight(pic.surface, cell, 3); // at 144 DPI: three bars each way
+    EXPECT_EQ(Changed(pic, before).size(), 6u * 30 + 6u * 40 - 2u * 36);
+    EXPECT_TRUE(Changed(pic, before).count({45, 43}) && !Changed(pic, before).count({45, 44}));
+    InvertHighlight(pic.surface, cell, 3);
     InvertHighlight(pic.surface, CTileCell(180, 180, 0, 30, 40)); // partly outside: clipped
     InvertHighlight(pic.surface, CTileCell(180, 180, 0, 30, 40));
     EXPECT_EQ(pic.pixels, before);
@@ -217,6 +221,8 @@ TEST(BoardPicture, LinkLine)
 
     InvertLink(pic.surface, b, path);
     EXPECT_EQ(pic.pixels, before) << "twice restores the picture";
+    EXPECT_EQ(InvertLink(pic.surface, b, path, 3).cx, 63) << "three pixels wide at 144 DPI";
+    EXPECT_TRUE(Changed(pic, before).count({107, 80}) && !Changed(pic, before).count({108, 80}));
 }
 
 } // namespace

@@ -3,8 +3,10 @@
 // number of tile kinds each is dealt with.
 
 #include "framework/Gdi.h"
+#include "framework/Scale.h"
 #include "resources/resource.h"
 
+#include <algorithm>
 #include <array>
 
 struct CBoardSize {
@@ -48,7 +50,7 @@ inline const CBoardSize* FindBoardSizeCommand(unsigned nCommand)
 }
 
 // The base tile size of a board size, which its rows tell apart: smaller tiles
-// for the boards of 12 and 16 rows on screens lower than 750 pixels.
+// for the boards of 12 and 16 rows on screens lower than 750 pixels (at 96 DPI).
 inline CSize BaseTileSize(int nRows, int nScreenHeight)
 {
     const bool lowScreen = nScreenHeight < 750;
@@ -64,6 +66,32 @@ inline CSize ScaleTileSize(CSize size, int nStep)
 {
     const double factor = nStep == 1 ? 1.3 : nStep == 2 ? 1.7 : 1.0;
     return CSize(static_cast<int>(size.cx * factor), static_cast<int>(size.cy * factor));
+}
+
+// A tile size at 96 DPI drawn at nDpi.
+inline CSize TileSizeAtDpi(CSize size, UINT nDpi)
+{
+    return CSize(ScaleToDpi(size.cx, nDpi), ScaleToDpi(size.cy, nDpi));
+}
+
+// The tile size a frame too large for its screen tries next, below tile: the
+// largest that a step gives on a base size and that is narrower and no
+// higher, then one pixel narrower each time, in the shape of the smallest
+// base size (21 x 27), down to 16 x 21. False when tile is the smallest.
+inline bool SmallerTileSize(CSize tile, CSize& smaller)
+{
+    smaller = CSize();
+    for (CSize base : {CSize(30, 40), CSize(26, 35), CSize(21, 27)})
+        for (int step = 0; step < 3; ++step) {
+            const CSize size = ScaleTileSize(base, step);
+            if (size.cx < tile.cx && size.cy <= tile.cy && size.cx > smaller.cx)
+                smaller = size;
+        }
+    if (smaller.cx == 0 && tile.cx > 16) {
+        const int cx = std::min<int>(tile.cx - 1, 20);
+        smaller = CSize(cx, (cx * 27 + 10) / 21);
+    }
+    return smaller.cx > 0;
 }
 
 // The base tile size of a puzzle read from a file: smaller tiles for some

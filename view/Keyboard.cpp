@@ -17,15 +17,15 @@ namespace {
 constexpr std::uint32_t kCursorDark = 0x000000;
 constexpr std::uint32_t kCursorLight = 0xFFD800;
 
-// The cursor over a cell-sized surface: a ring two pixels wide along its
-// edge, in dashes of three pixels.
-void PaintCursor(CPixelSurface& cell)
+// The cursor over a cell-sized surface: a ring nWidth pixels wide along its
+// edge, in dashes of 1.5 times that (two and three pixels at 96 DPI).
+void PaintCursor(CPixelSurface& cell, int nWidth)
 {
-    const int w = cell.Width(), h = cell.Height();
+    const int w = cell.Width(), h = cell.Height(), dash = nWidth * 3 / 2;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if (std::min({x, y, w - 1 - x, h - 1 - y}) < 2)
-                cell.Set(x, y, (x + y) / 3 % 2 ? kCursorDark : kCursorLight);
+            if (std::min({x, y, w - 1 - x, h - 1 - y}) < nWidth)
+                cell.Set(x, y, (x + y) / dash % 2 ? kCursorDark : kCursorLight);
 }
 
 // Where a key takes the cursor from (col, row): an arrow one cell that way,
@@ -142,6 +142,6 @@ void CMahjongView::DrawCursor(CDC& dc, const CPixelRect& shown)
     const std::vector<std::uint32_t> under = CopyRect(PictureSurface(), {cell.x, cell.y, cell.cx, cell.cy});
     std::copy(under.begin(), under.end(), patch.GetBits());
     CPixelSurface surface(patch.GetBits(), cell.cx, cell.cy);
-    PaintCursor(surface);
+    PaintCursor(surface, MarkWidth());
     dc.DrawBitmap(patch, cell.x, cell.y, cell.cx, cell.cy);
 }

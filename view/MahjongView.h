@@ -58,6 +58,10 @@ public:
     // the player, when the tiles or the deal could not be made.
     BOOL PreparePuzzle(int cx, int cy, int bDeal);
 
+    // The window's scale has changed: the puzzle in play is laid out anew at
+    // the new tile size, its tiles cut again and the frame fitted again.
+    void TakeWindowScale();
+
     // The board picture.
     void RenderBoardPicture();
     void PaintBackground(CDC* pDC, std::uint16_t nAcross, std::uint16_t nDown);
@@ -147,15 +151,34 @@ private:
     // The board picture's pixels, and their rectangle r copied to the screen.
     CPixelSurface PictureSurface() const;
     void ShowPictureRect(const CPixelRect& r);
-    // The background picture m_nBackPic, loaded anew (black when it cannot be).
+    // The background picture m_nBackPic at the window's scale, loaded anew
+    // (black when it cannot be): a square of BackgroundSide() pixels.
     std::vector<std::uint32_t> LoadBackground() const;
+    int BackgroundSide() const;
+    // The width of the marks (selection frame, link line, keyboard cursor):
+    // two pixels at 96 DPI.
+    int MarkWidth() const;
     // Puts board in play, prepared at the base tile size; FALSE when it cannot
     // be, and then the board and size in play stay.
     BOOL PutBoardInPlay(std::unique_ptr<CMahjongBoard> board, CSize base, int bDeal);
     // The frame's size for the board size in play at tiles of this size.
     CSize FrameSizeFor(CSize tile) const;
+    // The tile size of the puzzle at 96 DPI, the step applied: what the tiles
+    // are laid out at before they are fitted to the screen.
+    CSize m_sizeLaidTile;
+    // The screen's height in pixels at 96 DPI, which the base tile size depends on.
+    int ScreenHeightAt96Dpi() const;
+    // m_sizeLaidTile at the window's scale, or the largest smaller tile size
+    // whose frame the work area holds.
+    CSize FittedTileSize() const;
+    // Sizes the frame for tiles of this size and keeps it inside the work area.
+    void PlaceFrame(CSize tile);
     // Stores the tile-size step and starts a new puzzle with it.
     void SetTileSize(int nStep);
+    // Cuts the tiles at size tile from the set m_nTileSet; when it is 0, from
+    // lpszPicture (null: the stored picture), or from the default tiles when
+    // that cannot be used: false then.
+    bool CutTiles(CSize tile, const char* lpszPicture);
     // Cuts the tiles at the board's tile size from the set m_nTileSet (from
     // lpszPicture when it is 0) and shows them on a new board picture; a
     // picture that cannot be used is reported, and the default tiles shown.

@@ -4,12 +4,14 @@
 
 #include "board/MahjongBoard.h"
 #include "framework/App.h"
+#include "framework/Scale.h"
 #include "framework/Screen.h"
 #include "shell/MainFrame.h"
 #include "view/BoardSizes.h"
 #include "view/GameClock.h"
 #include "view/Settings.h"
 
+#include <algorithm>
 #include <memory>
 #include <new>
 #include <string>
@@ -80,7 +82,7 @@ BOOL CMahjongView::NewPuzzleOfSize(int nKinds, int nColumns, int nRows)
 {
     std::unique_ptr<CMahjongBoard> board;
     return Attempt([&] { board = std::make_unique<CMahjongBoard>(nKinds, nColumns, nRows); }) &&
-           PutBoardInPlay(std::move(board), BaseTileSize(nRows, GetScreenHeight()), 1);
+           PutBoardInPlay(std::move(board), BaseTileSize(nRows, ScreenHeightAt96Dpi()), 1);
 }
 
 BOOL CMahjongView::PutBoardInPlay(std::unique_ptr<CMahjongBoard> board, CSize base, int bDeal)
@@ -104,22 +106,13 @@ BOOL CMahjongView::PutBoardInPlay(std::unique_ptr<CMahjongBoard> board, CSize ba
 
 BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
 {
-    // The step chosen, or the largest below it whose frame the screen can hold.
-    const SIZE room = GetWorkAreaSize();
-    const auto fits = [&](CSize frame) { return frame.cx <= room.cx && frame.cy <= room.cy; };
-    int step = m_nSizeTiles;
-    CSize tile = ScaleTileSize(CSize(cx, cy), step);
-    while (step > 0 && !fits(FrameSizeFor(tile)))
-        tile = ScaleTileSize(CSize(cx, cy), --step);
+    // The step chosen at the window's scale, or the largest smaller tile size
+    // whose frame the screen can hold.
+    m_sizeLaidTile = ScaleTileSize(CSize(cx, cy), m_nSizeTiles);
+    const CSize tile = FittedTileSize();
 
     const bool made = Attempt([&] {
-        CClientDC dc(this);
-        if (m_nTileSet != 0) {
-            g_pBoard->LoadTilesFromResource(&dc, tile.cx, tile.cy, m_nTileSet);
-        } else {
-            std::string path;
-            g_pBoard->LoadTilesFromFile(&dc, tile.cx, tile.cy, ReadTileSetFile(path) ? path.c_str() : nullptr);
-        }
+        CutTiles(tile, nullptr);
         if (bDeal == 1) {
             CTilePairList plan;
             g_pBoard->Deal(plan);
@@ -134,10 +127,7 @@ BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
     m_bPaused = 0;
     m_bGameEnded = false;
     m_bSolverPlayed = false;
-    const CSize frame = FrameSizeFor(tile);
-    CRect placed;
-    AfxGetMainWnd()->GetWindowRect(&placed);
-    AfxGetMainWnd()->MoveWindow(placed.left, placed.top, frame.cx, frame.cy, TRUE);
+    PlaceFrame(tile);
     ShowBestTimeInTitle();
     WriteSetting("SizeX", std::to_string(m_nSizeX));
     WriteSetting("SizeY", std::to_string(m_nSizeY));
@@ -152,11 +142,69 @@ BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
     return TRUE;
 }
 
+bool CMahjongView::CutTiles(CSize tile, const char* lpszPicture)
+{
+    CClientDC dc(this);
+    if (m_nTileSet == 0) {
+        std::string stored;
+        if (!lpszPicture && ReadTileSetFile(stored))
+            lpszPicture = stored.c_str();
+        return g_pBoard->LoadTilesFromFile(&dc, tile.cx, tile.cy, lpszPicture);
+    }
+    // Above 96 DPI the tiles are cut from the sheet drawn at twice the size.
+    const unsigned sheet = GetDpi() > kBaseDpi ? m_nTileSet + kDoubleSizeBitmap : m_nTileSet;
+    g_pBoard->LoadTilesFromResource(&dc, tile.cx, tile.cy, sheet);
+    return true;
+}
+
+void CMahjongView::TakeWindowScale()
+{
+    // The puzzle in play stays as it is, laid out anew at the new scale.
+    if (!HasPicture())
+        return;
+    const CSize tile = FittedTileSize();
+    const bool made = Attempt([&] {
+        CutTiles(tile, nullptr);
+        g_pBoard->LayOutCells();
+    });
+    if (made)
+        PlaceFrame(tile);
+    RenderBoardPicture();
+}
+
+int CMahjongView::ScreenHeightAt96Dpi() const
+{
+    return GetScreenHeight(AfxGetMainWnd()->m_hWnd) * static_cast<int>(kBaseDpi) / static_cast<int>(GetDpi());
+}
+
+CSize CMahjongView::FittedTileSize() const
+{
+    const RECT room = GetWorkArea(AfxGetMainWnd()->m_hWnd);
+    const auto fits = [&](CSize frame) { return frame.cx <= room.right - room.left && frame.cy <= room.bottom - room.top; };
+    CSize laid = m_sizeLaidTile, smaller;
+    while (!fits(FrameSizeFor(TileSizeAtDpi(laid, GetDpi()))) && SmallerTileSize(laid, smaller))
+        laid = smaller;
+    return TileSizeAtDpi(laid, GetDpi());
+}
+
+void CMahjongView::PlaceFrame(CSize tile)
+{
+    // The frame stays where it is unless that puts part of it off the work area.
+    CWnd* frame = AfxGetMainWnd();
+    const CSize size = FrameSizeFor(tile);
+    const RECT room = GetWorkArea(frame->m_hWnd);
+    CRect placed;
+    frame->GetWindowRect(&placed);
+    const int left = std::max<int>(room.left, std::min<int>(placed.left, room.right - size.cx));
+    const int top = std::max<int>(room.top, std::min<int>(placed.top, room.bottom - size.cy));
+    frame->MoveWindow(left, top, size.cx, size.cy, TRUE);
+}
+
 CSize CMahjongView::FrameSizeFor(CSize tile) const
 {
     CMainFrame* frame = static_cast<CMainFrame*>(AfxGetMainWnd());
     CRect rect(0, 0, tile.cx * (m_nSizeX + 2), tile.cy * (m_nSizeY + 2));
-    ::AdjustWindowRectEx(&rect, frame->GetStyle(), TRUE, frame->GetExStyle());
+    AdjustWindowRectForDpi(&rect, frame->GetStyle(), TRUE, frame->GetExStyle(), GetDpi());
     // The view's own edge, on each side, so that it shows exactly the picture.
     CRect view, client;
     GetWindowRect(&view);

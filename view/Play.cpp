@@ -82,7 +82,7 @@ void CMahjongView::ToggleHighlight(int x, int y)
 void CMahjongView::ToggleCellFrame(const CTileCell& cell)
 {
     CPixelSurface picture = PictureSurface();
-    ShowPictureRect(InvertHighlight(picture, cell));
+    ShowPictureRect(InvertHighlight(picture, cell, MarkWidth()));
 }
 
 void CMahjongView::DrawLink(const CLinkPath& path)
@@ -90,7 +90,7 @@ void CMahjongView::DrawLink(const CLinkPath& path)
     if (!HasPicture())
         return;
     CPixelSurface picture = PictureSurface();
-    ShowPictureRect(InvertLink(picture, *g_pBoard, path));
+    ShowPictureRect(InvertLink(picture, *g_pBoard, path, MarkWidth()));
 }
 
 void CMahjongView::EraseTile(const CTileCell& cell)

@@ -54,13 +54,19 @@ public:
     std::uint32_t m_ticks = 0;
 };
 
-// No bitmap resource loads while this lives, so no tiles can be cut.
+// No bitmap resource is found while this lives, so no tiles can be cut.
 class CNoPictures {
 public:
-    CNoPictures() : m_patch("user32.dll", "LoadImageW", reinterpret_cast<void*>(NoImage)) {}
+    CNoPictures() : m_patch("kernel32.dll", "FindResourceW", reinterpret_cast<void*>(NoBitmap)) { s_pPatch = &m_patch; }
 
 private:
-    static HANDLE WINAPI NoImage(HINSTANCE, LPCWSTR, UINT, int, int, UINT) { return nullptr; }
+    using FindResourceFn = HRSRC(WINAPI*)(HMODULE, LPCWSTR, LPCWSTR);
+    static HRSRC WINAPI NoBitmap(HMODULE hModule, LPCWSTR lpName, LPCWSTR lpType)
+    {
+        return lpType == MAKEINTRESOURCEW(2) ? nullptr
+                                             : reinterpret_cast<FindResourceFn>(s_pPatch->Original())(hModule, lpName, lpType);
+    }
+    static inline CImportPatch* s_pPatch = nullptr;
     CImportPatch m_patch;
 };
 
@@ -266,8 +272,8 @@ inline void UseBoard(const CRunningProgram& program, const Rows& rows)
 }
 
 // The screen shows the board picture, but for the keyboard cursor on cell
-// (col, row): a ring two pixels wide along the cell's edge, in black and yellow
-// dashes that stand out from what lies under them.
+// (col, row): a ring two pixels wide at 96 DPI along the cell's edge, in black
+// and yellow dashes that stand out from what lies under them.
 inline void ExpectCursorAt(const CRunningProgram& program, int col, int row, const std::string& label)
 {
     EXPECT_TRUE(program.View().m_bCursorShown) << label;
@@ -276,12 +282,13 @@ inline void ExpectCursorAt(const CRunningProgram& program, int col, int row, con
     const CPixelRect all = BoardPictureRect(*g_pBoard);
     const std::vector<std::uint32_t> screen = ScreenRect(program, all), picture = Picture();
     const CTileCell c = Cell(col, row);
+    const int width = 2 * static_cast<int>(::GetDpiForWindow(program.View().m_hWnd)) / 96;
     int ring = 0, standsOut = 0, wrong = 0;
     for (int y = 0; y < all.cy; ++y)
         for (int x = 0; x < all.cx; ++x) {
             const std::size_t i = static_cast<std::size_t>(y) * all.cx + x;
             const bool inCell = x >= c.x && y >= c.y && x < c.x + c.cx && y < c.y + c.cy;
-            if (inCell && std::min({x - c.x, y - c.y, c.x + c.cx - 1 - x, c.y + c.cy - 1 - y}) < 2) {
+            if (inCell && std::min({x - c.x, y - c.y, c.x + c.cx - 1 - x, c.y + c.cy - 1 - y}) < width) {
                 ++ring;
                 standsOut += screen[i] != picture[i];
                 wrong += screen[i] != 0 && screen[i] != 0xFFD800;

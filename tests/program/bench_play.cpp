@@ -6,9 +6,10 @@
 // largest board through the file dialogs; and a tile-set change at the
 // largest tiles (cut plus new picture), from a built-in set and from the
 // player's pictures; the time from an arrow key to the keyboard cursor on the
-// screen; the game's CPU time over the wall time of three matches and a hint,
-// and how long a message to COM's window waits meanwhile. bench_play [rounds]
-// (bench_play waits: the last alone)
+// screen; from a change of scale to the board laid out anew; the game's CPU
+// time over the wall time of three matches and a hint, and how long a message
+// to COM's window waits meanwhile. bench_play [rounds] (bench_play waits: the
+// last alone)
 
 #include "tests/program/Program.h"
 
@@ -218,6 +219,19 @@ int main(int argc, char** argv)
             program.Command(ID_NEXT_TILES);
             next.push_back(Now() - start);
         }
+        // A change of scale as Windows tells it, to the game laid out anew on the screen.
+        std::vector<double> rescale;
+        for (int i = 0; i < rounds; ++i) {
+            RECT frame{};
+            ::GetWindowRect(program.FrameWindow(), &frame);
+            const UINT dpi = view.GetDpi();
+            const double start = Now();
+            ::SendMessageW(program.FrameWindow(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
+            rescale.push_back(Now() - start);
+        }
+        std::printf("%s at %dx%d, %u DPI: new scale to the board on screen: median %.1f ms (%d changes)\n", l.size,
+                    g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight(), view.GetDpi(), Median(rescale),
+                    static_cast<int>(rescale.size()));
         // An arrow key pressed as the player does, until the screen shows the
         // cursor's corner (a yellow dash) on the cell it moves to.
         std::vector<double> keyToCursor;

@@ -327,6 +327,12 @@ TEST(Help, ShowsTheHelpTextReadOnlyInAWindowOfItsOwn)
     ASSERT_EQ(::GetFocus(), hText);
     EXPECT_TRUE(PressKeyAndWait('X'));
     EXPECT_EQ(WindowText(hText), expected) << "typing changes nothing";
+    ::SendMessageW(hHelp, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&help));
+    LOGFONTW font{}, fixed{};
+    ::GetObjectW(reinterpret_cast<HGDIOBJ>(::SendMessageW(hText, WM_GETFONT, 0, 0)), sizeof font, &font);
+    ::GetObjectW(::GetStockObject(ANSI_FIXED_FONT), sizeof fixed, &fixed);
+    EXPECT_EQ(font.lfHeight, fixed.lfHeight) << "a new scale keeps the fixed font";
+    EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(fixed.lfFaceName));
 
     program.Command(ID_HELP);
     EXPECT_EQ(HelpWindows(), std::vector<HWND>{hHelp}) << "Help again shows the same window";

@@ -324,10 +324,12 @@ TEST(TileSizes, EachStepIsStoredCheckedAndDealtAtItsSizeWhereTheScreenHoldsIt)
         {"Biggest on 18 x 8", ID_TILES_BIGGEST, "2", "18", "8", "36", 1024, IDOK, {51, 68}},
         {"Normal on 18 x 8", ID_TILES_NORMAL, "0", "18", "8", "36", 1024, IDOK, {30, 40}},
         {"Biggest cancelled keeps the tiles", ID_TILES_BIGGEST, "2", "18", "8", "36", 1024, IDCANCEL, {30, 40}},
-        {"Biggest on 20 x 16 is too high: Big", ID_TILES_BIGGEST, "2", "20", "16", "40", 1024, IDOK, {33, 45}},
+        {"Biggest on 20 x 16 is too high: the next smaller size", ID_TILES_BIGGEST, "2", "20", "16", "40", 1024, IDOK, {35, 45}},
         {"Big on 20 x 16 on a low screen", ID_TILES_BIG, "1", "20", "16", "40", 749, IDOK, {27, 35}},
         {"Biggest on 20 x 16 on a low screen: Big", ID_TILES_BIGGEST, "2", "20", "16", "40", 749, IDOK, {27, 35}},
-        {"Biggest on 12 x 24 is too wide: Big", ID_TILES_BIGGEST, "2", "24", "12", "36", 1024, IDOK, {39, 52}},
+        {"Biggest on 12 x 24 is too wide: the next smaller size", ID_TILES_BIGGEST, "2", "24", "12", "36", 1024, IDOK, {44, 59}},
+        {"Normal on 20 x 16 on a screen of 560: below the sizes", ID_TILES_NORMAL, "0", "20", "16", "40", 560, IDOK, {19, 24}},
+        {"Normal on 20 x 16 on a screen of 490: the smallest", ID_TILES_NORMAL, "0", "20", "16", "40", 490, IDOK, {16, 21}},
     };
     for (const auto& c : cases) {
         CScratchSettings store({{"SizeX", c.sizeX}, {"SizeY", c.sizeY}, {"Tiles", c.tiles}});
@@ -336,7 +338,7 @@ TEST(TileSizes, EachStepIsStoredCheckedAndDealtAtItsSizeWhereTheScreenHoldsIt)
         {
             CRunningProgram program;
             ASSERT_TRUE(program.Started()) << c.label;
-            const SIZE room = GetWorkAreaSize();
+            const RECT room = GetWorkArea(program.FrameWindow());
             CModalAnswers answers;
             answers.Expect([&](HWND hBox) { PressButton(hBox, c.answer); });
             program.Command(c.command);
@@ -350,8 +352,8 @@ TEST(TileSizes, EachStepIsStoredCheckedAndDealtAtItsSizeWhereTheScreenHoldsIt)
             EXPECT_EQ(ClientSize(program).cy, c.tile[1] * (std::stoi(c.sizeY) + 2)) << c.label;
             RECT frame{};
             ::GetWindowRect(program.FrameWindow(), &frame);
-            EXPECT_LE(frame.bottom - frame.top, room.cy) << c.label << ": the frame fits the screen";
-            EXPECT_LE(frame.right - frame.left, room.cx) << c.label;
+            EXPECT_LE(frame.bottom - frame.top, room.bottom - room.top) << c.label << ": the frame fits the screen";
+            EXPECT_LE(frame.right - frame.left, room.right - room.left) << c.label;
         }
         SetScreenHeight(0);
     }

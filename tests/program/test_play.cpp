@@ -84,7 +84,7 @@ TEST(PlayStart, SizesTheFrameSoThatTheViewShowsExactlyTheBoard)
         {"12 x 12 on a low screen", "12", "12", "36", "0", 700, 26, 35},
         {"24 x 12 on a tall screen", "24", "12", "36", "0", 1024, 30, 40},
         {"10 x 8, Big tiles", "10", "8", "20", "1", 1024, 39, 52},
-        {"16 x 12 on a low screen: Big tiles would not fit, Normal", "16", "12", "32", "1", 700, 26, 35},
+        {"16 x 12 on a low screen: Big tiles would not fit, the next smaller size", "16", "12", "32", "1", 700, 30, 40},
     };
     for (const auto& c : cases) {
         CScratchSettings store({{"SizeX", c.sizeX}, {"SizeY", c.sizeY}, {"Tiles", c.tiles}, {"SizeTiles", c.sizeTiles}});

@@ -107,7 +107,7 @@ TEST(BuiltInSheets, AreTheResourceBitmapsPixelForPixel)
 
 TEST(BuiltInSheets, AnUnknownIdHasNoSheet)
 {
-    for (unsigned id : {0u, 130u, 154u + 1000u}) {
+    for (unsigned id : {0u, 130u, 154u + 2000u}) {
         CTileImage sheet;
         EXPECT_FALSE(LoadBuiltInSheet(id, sheet)) << "id " << id;
     }

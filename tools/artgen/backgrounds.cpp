@@ -70,41 +70,42 @@ private:
     float m_total = 0;
 };
 
-Image render(const std::function<Rgba(int x, int y)>& colourAt)
+// The picture at scale times its size: pixel (x, y) shows the pattern at (x / scale, y / scale).
+Image render(int scale, const std::function<Rgba(double x, double y)>& colourAt)
 {
-    Image out(kBackgroundSize, kBackgroundSize);
-    for (int y = 0; y < kBackgroundSize; ++y)
-        for (int x = 0; x < kBackgroundSize; ++x)
-            out.at(x, y) = colourAt(x, y);
+    Image out(kBackgroundSize * scale, kBackgroundSize * scale);
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x)
+            out.at(x, y) = colourAt(double(x) / scale, double(y) / scale);
     return out;
 }
 
 float contrast(float v, float amount) { return 0.5f + (v - 0.5f) * amount; }
 
 // A soft sand colour with a faint woven diamond pattern; 300 is a multiple of its 30-pixel repeat.
-Image easy()
+Image easy(int scale)
 {
     Fractal grain(5, 5, 0.55f, 11);
-    return render([&](int x, int y) {
+    return render(scale, [&](double x, double y) {
         double d = std::fabs(std::sin((x + y) * kPi / 30)) * std::fabs(std::sin((x - y) * kPi / 30));
         float n = contrast(grain.at(x, y), 1.6f);
         return mix(rgb(150, 160, 140), rgb(182, 190, 166), float(0.55 * n + 0.45 * d));
     });
 }
 
-Image darkBlue()
+Image darkBlue(int scale)
 {
     Fractal mist(3, 6, 0.6f, 23);
-    return render([&](int x, int y) {
+    return render(scale, [&](double x, double y) {
         float n = contrast(mist.at(x, y), 1.8f);
         return mix(rgb(10, 22, 66), rgb(34, 62, 130), n);
     });
 }
 
-Image clouds()
+Image clouds(int scale)
 {
     Fractal sky(2, 7, 0.58f, 37);
-    return render([&](int x, int y) {
+    return render(scale, [&](double x, double y) {
         float n = sky.at(x, y);
         float cloud = std::clamp((n - 0.41f) / 0.26f, 0.0f, 1.0f);
         cloud = cloud * cloud * (3 - 2 * cloud);
@@ -114,18 +115,19 @@ Image clouds()
 }
 
 // Baize: a calm green with short fibres.
-Image green()
+Image green(int scale)
 {
     Fractal patches(3, 3, 0.5f, 41);
     Fractal fibres(60, 2, 0.5f, 43);
-    return render([&](int x, int y) {
+    return render(scale, [&](double x, double y) {
         float n = 0.6f * contrast(patches.at(x, y), 1.8f) + 0.4f * contrast(fibres.at(x, y), 1.6f);
         return mix(rgb(18, 84, 40), rgb(44, 124, 64), n);
     });
 }
 }
 
-std::vector<Background> makeBackgrounds()
+std::vector<Background> makeBackgrounds(int scale)
 {
-    return {{144, "Easy", easy()}, {153, "Dark blue", darkBlue()}, {154, "Clouds", clouds()}, {158, "Green", green()}};
+    return {{144, "Easy", easy(scale)}, {153, "Dark blue", darkBlue(scale)}, {154, "Clouds", clouds(scale)},
+            {158, "Green", green(scale)}};
 }

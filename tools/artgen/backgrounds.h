@@ -6,9 +6,10 @@
 struct Background {
     int id;
     const char* name;
-    Image picture;  // 300 x 300, repeats without a seam
+    Image picture;  // 300 x 300 times the scale, repeats without a seam
 };
 
 constexpr int kBackgroundSize = 300;
 
-std::vector<Background> makeBackgrounds();
+// The four backgrounds at scale times their size.
+std::vector<Background> makeBackgrounds(int scale);

@@ -130,10 +130,11 @@ Shape moved(Shape s, double dx, double dy)
 
 void paint(Image& image, const Shape& shape, const std::function<Rgba(double x, double y)>& colourAt)
 {
+    const double unit = image.scale();
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (shape(x + 0.5, y + 0.5))
-                image.blend(x, y, colourAt(x + 0.5, y + 0.5));
+            if (shape((x + 0.5) / unit, (y + 0.5) / unit))
+                image.blend(x, y, colourAt((x + 0.5) / unit, (y + 0.5) / unit));
 }
 
 void fill(Image& image, const Shape& shape, Rgba colour)

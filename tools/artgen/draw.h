@@ -4,7 +4,8 @@
 #include <functional>
 #include <vector>
 
-// A region of the plane: true for points inside. Pixel (x, y) is sampled at its centre (x + 0.5, y + 0.5).
+// A region of the plane: true for points inside. Pixel (x, y) is sampled at its centre (x + 0.5, y + 0.5),
+// divided by the picture's scale.
 using Shape = std::function<bool(double x, double y)>;
 
 struct Point {

@@ -43,14 +43,15 @@ void save(const std::string& path, const Bytes& bytes)
         throw std::runtime_error("cannot write " + path);
 }
 
-void putInfoHeader(Bytes& out, int width, int height, int bits, std::uint32_t imageSize, std::uint32_t colours)
+void putInfoHeader(Bytes& out, int width, int height, int bits, std::uint32_t compression, std::uint32_t imageSize,
+                   std::uint32_t colours)
 {
     put32(out, 40);
     put32(out, std::uint32_t(width));
     put32(out, std::uint32_t(height));
     put16(out, 1);
     put16(out, unsigned(bits));
-    put32(out, 0);
+    put32(out, compression);
     put32(out, imageSize);
     put32(out, 2835);
     put32(out, 2835);
@@ -59,15 +60,76 @@ void putInfoHeader(Bytes& out, int width, int height, int bits, std::uint32_t im
 }
 
 std::uint8_t byteOf(float v) { return std::uint8_t(std::clamp(std::lround(v), 0L, 255L)); }
+
+// One row in RLE8: runs of two or more equal indexes as (count, index), the
+// pixels between them as absolute runs (0, count, indexes, padded to a word)
+// or, below three, as runs of one; then the end of the line.
+void putRleRow(Bytes& out, const std::uint8_t* row, int width)
+{
+    int x = 0;
+    while (x < width) {
+        int run = 1;
+        while (x + run < width && run < 255 && row[x + run] == row[x])
+            ++run;
+        if (run >= 2) {
+            out.insert(out.end(), {std::uint8_t(run), row[x]});
+            x += run;
+            continue;
+        }
+        int literal = 1;
+        while (x + literal < width && literal < 255 &&
+               !(x + literal + 1 < width && row[x + literal] == row[x + literal + 1]))
+            ++literal;
+        if (literal < 3) {
+            for (int k = 0; k < literal; ++k)
+                out.insert(out.end(), {std::uint8_t(1), row[x + k]});
+        } else {
+            out.insert(out.end(), {std::uint8_t(0), std::uint8_t(literal)});
+            out.insert(out.end(), row + x, row + x + literal);
+            if (literal % 2)
+                out.push_back(0);
+        }
+        x += literal;
+    }
+    out.insert(out.end(), {std::uint8_t(0), std::uint8_t(0)});
+}
 }
 
-void writeBmp(const std::string& path, const Indexed& picture, int bitsPerPixel)
+std::string scaledName(const std::string& file, int scale)
+{
+    if (scale == 1)
+        return file;
+    const std::size_t dot = file.rfind('.');
+    return file.substr(0, dot) + "-" + std::to_string(scale) + "x" + file.substr(dot);
+}
+
+void writeBmp(const std::string& path, const Indexed& picture, int bitsPerPixel, bool runLength)
 {
     const std::uint32_t colours = 1u << bitsPerPixel;
     if (picture.palette.size() > colours)
         throw std::runtime_error("too many colours for " + path);
+    if (runLength && bitsPerPixel != 8)
+        throw std::runtime_error("run-length coding is written at 8 bits only: " + path);
     const std::uint32_t stride = (std::uint32_t(picture.width) * bitsPerPixel + 31) / 32 * 4;
-    const std::uint32_t imageSize = stride * std::uint32_t(picture.height);
+    Bytes pixels;
+    for (int y = picture.height - 1; y >= 0; --y) {
+        const std::uint8_t* indexes = &picture.index[std::size_t(y) * std::size_t(picture.width)];
+        if (runLength) {
+            putRleRow(pixels, indexes, picture.width);
+            continue;
+        }
+        Bytes row(stride, 0);
+        for (int x = 0; x < picture.width; ++x) {
+            if (bitsPerPixel == 8)
+                row[std::size_t(x)] = indexes[x];
+            else
+                row[std::size_t(x / 2)] |= std::uint8_t(x % 2 == 0 ? indexes[x] << 4 : indexes[x]);
+        }
+        pixels.insert(pixels.end(), row.begin(), row.end());
+    }
+    if (runLength)
+        pixels.insert(pixels.end(), {std::uint8_t(0), std::uint8_t(1)});
+    const auto imageSize = std::uint32_t(pixels.size());
     const std::uint32_t offset = 14 + 40 + 4 * colours;
 
     Bytes out;
@@ -75,22 +137,12 @@ void writeBmp(const std::string& path, const Indexed& picture, int bitsPerPixel)
     put32(out, offset + imageSize);
     put32(out, 0);
     put32(out, offset);
-    putInfoHeader(out, picture.width, picture.height, bitsPerPixel, imageSize, colours);
+    putInfoHeader(out, picture.width, picture.height, bitsPerPixel, runLength ? 1 : 0, imageSize, colours);
     for (std::uint32_t i = 0; i < colours; ++i) {
         Colour8 c = i < picture.palette.size() ? picture.palette[i] : Colour8{0, 0, 0};
         out.insert(out.end(), {c.b, c.g, c.r, 0});
     }
-    for (int y = picture.height - 1; y >= 0; --y) {
-        Bytes row(stride, 0);
-        for (int x = 0; x < picture.width; ++x) {
-            std::uint8_t index = picture.index[std::size_t(x + y * picture.width)];
-            if (bitsPerPixel == 8)
-                row[std::size_t(x)] = index;
-            else
-                row[std::size_t(x / 2)] |= std::uint8_t(x % 2 == 0 ? index << 4 : index);
-        }
-        out.insert(out.end(), row.begin(), row.end());
-    }
+    out.insert(out.end(), pixels.begin(), pixels.end());
     save(path, out);
 }
 
@@ -105,7 +157,7 @@ void writeIcon(const std::string& path, const std::vector<Image>& images)
         const int w = image.width(), h = image.height();
         const std::uint32_t maskStride = (std::uint32_t(w) + 31) / 32 * 4;
         Bytes entry;
-        putInfoHeader(entry, w, 2 * h, 32, std::uint32_t(4 * w * h) + maskStride * h, 0);
+        putInfoHeader(entry, w, 2 * h, 32, 0, std::uint32_t(4 * w * h) + maskStride * h, 0);
         Bytes mask;
         for (int y = h - 1; y >= 0; --y) {
             Bytes maskRow(maskStride, 0);

@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
-// Writes an uncompressed Windows bitmap of 4 or 8 bits per pixel with its palette.
-void writeBmp(const std::string& path, const Indexed& picture, int bitsPerPixel);
+// Writes a Windows bitmap of 4 or 8 bits per pixel with its palette, uncompressed or,
+// at 8 bits, run-length coded (RLE8).
+void writeBmp(const std::string& path, const Indexed& picture, int bitsPerPixel, bool runLength = false);
+// The file name of a picture at scale times its size: "back144.bmp" at 2 is "back144-2x.bmp".
+std::string scaledName(const std::string& file, int scale);
 // Writes a Windows icon holding each image as 32-bit colour with opacity.
 void writeIcon(const std::string& path, const std::vector<Image>& images);
 void writePng(const std::string& path, const Image& image);

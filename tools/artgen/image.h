@@ -23,6 +23,10 @@ public:
     Rgba& at(int x, int y) { return m_pixels[x + y * m_width]; }
     const Rgba& at(int x, int y) const { return m_pixels[x + y * m_width]; }
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
+    // Pixels per unit of the shapes and text drawn on the picture: 2 draws
+    // the same picture at twice the size.
+    int scale() const { return m_scale; }
+    void setScale(int scale) { m_scale = scale; }
 
     // Lays colour c over the pixel with the given coverage (0..1).
     void blend(int x, int y, Rgba c, float coverage = 1);
@@ -39,5 +43,6 @@ public:
 private:
     int m_width = 0;
     int m_height = 0;
+    int m_scale = 1;
     std::vector<Rgba> m_pixels;
 };

@@ -1,6 +1,7 @@
 #include "interface.h"
 
 #include "draw.h"
+#include "files.h"
 
 #include <cmath>
 
@@ -26,7 +27,8 @@ const Rgba kLinkRed = rgb(226, 24, 24);
 void crispText(Image& image, const Font& font, const std::string& text, int px, int x, int y, Rgba colour)
 {
     Image layer(image.width(), image.height());
-    font.draw(layer, text, px, x, y, colour);
+    const int unit = image.scale();
+    font.draw(layer, text, px * unit, x * unit, y * unit, colour);
     for (int py = 0; py < image.height(); ++py)
         for (int qx = 0; qx < image.width(); ++qx)
             if (layer.at(qx, py).a > 0.45f)
@@ -367,18 +369,20 @@ const std::vector<Colour8>& toolbarPalette()
     return palette;
 }
 
-Image makeToolbar(const Fonts& fonts)
+Image makeToolbar(const Fonts& fonts, int scale)
 {
-    Image strip(kToolbarButtons * kToolbarButtonWidth, kToolbarHeight, kSilver);
+    const int w = kToolbarButtonWidth * scale, h = kToolbarHeight * scale;
+    Image strip(kToolbarButtons * w, h, kSilver);
     for (int i = 0; i < kToolbarButtons; ++i) {
-        Image button(kToolbarButtonWidth, kToolbarHeight, kSilver);
+        Image button(w, h, kSilver);
+        button.setScale(scale);
         drawButtonIcon(button, i, fonts);
-        strip.paste(button, i * kToolbarButtonWidth, 0);
+        strip.paste(button, i * w, 0);
     }
     return strip;
 }
 
-std::vector<Picture> makeButtons(const Fonts& fonts)
+std::vector<Picture> makeButtons(const Fonts& fonts, int scale)
 {
     std::vector<Picture> out;
     struct Face {
@@ -400,11 +404,11 @@ std::vector<Picture> makeButtons(const Fonts& fonts)
             float t = float(y / (h * S));
             return f.pressed ? mix(rgb(120, 186, 220), rgb(150, 210, 238), t) : mix(rgb(176, 222, 246), rgb(120, 192, 228), t);
         });
-        Image button = big.shrink(S);
-        const int px = 17, shift = f.pressed ? 1 : 0;
-        int x = (w - fonts.sansBoldItalic.measure(f.caption, px)) / 2 + shift;
-        fonts.sansBoldItalic.draw(button, f.caption, px, x, 26 + shift, rgb(0, 40, 140));
-        out.push_back({f.file, button});
+        Image button = big.shrink(S / scale);
+        const int px = 17 * scale, shift = f.pressed ? scale : 0;
+        int x = (w * scale - fonts.sansBoldItalic.measure(f.caption, px)) / 2 + shift;
+        fonts.sansBoldItalic.draw(button, f.caption, px, x, 26 * scale + shift, rgb(0, 40, 140));
+        out.push_back({scaledName(f.file, scale), button});
     }
     return out;
 }

@@ -17,10 +17,11 @@ constexpr int kToolbarHeight = 25;
 
 // The sixteen colours of the tool bar bitmap.
 const std::vector<Colour8>& toolbarPalette();
-// The tool bar strip, 286 x 25: New, Help me!, Hint, Auto, Undo, Sound ON, Next tiles, Pause, Help, About, Exit.
-Image makeToolbar(const Fonts& fonts);
-// OK and Clear scores, raised and pressed.
-std::vector<Picture> makeButtons(const Fonts& fonts);
+// The tool bar strip, 286 x 25 times the scale: New, Help me!, Hint, Auto, Undo, Sound ON, Next tiles, Pause,
+// Help, About, Exit.
+Image makeToolbar(const Fonts& fonts, int scale);
+// OK and Clear scores, raised and pressed, at scale times their size.
+std::vector<Picture> makeButtons(const Fonts& fonts, int scale);
 // The seven tip pictures, tip160.bmp to tip166.bmp.
 std::vector<Picture> makeTips(const Fonts& fonts, const Image& toolbar, const std::vector<TileSheet>& sheets);
 // The program icon at 16 x 16 and 32 x 32.

@@ -14,11 +14,18 @@
 
 namespace {
 // Writes a 256-colour bitmap and returns the picture as it was written.
-Image writeColourBmp(const std::string& path, const Image& image)
+Image writeColourBmp(const std::string& path, const Image& image, bool runLength = false)
 {
     Indexed indexed = quantize(image, 256);
-    writeBmp(path, indexed, 8);
+    writeBmp(path, indexed, 8, runLength);
     return expand(indexed);
+}
+
+// The pictures at twice their size are for screens above 96 DPI; run-length
+// coding keeps the program small.
+void writeDoubleBmp(const std::string& out, const std::string& file, const Image& image)
+{
+    writeColourBmp(out + scaledName(file, 2), image, true);
 }
 }
 
@@ -35,20 +42,27 @@ int main(int argc, char** argv)
 
         std::vector<TileSheet> sheets = makeTileSheets(fonts);
         for (TileSheet& s : sheets) {
-            s.sheet = writeColourBmp(out + "tiles" + std::to_string(s.id) + ".bmp", s.sheet);
+            const std::string file = "tiles" + std::to_string(s.id) + ".bmp";
+            s.sheet = writeColourBmp(out + file, s.sheet);
+            writeDoubleBmp(out, file, s.sheet2x);
             writeLines(out + "names" + std::to_string(s.id) + ".txt", s.names);
         }
 
-        std::vector<Background> backgrounds = makeBackgrounds();
+        std::vector<Background> backgrounds = makeBackgrounds(1);
         for (Background& b : backgrounds)
             b.picture = writeColourBmp(out + "back" + std::to_string(b.id) + ".bmp", b.picture);
+        for (const Background& b : makeBackgrounds(2))
+            writeDoubleBmp(out, "back" + std::to_string(b.id) + ".bmp", b.picture);
 
-        Indexed toolbar = mapToPalette(makeToolbar(fonts), toolbarPalette());
+        Indexed toolbar = mapToPalette(makeToolbar(fonts, 1), toolbarPalette());
         writeBmp(out + "toolbar128.bmp", toolbar, 4);
+        writeBmp(out + scaledName("toolbar128.bmp", 2), mapToPalette(makeToolbar(fonts, 2), toolbarPalette()), 4);
 
-        std::vector<Picture> buttons = makeButtons(fonts);
+        std::vector<Picture> buttons = makeButtons(fonts, 1);
         for (Picture& p : buttons)
             p.image = writeColourBmp(out + p.file, p.image);
+        for (const Picture& p : makeButtons(fonts, 2))
+            writeColourBmp(out + p.file, p.image, true);
 
         std::vector<Picture> tips = makeTips(fonts, expand(toolbar), sheets);
         for (Picture& p : tips)

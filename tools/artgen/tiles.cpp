@@ -52,7 +52,6 @@ Image blankTile(const FaceStyle& style)
     return t;
 }
 
-Image finish(const Image& big) { return big.shrink(S); }
 
 // Grows the inked part of a glyph by radius pixels, so that thin strokes survive small sizes.
 Image thicken(const Image& glyph, int radius)
@@ -96,13 +95,15 @@ struct Sign {
     const char* name;
 };
 
-Image assemble(const std::vector<Image>& tiles)
+// The sheet of the tiles (drawn at S times their size) at scale times the size of a sheet.
+Image assemble(const std::vector<Image>& tiles, int scale)
 {
     if (tiles.size() != kTilesPerSheet)
         throw std::runtime_error("a tile sheet needs 45 pictures");
-    Image sheet(kTileWidth * kSheetColumns, kTileHeight * kSheetRows);
+    const int w = kTileWidth * scale, h = kTileHeight * scale;
+    Image sheet(w * kSheetColumns, h * kSheetRows);
     for (int slot = 0; slot < kTilesPerSheet; ++slot)
-        sheet.paste(tiles[std::size_t(slot)], slot % kSheetColumns * kTileWidth, slot / kSheetColumns * kTileHeight);
+        sheet.paste(tiles[std::size_t(slot)].shrink(S / scale), slot % kSheetColumns * w, slot / kSheetColumns * h);
     return sheet;
 }
 
@@ -119,10 +120,10 @@ SheetArt signSheet(const FaceStyle& face, const std::vector<const Font*>& fonts,
             throw std::runtime_error("no font has a chosen sign");
         Image t = blankTile(face);
         placeGlyph(t, bigGlyph(**font, signs[i].cp, colours[i % colours.size()], thickness), fill);
-        tiles.push_back(finish(t));
+        tiles.push_back(t);
         names.push_back(signs[i].name);
     }
-    return {assemble(tiles), names};
+    return {tiles, names};
 }
 
 // Keeps the first count signs whose ink is neither too flat nor too thin to read on a tile.
@@ -248,10 +249,10 @@ SheetArt fractalDarkSheet()
                 float glow = std::pow(float(n) / limit, 0.45f);
                 return mix(rgb(6, 6, 18), hsv(hue - 15 * glow, 1.0f, 0.95f), glow);
             });
-            tiles.push_back(finish(t));
+            tiles.push_back(t);
         }
     }
-    return {assemble(tiles), colouredNames({"red", "gold", "green", "blue", "violet"},
+    return {tiles, colouredNames({"red", "gold", "green", "blue", "violet"},
                                            {"basilica", "rabbit", "cauliflower", "Siegel disk", "spiral", "chain",
                                             "seahorse", "disk", "Mandelbrot set"})};
 }
@@ -420,10 +421,10 @@ SheetArt fractalBrightSheet()
             case 7: hTree(t, cx, cy, w * 0.75, true, 6, colour); break;
             default: circles(t, cx, cy, w * 0.48, 2, colour); break;
             }
-            tiles.push_back(finish(t));
+            tiles.push_back(t);
         }
     }
-    return {assemble(tiles), colouredNames(brightColourNames(), {"triangles", "carpet", "snowflake", "square tree",
+    return {tiles, colouredNames(brightColourNames(), {"triangles", "carpet", "snowflake", "square tree",
                                                                  "dragon", "fern", "cross", "H tree", "circles"})};
 }
 
@@ -476,9 +477,9 @@ SheetArt easySheet()
         for (int kind = 0; kind < kSheetColumns; ++kind) {
             Image t = blankTile(face);
             fillOutlined(t, easyShape(kind), c.colour, scaled(c.colour, 0.55f), 0.8 * S);
-            tiles.push_back(finish(t));
+            tiles.push_back(t);
         }
-    return {assemble(tiles), colouredNames(brightColourNames(), {"circle", "square", "triangle", "diamond", "star",
+    return {tiles, colouredNames(brightColourNames(), {"circle", "square", "triangle", "diamond", "star",
                                                                  "heart", "cross", "crescent", "ring"})};
 }
 
@@ -541,9 +542,9 @@ SheetArt plasticSheet()
         for (int kind = 0; kind < kSheetColumns; ++kind) {
             Image t = blankTile(face);
             glossy(t, plasticShape(kind), c.colour);
-            tiles.push_back(finish(t));
+            tiles.push_back(t);
         }
-    return {assemble(tiles), colouredNames(brightColourNames(), {"ball", "ring", "bar", "square", "star", "heart",
+    return {tiles, colouredNames(brightColourNames(), {"ball", "ring", "bar", "square", "star", "heart",
                                                                  "flower", "drop", "lightning bolt"})};
 }
 
@@ -593,7 +594,7 @@ std::vector<TileSheet> makeTileSheets(const Fonts& fonts)
         std::sort(names.begin(), names.end());
         if (art.names.size() != kTilesPerSheet || std::adjacent_find(names.begin(), names.end()) != names.end())
             throw std::runtime_error(std::string("the tiles of ") + name + " need 45 names, all different");
-        sheets.push_back({id, name, std::move(art.sheet), std::move(art.names)});
+        sheets.push_back({id, name, assemble(art.tiles, 1), assemble(art.tiles, 2), std::move(art.names)});
     };
     add(131, "Egiptian", egyptianSheet(fonts));
     add(134, "Signs", signsSheet(fonts));

@@ -14,7 +14,7 @@ struct Fonts {
 
 // A sheet's picture and what each of its tiles shows, slot by slot.
 struct SheetArt {
-    Image sheet;
+    std::vector<Image> tiles;  // drawn at four times their size
     std::vector<std::string> names;
 };
 
@@ -22,6 +22,7 @@ struct TileSheet {
     int id;
     const char* name;
     Image sheet;  // 270 x 200: 9 x 5 tiles of 30 x 40, slot col + row x 9
+    Image sheet2x;  // 540 x 400, the same tiles drawn at twice the size
     std::vector<std::string> names;  // slot by slot, for screen readers: "ankh", "red circle"
 };
 

@@ -1,0 +1,135 @@
+// The program at the scale and on the screen it runs on: tools/test-screens.sh
+// runs these cases on screens of several sizes, DPIs and task bars.
+
+#include "tests/program/PlayTools.h"
+
+#include "board/BmpFile.h"
+#include "view/BoardSizes.h"
+
+namespace {
+
+UINT ScreenDpi()
+{
+    const HDC hScreen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(hScreen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, hScreen);
+    return static_cast<UINT>(dpi);
+}
+
+// The tile of kind k cut from a sheet stretched to 9 x 5 tiles of cx x cy,
+// each pixel taken from one of the sheet's, as the screen shows it.
+std::vector<std::uint32_t> SheetTile(const CBmpFile& sheet, int k, int cx, int cy)
+{
+    std::vector<std::uint32_t> tile;
+    for (int y = k / 9 * cy; y < (k / 9 + 1) * cy; ++y)
+        for (int x = k % 9 * cx; x < (k % 9 + 1) * cx; ++x)
+            tile.push_back(SwapRedBlue(
+                sheet.GetBits()[y * sheet.GetHeight() / (5 * cy) * sheet.GetWidth() + x * sheet.GetWidth() / (9 * cx)]));
+    return tile;
+}
+
+TEST(Screens, EverySizeAndStepFitsTheWorkAreaWithTilesCutFromTheSheetOfTheScale)
+{
+    const UINT dpi = ScreenDpi();
+    CBmpFile sheet((std::string(MORVANE_RESOURCES_DIR) + (dpi > 96 ? "/tiles131-2x.bmp" : "/tiles131.bmp")).c_str());
+    ASSERT_TRUE(sheet.Decode());
+    CScratchSettings store;
+    CGameClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    const HWND hFrame = program.FrameWindow();
+    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+    ASSERT_TRUE(::GetMonitorInfoW(::MonitorFromWindow(hFrame, MONITOR_DEFAULTTONEAREST), &monitor));
+    const RECT& work = monitor.rcWork;
+    const bool lowScreen = (monitor.rcMonitor.bottom - monitor.rcMonitor.top) * 96 / static_cast<int>(dpi) < 750;
+    const struct {
+        UINT command;
+        double factor;
+    } steps[] = {{ID_TILES_NORMAL, 1.0}, {ID_TILES_BIG, 1.3}, {ID_TILES_BIGGEST, 1.7}};
+    for (const auto& step : steps) {
+        for (const CBoardSize& size : kBoardSizes) {
+            const std::string label = std::string(size.lpszKey) + " at " + std::to_string(step.factor) + " and " +
+                                      std::to_string(dpi) + " DPI";
+            CModalAnswers answers;
+            answers.Expect([](HWND hBox) { PressButton(hBox, IDOK); });
+            answers.Expect([](HWND hBox) { PressButton(hBox, IDOK); });
+            program.Command(step.command);
+            program.Command(size.nCommand);
+            const int w = size.nColumns + 2, h = size.nRows + 2;
+            const int baseX = size.nRows == 16 ? (lowScreen ? 21 : 26) : size.nRows == 12 && lowScreen ? 26 : 30;
+            const int baseY = size.nRows == 16 ? (lowScreen ? 27 : 35) : size.nRows == 12 && lowScreen ? 35 : 40;
+            const int nominalX = static_cast<int>(static_cast<int>(baseX * step.factor) * dpi / 96);
+            const int nominalY = static_cast<int>(static_cast<int>(baseY * step.factor) * dpi / 96);
+            const int cx = g_pBoard->GetTileWidth(), cy = g_pBoard->GetTileHeight();
+            RECT frame{};
+            ::GetWindowRect(hFrame, &frame);
+            EXPECT_GE(frame.left, work.left) << label;
+            EXPECT_GE(frame.top, work.top) << label;
+            EXPECT_LE(frame.right, work.right) << label;
+            EXPECT_LE(frame.bottom, work.bottom) << label;
+            // The step's own tiles wherever their frame fits, smaller ones only where it does not.
+            const bool nominalFits = frame.right - frame.left + (nominalX - cx) * w <= work.right - work.left &&
+                                     frame.bottom - frame.top + (nominalY - cy) * h <= work.bottom - work.top;
+            if (nominalFits) {
+                EXPECT_EQ(cx, nominalX) << label;
+                EXPECT_EQ(cy, nominalY) << label;
+            } else {
+                EXPECT_LT(cx, nominalX) << label;
+                EXPECT_GE(cx, static_cast<int>(16 * dpi / 96)) << label;
+                EXPECT_GE(cy, static_cast<int>(21 * dpi / 96)) << label;
+            }
+            const CTileCell first = Cell(1, 1);
+            EXPECT_EQ(ScreenRect(program, RectOf(first)), SheetTile(sheet, first.kind, cx, cy)) << label;
+            // Every pane of the status bar holds its text whole, in the bar's font.
+            const HWND hStatus = StatusBar(program);
+            CClientDC dc(&program.Frame().m_wndStatusBar);
+            CSelectedObject font(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(hStatus, WM_GETFONT, 0, 0)));
+            for (int pane = 0; pane < 3; ++pane) {
+                RECT r{};
+                ::SendMessageW(hStatus, SB_GETRECT, pane, reinterpret_cast<LPARAM>(&r));
+                EXPECT_GE(r.right - r.left, dc.GetTextExtent(PaneText(hStatus, pane).c_str()).cx) << label << pane;
+            }
+        }
+    }
+}
+
+TEST(Screens, ANewScaleLaysTheGameInPlayOutAgainAsItWas)
+{
+    CScratchSettings store({{"SizeX", "20"}, {"SizeY", "16"}, {"Tiles", "40"}, {"SizeTiles", "2"}});
+    CFixedDeal deal;
+    CGameClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    CTilePair pair;
+    ASSERT_TRUE(FirstPair(pair));
+    ClickCell(program, pair.col1, pair.row1);
+    ClickCell(program, pair.col2, pair.row2);
+    const int removed = pair.col1 == 1 && pair.row1 == 1 ? 2 : 1;
+    ClickCell(program, removed, 1);
+    MoveCursorTo(program, 3, 2);
+    std::vector<int> kinds;
+    for (int i = 0; i < 20 * 16; ++i)
+        kinds.push_back(g_pBoard->GetIndexKind(i));
+    const int started = program.View().m_tGameStart;
+
+    // Windows tells the frame of its scale with the rectangle it suggests.
+    const UINT dpi = ScreenDpi();
+    RECT suggested{120, 30, 420, 330};
+    ::SendMessageW(program.FrameWindow(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    for (int i = 0; i < 20 * 16; ++i)
+        EXPECT_EQ(g_pBoard->GetIndexKind(i), kinds[static_cast<std::size_t>(i)]) << i;
+    EXPECT_EQ(g_pBoard->GetSelectedCell().x, Cell(removed, 1).x) << "the selection stays";
+    EXPECT_EQ(g_pBoard->GetSelectedCell().y, Cell(removed, 1).y);
+    EXPECT_EQ(program.View().m_tGameStart, started);
+    RECT client{}, frame{};
+    ::GetClientRect(program.View().m_hWnd, &client);
+    EXPECT_EQ(client.right, g_pBoard->GetTileWidth() * 22);
+    EXPECT_EQ(client.bottom, g_pBoard->GetTileHeight() * 18);
+    ::GetWindowRect(program.FrameWindow(), &frame);
+    EXPECT_EQ(frame.left, 120);
+    ExpectCursorAt(program, 3, 2, "after the new scale");
+    program.Command(ID_UNDO);
+    EXPECT_EQ(g_pBoard->GetCell(pair.col1, pair.row1).kind, pair.kind) << "the undo ring kept the pair";
+}
+
+} // namespace
