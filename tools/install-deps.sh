@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake g++ libgtest-dev libbenchmark-dev clang-14 libclang-rt-14-dev
           g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xauth x11-apps imagemagick
-          zip unzip xdotool wixl msitools faketime locales)
+          zip unzip xdotool wixl msitools faketime locales x11-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
