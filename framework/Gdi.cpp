@@ -108,15 +108,10 @@ bool LoadBitmapPixels(UINT nIDResource, std::vector<std::uint32_t>& pixels, CSiz
     CBitmap bitmap;
     if (!bitmap.LoadBitmap(nIDResource, nDpi))
         return false;
+    // The picture is a top-down DIB section of 0x00RRGGBB pixels already.
     size = bitmap.GetSize();
-    BITMAPINFO info = TopDown32(size.cx, size.cy);
-    pixels.assign(static_cast<std::size_t>(size.cx) * size.cy, 0);
-    CDC dc;
-    if (!dc.CreateCompatibleDC(nullptr) ||
-        ::GetDIBits(dc.m_hDC, bitmap.GetSafeHandle(), 0, size.cy, pixels.data(), &info, DIB_RGB_COLORS) != size.cy)
-        return false;
-    for (std::uint32_t& pixel : pixels)
-        pixel &= 0xFFFFFF;
+    const std::uint32_t* bits = bitmap.GetBits();
+    pixels.assign(bits, bits + static_cast<std::size_t>(size.cx) * size.cy);
     return true;
 }
 

@@ -31,6 +31,13 @@ UINT GetWindowDpi(HWND hWnd)
     return dpi ? dpi : SystemDpi();
 }
 
+void MoveToSuggestedRect(HWND hWnd, LPARAM lParam)
+{
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    ::SetWindowPos(hWnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 BOOL AdjustWindowRectForDpi(RECT* pRect, DWORD dwStyle, BOOL bMenu, DWORD dwExStyle, UINT nDpi)
 {
     static const auto adjust = User32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");

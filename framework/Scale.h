@@ -16,6 +16,9 @@ constexpr int ScaleToDpi(int n, UINT nDpi)
     return static_cast<int>(static_cast<long long>(n) * nDpi / kBaseDpi);
 }
 
+// Moves hWnd to the rectangle that WM_DPICHANGED suggests in lParam.
+void MoveToSuggestedRect(HWND hWnd, LPARAM lParam);
+
 // AdjustWindowRectEx for a window drawn at nDpi.
 BOOL AdjustWindowRectForDpi(RECT* pRect, DWORD dwStyle, BOOL bMenu, DWORD dwExStyle, UINT nDpi);
 

@@ -1,6 +1,7 @@
 #include "shell/HelpWindow.h"
 
 #include "framework/App.h"
+#include "framework/Screen.h"
 #include "resources/resource.h"
 
 #include <algorithm>
@@ -39,9 +40,9 @@ void CHelpWindow::Open(CWnd* pOwner)
     // Beside the game, so that both can be seen, as far as the screen allows.
     const UINT dpi = pOwner->GetDpi();
     const int kWidth = ScaleToDpi(620, dpi), kHeight = ScaleToDpi(560, dpi);
-    RECT owner{}, work{};
+    RECT owner{};
     pOwner->GetWindowRect(&owner);
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const RECT work = GetWorkArea(pOwner->m_hWnd);
     const int x = std::max<int>(work.left, std::min<int>(owner.right, work.right - kWidth));
     const CString title = CString(AfxGetAppName()) + " Help";
     if (lpszClass && CreateEx(0, lpszClass, title, WS_OVERLAPPEDWINDOW, x, owner.top, kWidth, kHeight, pOwner, 0))
@@ -76,9 +77,7 @@ void CHelpWindow::TakeScale()
 
 LRESULT CHelpWindow::OnDpiChanged(WPARAM, LPARAM lParam)
 {
-    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-    ::SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveToSuggestedRect(m_hWnd, lParam);
     TakeScale();
     return 0;
 }

@@ -55,9 +55,7 @@ LRESULT CMainFrame::OnDpiChanged(WPARAM, LPARAM lParam)
     // to the board at the new scale. The bars take the scale first, as the
     // frame's size depends on their heights. A bar that cannot be made again
     // is left out: the game goes on without it.
-    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-    ::SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveToSuggestedRect(m_hWnd, lParam);
     m_wndToolBar.DestroyWindow();
     CreateToolBar();
     m_wndStatusBar.TakeScale();

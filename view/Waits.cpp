@@ -47,11 +47,11 @@ HWND ComWindow()
 // answers the messages sent to the thread (and under Wine brings what was
 // drawn to the screen); then COM's own messages are dispatched. Messages that
 // stay queued do not wake the sleep again: only new ones do.
-void Rest(std::uint32_t nMilliseconds)
+void Rest(HWND hCom, std::uint32_t nMilliseconds)
 {
     MSG msg;
     ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
-    if (const HWND hCom = ComWindow())
+    if (hCom)
         while (::PeekMessageW(&msg, hCom, 0, 0, PM_REMOVE))
             ::DispatchMessageW(&msg);
     ::MsgWaitForMultipleObjectsEx(0, nullptr, GetClock().RestMilliseconds(nMilliseconds), QS_ALLINPUT, 0);
@@ -61,20 +61,22 @@ void Rest(std::uint32_t nMilliseconds)
 void WaitMilliseconds(std::uint32_t nMilliseconds, const std::function<void(std::uint32_t)>& frame)
 {
     CHold hold;
+    const HWND hCom = ComWindow();
     const std::uint32_t period = frame ? FrameMilliseconds() : nMilliseconds;
     const std::uint32_t t0 = GetClock().TickCount();
     for (std::uint32_t e; (e = GetClock().TickCount() - t0) < nMilliseconds;) {
         if (frame)
             frame(e);
-        Rest(std::min(nMilliseconds - e, period - e % period));
+        Rest(hCom, std::min(nMilliseconds - e, period - e % period));
     }
 }
 
 void WaitSeconds(std::time_t tStart, int nSeconds)
 {
     CHold hold;
+    const HWND hCom = ComWindow();
     while (GetClock().Now() < tStart + nSeconds)
-        Rest(kSecondsLookMilliseconds);
+        Rest(hCom, kSecondsLookMilliseconds);
 }
 
 bool GameHeld()
