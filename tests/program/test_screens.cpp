@@ -4,6 +4,7 @@
 #include "tests/program/PlayTools.h"
 
 #include "board/BmpFile.h"
+#include "framework/Scale.h"
 #include "view/BoardSizes.h"
 
 namespace {
@@ -16,23 +17,35 @@ UINT ScreenDpi()
     return static_cast<UINT>(dpi);
 }
 
-// The tile of kind k cut from a sheet stretched to 9 x 5 tiles of cx x cy,
-// each pixel taken from one of the sheet's, as the screen shows it.
+// The picture drawn for the screen's scale: above 96 DPI the one at twice the size.
+CBmpFile ArtOfScale(const std::string& name, UINT dpi)
+{
+    CBmpFile picture((std::string(MORVANE_RESOURCES_DIR) + "/" + name + (dpi > 96 ? "-2x.bmp" : ".bmp")).c_str());
+    EXPECT_TRUE(picture.Decode()) << name;
+    return picture;
+}
+
+// Pixel (x, y) of the picture stretched to w x h, each pixel taken from one
+// of the picture's, as the screen shows it.
+std::uint32_t StretchedPixel(const CBmpFile& picture, int w, int h, int x, int y)
+{
+    return SwapRedBlue(picture.GetBits()[y * picture.GetHeight() / h * picture.GetWidth() + x * picture.GetWidth() / w]);
+}
+
+// The tile of kind k cut from a sheet stretched to 9 x 5 tiles of cx x cy.
 std::vector<std::uint32_t> SheetTile(const CBmpFile& sheet, int k, int cx, int cy)
 {
     std::vector<std::uint32_t> tile;
     for (int y = k / 9 * cy; y < (k / 9 + 1) * cy; ++y)
         for (int x = k % 9 * cx; x < (k % 9 + 1) * cx; ++x)
-            tile.push_back(SwapRedBlue(
-                sheet.GetBits()[y * sheet.GetHeight() / (5 * cy) * sheet.GetWidth() + x * sheet.GetWidth() / (9 * cx)]));
+            tile.push_back(StretchedPixel(sheet, 9 * cx, 5 * cy, x, y));
     return tile;
 }
 
 TEST(Screens, EverySizeAndStepFitsTheWorkAreaWithTilesCutFromTheSheetOfTheScale)
 {
     const UINT dpi = ScreenDpi();
-    CBmpFile sheet((std::string(MORVANE_RESOURCES_DIR) + (dpi > 96 ? "/tiles131-2x.bmp" : "/tiles131.bmp")).c_str());
-    ASSERT_TRUE(sheet.Decode());
+    const CBmpFile sheet = ArtOfScale("tiles131", dpi);
     CScratchSettings store;
     CGameClock clock;
     CRunningProgram program;
@@ -91,6 +104,30 @@ TEST(Screens, EverySizeAndStepFitsTheWorkAreaWithTilesCutFromTheSheetOfTheScale)
             }
         }
     }
+}
+
+TEST(Screens, TheTipIsThePictureOfTheScaleAtItsSize)
+{
+    const UINT dpi = ScreenDpi();
+    const CBmpFile tip = ArtOfScale("tip160", dpi);
+    CScratchSettings store;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    CCapture screen;
+    CModalAnswers answers;
+    answers.Expect([&](HWND hDlg) {
+        screen = CaptureClient(hDlg);
+        PressButton(hDlg, IDOK);
+    });
+    program.Command(ID_SHOW_TIP);
+    // 450 x 200 at 96 DPI, 5 pixels in; the last rows lie under the buttons.
+    const int margin = ScaleToDpi(5, dpi), w = ScaleToDpi(450, dpi), h = ScaleToDpi(200, dpi);
+    ASSERT_GE(screen.width, margin + w);
+    int differing = 0;
+    for (int y = 0; y < ScaleToDpi(180, dpi); ++y)
+        for (int x = 0; x < w; ++x)
+            differing += screen.At(margin + x, margin + y) != StretchedPixel(tip, w, h, x, y);
+    EXPECT_EQ(differing, 0) << dpi << " DPI";
 }
 
 TEST(Screens, ANewScaleLaysTheGameInPlayOutAgainAsItWas)

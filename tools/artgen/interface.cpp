@@ -23,12 +23,19 @@ const Rgba kDialogFace = rgb(116, 191, 226);
 const Rgba kTipInk = rgb(0, 56, 168);
 const Rgba kLinkRed = rgb(226, 24, 24);
 
+// Text at the picture's scale: size and baseline start (x, y) are in units.
+void write(Image& image, const Font& font, const std::string& text, int px, int x, int y, Rgba colour)
+{
+    const int unit = image.scale();
+    font.draw(image, text, px * unit, x * unit, y * unit, colour);
+}
+
 // Text with hard edges, for the sixteen-colour tool bar.
 void crispText(Image& image, const Font& font, const std::string& text, int px, int x, int y, Rgba colour)
 {
     Image layer(image.width(), image.height());
-    const int unit = image.scale();
-    font.draw(layer, text, px * unit, x * unit, y * unit, colour);
+    layer.setScale(image.scale());
+    write(layer, font, text, px, x, y, colour);
     for (int py = 0; py < image.height(); ++py)
         for (int qx = 0; qx < image.width(); ++qx)
             if (layer.at(qx, py).a > 0.45f)
@@ -108,23 +115,24 @@ void drawButtonIcon(Image& b, int which, const Fonts& fonts)
     }
 }
 
-// The tool bar as the program shows it: raised buttons with the strip's pictures.
-Image toolbarAsShown(const Image& strip)
+// The tool bar as the program shows it: raised buttons with the pictures of the strip at the given scale.
+Image toolbarAsShown(const Image& strip, int scale)
 {
     const int buttonW = kToolbarButtonWidth + 7, buttonH = kToolbarHeight + 6;
-    Image bar(kToolbarButtons * buttonW + 6, buttonH + 6, rgb(212, 208, 200));
+    Image bar((kToolbarButtons * buttonW + 6) * scale, (buttonH + 6) * scale, rgb(212, 208, 200));
+    bar.setScale(scale);
     fill(bar, box(0, 0, bar.width(), 1), kWhite);
     for (int i = 0; i < kToolbarButtons; ++i) {
         int x = 3 + i * buttonW, y = 3;
         fill(bar, box(x + 1, y + 1, x + buttonW, y + buttonH), rgb(128, 128, 128));
         fill(bar, box(x, y, x + buttonW - 1, y + buttonH - 1), kWhite);
         fill(bar, box(x + 1, y + 1, x + buttonW - 1, y + buttonH - 1), rgb(212, 208, 200));
-        Image face = strip.crop(i * kToolbarButtonWidth, 0, kToolbarButtonWidth, kToolbarHeight);
+        Image face = strip.crop(i * kToolbarButtonWidth * scale, 0, kToolbarButtonWidth * scale, kToolbarHeight * scale);
         for (int py = 0; py < face.height(); ++py)
             for (int px = 0; px < face.width(); ++px)
                 if (face.at(px, py).r == 192 && face.at(px, py).g == 192 && face.at(px, py).b == 192)
                     face.at(px, py) = rgb(212, 208, 200);
-        bar.paste(face, x + 3, y + 3);
+        bar.paste(face, (x + 3) * scale, (y + 3) * scale);
     }
     return bar;
 }
@@ -135,7 +143,7 @@ void drawWrapped(Image& image, const Font& font, int px, int x, int y, int width
     const int lineHeight = px * 3 / 2;
     std::string line, word;
     auto flush = [&] {
-        font.draw(image, line, px, x, y + px, colour);
+        write(image, font, line, px, x, y + px, colour);
         y += lineHeight;
         line.clear();
     };
@@ -162,12 +170,13 @@ struct TipText {
 };
 
 // The light-blue panel with the tip's title and text at its top left.
-Image tipPanel(const Fonts& fonts, const TipText& text, int textWidth)
+Image tipPanel(const Fonts& fonts, const TipText& text, int textWidth, int scale)
 {
-    Image tip(450, 200);
+    Image tip(450 * scale, 200 * scale);
+    tip.setScale(scale);
     paint(tip, box(0, 0, 450, 200), [](double, double y) { return mix(rgb(222, 240, 252), rgb(186, 220, 244), float(y / 200)); });
     fill(tip, subtract(box(0, 0, 450, 200), box(2, 2, 448, 198)), rgb(90, 150, 210));
-    fonts.sansBold.draw(tip, text.title, 16, 12, 26, kTipInk);
+    write(tip, fonts.sansBold, text.title, 16, 12, 26, kTipInk);
     drawWrapped(tip, fonts.sans, 12, 12, 38, textWidth, text.body, kTipInk);
     return tip;
 }
@@ -183,13 +192,20 @@ void drawLink(Image& image, const std::vector<Point>& points)
     fill(image, polyline(points, 1.6), kLinkRed);
 }
 
+// A tile of the sheet at the picture's scale, stretched to w x h units with its top left at (x, y).
+void drawTile(Image& image, const TileSheet& sheet, int slot, int x, int y, int w, int h)
+{
+    const int unit = image.scale();
+    image.paste(tileOf(sheet, slot, unit).stretchNearest(w * unit, h * unit), x * unit, y * unit);
+}
+
 // A block of tiles of one sheet at the given tile size; a negative slot leaves the cell empty.
 void drawTiles(Image& image, const TileSheet& sheet, const std::vector<std::vector<int>>& slots, int x, int y, int w, int h)
 {
     for (std::size_t row = 0; row < slots.size(); ++row)
         for (std::size_t col = 0; col < slots[row].size(); ++col)
             if (slots[row][col] >= 0)
-                image.paste(tileOf(sheet, slots[row][col]).stretchNearest(w, h), x + int(col) * w, y + int(row) * h);
+                drawTile(image, sheet, slots[row][col], x + int(col) * w, y + int(row) * h, w, h);
 }
 
 struct MenuItem {
@@ -224,10 +240,10 @@ Point drawMenu(Image& image, const Fonts& fonts, int x, int y, const std::vector
         }
         if (items[i].checked)
             fill(image, polyline({{x + 6.0, top + 8.0}, {x + 8.5, top + 11.5}, {x + 13.0, top + 4.5}}, 0.9), ink);
-        fonts.sans.draw(image, items[i].text, kMenuFontSize, x + 18, top + 12, ink);
+        write(image, fonts.sans, items[i].text, kMenuFontSize, x + 18, top + 12, ink);
         if (!items[i].key.empty())
-            fonts.sans.draw(image, items[i].key, kMenuFontSize,
-                            x + width - 14 - fonts.sans.measure(items[i].key, kMenuFontSize), top + 12, ink);
+            write(image, fonts.sans, items[i].key, kMenuFontSize,
+                  x + width - 14 - fonts.sans.measure(items[i].key, kMenuFontSize), top + 12, ink);
         if (items[i].submenu)
             fill(image, polygon({{x + width - 10.0, top + 4.5}, {x + width - 6.0, top + 8.5}, {x + width - 10.0, top + 12.5}}), ink);
     }
@@ -255,7 +271,7 @@ void drawMenuBar(Image& image, const Fonts& fonts, int x, int y)
             fill(image, box(pen - 4, y + 1, pen + w + 4, y + 17), kMenuSelection);
             ink = kWhite;
         }
-        fonts.sans.draw(image, title, kMenuFontSize, pen, y + 13, ink);
+        write(image, fonts.sans, title, kMenuFontSize, pen, y + 13, ink);
         pen += w + kMenuTitleGap;
     }
 }
@@ -266,13 +282,13 @@ std::vector<MenuItem> gameMenu()
             {"Next tiles"},          {"Pouse", "P"},              {"Animation", "", false, true}};
 }
 
-Image tipMatches(const Fonts& fonts, const TileSheet& sheet)
+Image tipMatches(const Fonts& fonts, const TileSheet& sheet, int scale)
 {
     Image tip = tipPanel(fonts,
                          {"Which tiles can be matched?",
                           "Click two equal tiles. They are removed when each of them has a free side and a line of "
                           "at most three straight parts joins them through empty cells."},
-                         220);
+                         220, scale);
     const int w = 30, h = 40, x0 = 262, y0 = 30;
     drawTiles(tip, sheet, {{3, 12, 7, 21, 5}, {0, -1, -1, 30, 8}, {14, 26, -1, 18, 3}, {2, 9, -1, -1, 0}}, x0, y0, w, h);
     markSpot(tip, x0 + 0.5 * w, y0 + 1.5 * h, 17, 22);
@@ -282,13 +298,13 @@ Image tipMatches(const Fonts& fonts, const TileSheet& sheet)
     return tip;
 }
 
-Image tipAroundTheEdge(const Fonts& fonts, const TileSheet& sheet)
+Image tipAroundTheEdge(const Fonts& fonts, const TileSheet& sheet, int scale)
 {
     Image tip = tipPanel(fonts,
                          {"The line may go round the board",
                           "The empty ring round the board counts as free cells, so two equal tiles on the edge can "
                           "be joined along the outside."},
-                         220);
+                         220, scale);
     const int w = 30, h = 40, x0 = 262, y0 = 48;
     fill(tip, box(x0 - 14, y0 - 18, x0 + 5 * w + 14, y0 + 3 * h + 10), withAlpha(kWhite, 0.35f));
     drawTiles(tip, sheet, {{16, 4, 22, 35, 16}, {1, 29, 6, 19, 25}, {33, 13, 24, 10, 38}}, x0, y0, w, h);
@@ -299,24 +315,24 @@ Image tipAroundTheEdge(const Fonts& fonts, const TileSheet& sheet)
     return tip;
 }
 
-Image tipToolbarButton(const Fonts& fonts, const Image& strip, int button, const TipText& text)
+Image tipToolbarButton(const Fonts& fonts, const Image& strip, int button, const TipText& text, int scale)
 {
-    Image tip = tipPanel(fonts, text, 420);
-    Image bar = toolbarAsShown(strip);
-    const int x0 = (450 - bar.width()) / 2, y0 = 200 - bar.height() - 26;
-    tip.paste(bar, x0, y0);
+    Image tip = tipPanel(fonts, text, 420, scale);
+    Image bar = toolbarAsShown(strip, scale);
+    const int x0 = (450 - bar.width() / scale) / 2, y0 = 200 - bar.height() / scale - 26;
+    tip.paste(bar, x0 * scale, y0 * scale);
     double cx = x0 + 3 + (button + 0.5) * (kToolbarButtonWidth + 7), cy = y0 + 3 + (kToolbarHeight + 6) / 2.0;
     markSpot(tip, cx, cy, 19, 19);
     fill(tip, unite(segment(cx, cy - 60, cx, cy - 26, 1.8), polygon({{cx - 6, cy - 30}, {cx + 6, cy - 30}, {cx, cy - 22}})), kLinkRed);
     return tip;
 }
 
-Image tipTileSizes(const Fonts& fonts, const TileSheet& sheet)
+Image tipTileSizes(const Fonts& fonts, const TileSheet& sheet, int scale)
 {
     Image tip = tipPanel(fonts,
                          {"Three tile sizes",
                           "Game > Size of tiles: Normal, Big or Biggest, from the next puzzle on."},
-                         170);
+                         170, scale);
     const int barX = 190;
     drawMenuBar(tip, fonts, barX, 40);
     Point game = drawMenu(tip, fonts, barX + gameMenuOffset(fonts), 58, gameMenu(), 1);
@@ -325,19 +341,19 @@ Image tipTileSizes(const Fonts& fonts, const TileSheet& sheet)
     const int widths[3] = {30, 39, 51}, heights[3] = {40, 52, 68}, lefts[3] = {12, 54, 105};
     const char* labels[3] = {"Normal", "Big", "Biggest"};
     for (int k = 0; k < 3; ++k) {
-        tip.paste(tileOf(sheet, 5).stretchNearest(widths[k], heights[k]), lefts[k], 176 - heights[k]);
-        fonts.sans.draw(tip, labels[k], 11, lefts[k] + widths[k] / 2 - fonts.sans.measure(labels[k], 11) / 2, 191, kTipInk);
+        drawTile(tip, sheet, 5, lefts[k], 176 - heights[k], widths[k], heights[k]);
+        write(tip, fonts.sans, labels[k], 11, lefts[k] + widths[k] / 2 - fonts.sans.measure(labels[k], 11) / 2, 191, kTipInk);
     }
     return tip;
 }
 
-Image tipBoardSizes(const Fonts& fonts)
+Image tipBoardSizes(const Fonts& fonts, int scale)
 {
     Image tip = tipPanel(fonts,
                          {"Nine board sizes",
                           "Game > Set size deals a new puzzle of the chosen size, from 8 x 10 to 20 x 16. Each size "
                           "keeps its own best time."},
-                         170);
+                         170, scale);
     const int barX = 190;
     drawMenuBar(tip, fonts, barX, 12);
     Point game = drawMenu(tip, fonts, barX + gameMenuOffset(fonts), 30, gameMenu(), 0);
@@ -348,11 +364,12 @@ Image tipBoardSizes(const Fonts& fonts)
     return tip;
 }
 
-Image tipHint(const Fonts& fonts, const Image& strip, const TileSheet& sheet)
+Image tipHint(const Fonts& fonts, const Image& strip, const TileSheet& sheet, int scale)
 {
     Image tip = tipToolbarButton(fonts, strip, 2,
                                  {"Looking for a pair?",
-                                  "Hint shows one pair that can be removed now, for a few seconds."});
+                                  "Hint shows one pair that can be removed now, for a few seconds."},
+                                 scale);
     const int w = 30, h = 40, x0 = 270, y0 = 72;
     drawTiles(tip, sheet, {{9, 20, -1, -1, 9}}, x0, y0, w, h);
     drawLink(tip, {{x0 + 0.5 * w, y0 + 6.0}, {x0 + 0.5 * w, y0 - 6.0}, {x0 + 4.5 * w, y0 - 6.0}, {x0 + 4.5 * w, y0 + 6.0}});
@@ -413,24 +430,29 @@ std::vector<Picture> makeButtons(const Fonts& fonts, int scale)
     return out;
 }
 
-std::vector<Picture> makeTips(const Fonts& fonts, const Image& toolbar, const std::vector<TileSheet>& sheets)
+std::vector<Picture> makeTips(const Fonts& fonts, const Image& toolbar, const std::vector<TileSheet>& sheets, int scale)
 {
     const TileSheet& sheet = sheets.front();
-    return {
-        {"tip160.bmp", tipMatches(fonts, sheet)},
-        {"tip161.bmp", tipAroundTheEdge(fonts, sheets[3])},
+    std::vector<Picture> tips = {
+        {"tip160.bmp", tipMatches(fonts, sheet, scale)},
+        {"tip161.bmp", tipAroundTheEdge(fonts, sheets[3], scale)},
         {"tip162.bmp", tipToolbarButton(fonts, toolbar, 3,
                                         {"Watch the puzzle being solved",
                                          "Press Auto on the tool bar: the program finds a way to clear the board and "
-                                         "shows it to you pair by pair."})},
+                                         "shows it to you pair by pair."},
+                                        scale)},
         {"tip163.bmp", tipToolbarButton(fonts, toolbar, 4,
                                         {"Changed your mind?",
                                          "Undo on the tool bar, or Ctrl+Z, puts the last removed pair back. "
-                                         "It goes back up to ten pairs."})},
-        {"tip164.bmp", tipTileSizes(fonts, sheet)},
-        {"tip165.bmp", tipBoardSizes(fonts)},
-        {"tip166.bmp", tipHint(fonts, toolbar, sheet)},
+                                         "It goes back up to ten pairs."},
+                                        scale)},
+        {"tip164.bmp", tipTileSizes(fonts, sheet, scale)},
+        {"tip165.bmp", tipBoardSizes(fonts, scale)},
+        {"tip166.bmp", tipHint(fonts, toolbar, sheet, scale)},
     };
+    for (Picture& tip : tips)
+        tip.file = scaledName(tip.file, scale);
+    return tips;
 }
 
 std::vector<Image> makeIcons()

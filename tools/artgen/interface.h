@@ -22,7 +22,8 @@ const std::vector<Colour8>& toolbarPalette();
 Image makeToolbar(const Fonts& fonts, int scale);
 // OK and Clear scores, raised and pressed, at scale times their size.
 std::vector<Picture> makeButtons(const Fonts& fonts, int scale);
-// The seven tip pictures, tip160.bmp to tip166.bmp.
-std::vector<Picture> makeTips(const Fonts& fonts, const Image& toolbar, const std::vector<TileSheet>& sheets);
+// The seven tip pictures, tip160.bmp to tip166.bmp, at scale times their size from the tool bar strip and the
+// tile sheets of that scale.
+std::vector<Picture> makeTips(const Fonts& fonts, const Image& toolbar, const std::vector<TileSheet>& sheets, int scale);
 // The program icon at 16 x 16 and 32 x 32.
 std::vector<Image> makeIcons();

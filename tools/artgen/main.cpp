@@ -23,9 +23,9 @@ Image writeColourBmp(const std::string& path, const Image& image, bool runLength
 
 // The pictures at twice their size are for screens above 96 DPI; run-length
 // coding keeps the program small.
-void writeDoubleBmp(const std::string& out, const std::string& file, const Image& image)
+Image writeDoubleBmp(const std::string& out, const std::string& file, const Image& image)
 {
-    writeColourBmp(out + scaledName(file, 2), image, true);
+    return writeColourBmp(out + scaledName(file, 2), image, true);
 }
 }
 
@@ -44,7 +44,7 @@ int main(int argc, char** argv)
         for (TileSheet& s : sheets) {
             const std::string file = "tiles" + std::to_string(s.id) + ".bmp";
             s.sheet = writeColourBmp(out + file, s.sheet);
-            writeDoubleBmp(out, file, s.sheet2x);
+            s.sheet2x = writeDoubleBmp(out, file, s.sheet2x);
             writeLines(out + "names" + std::to_string(s.id) + ".txt", s.names);
         }
 
@@ -56,7 +56,8 @@ int main(int argc, char** argv)
 
         Indexed toolbar = mapToPalette(makeToolbar(fonts, 1), toolbarPalette());
         writeBmp(out + "toolbar128.bmp", toolbar, 4);
-        writeBmp(out + scaledName("toolbar128.bmp", 2), mapToPalette(makeToolbar(fonts, 2), toolbarPalette()), 4);
+        const Indexed toolbar2x = mapToPalette(makeToolbar(fonts, 2), toolbarPalette());
+        writeBmp(out + scaledName("toolbar128.bmp", 2), toolbar2x, 4);
 
         std::vector<Picture> buttons = makeButtons(fonts, 1);
         for (Picture& p : buttons)
@@ -64,9 +65,11 @@ int main(int argc, char** argv)
         for (const Picture& p : makeButtons(fonts, 2))
             writeColourBmp(out + p.file, p.image, true);
 
-        std::vector<Picture> tips = makeTips(fonts, expand(toolbar), sheets);
+        std::vector<Picture> tips = makeTips(fonts, expand(toolbar), sheets, 1);
         for (Picture& p : tips)
             p.image = writeColourBmp(out + p.file, p.image);
+        for (const Picture& p : makeTips(fonts, expand(toolbar2x), sheets, 2))
+            writeColourBmp(out + p.file, p.image, true);
 
         const std::vector<Image> icons = makeIcons();
         writeIcon(out + "morvane.ico", icons);

@@ -607,7 +607,8 @@ std::vector<TileSheet> makeTileSheets(const Fonts& fonts)
     return sheets;
 }
 
-Image tileOf(const TileSheet& sheet, int slot)
+Image tileOf(const TileSheet& sheet, int slot, int scale)
 {
-    return sheet.sheet.crop(slot % kSheetColumns * kTileWidth, slot / kSheetColumns * kTileHeight, kTileWidth, kTileHeight);
+    const int w = kTileWidth * scale, h = kTileHeight * scale;
+    return (scale == 2 ? sheet.sheet2x : sheet.sheet).crop(slot % kSheetColumns * w, slot / kSheetColumns * h, w, h);
 }

@@ -33,4 +33,5 @@ constexpr int kSheetRows = 5;
 constexpr int kTilesPerSheet = kSheetColumns * kSheetRows;
 
 std::vector<TileSheet> makeTileSheets(const Fonts& fonts);
-Image tileOf(const TileSheet& sheet, int slot);
+// The tile in the given slot of the sheet at scale 1 or 2.
+Image tileOf(const TileSheet& sheet, int slot, int scale = 1);
