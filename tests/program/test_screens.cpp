@@ -113,21 +113,30 @@ TEST(Screens, TheTipIsThePictureOfTheScaleAtItsSize)
     CScratchSettings store;
     CRunningProgram program;
     ASSERT_TRUE(program.Started());
-    CCapture screen;
+    CCapture screen, next;
+    RECT checkBox{};
     CModalAnswers answers;
     answers.Expect([&](HWND hDlg) {
         screen = CaptureClient(hDlg);
+        PressButton(hDlg, IDC_NEXT_TIP);
+        next = CaptureClient(hDlg);
+        ::GetWindowRect(::GetDlgItem(hDlg, IDC_NO_TIPS), &checkBox);
+        ::MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&checkBox), 2);
         PressButton(hDlg, IDOK);
     });
     program.Command(ID_SHOW_TIP);
     // 450 x 200 at 96 DPI, 5 pixels in; the last rows lie under the buttons.
     const int margin = ScaleToDpi(5, dpi), w = ScaleToDpi(450, dpi), h = ScaleToDpi(200, dpi);
     ASSERT_GE(screen.width, margin + w);
-    int differing = 0;
+    int differing = 0, boxChanged = 0;
     for (int y = 0; y < ScaleToDpi(180, dpi); ++y)
         for (int x = 0; x < w; ++x)
             differing += screen.At(margin + x, margin + y) != StretchedPixel(tip, w, h, x, y);
+    for (int y = checkBox.top; y < checkBox.bottom; ++y)
+        for (int x = checkBox.left; x < checkBox.right; ++x)
+            boxChanged += screen.At(x, y) != next.At(x, y);
     EXPECT_EQ(differing, 0) << dpi << " DPI";
+    EXPECT_EQ(boxChanged, 0) << "the next tip is drawn round the check box, at " << dpi << " DPI";
 }
 
 TEST(Screens, ANewScaleLaysTheGameInPlayOutAgainAsItWas)
