@@ -16,6 +16,8 @@
 #define IDD_FINISH 145
 #define IDD_BEST_RESULT 157
 #define IDD_TIPS 159
+#define IDD_SELECT_DEAL 170
+#define IDD_STATISTICS 171
 
 /* Tile sheets */
 #define IDB_SET_EGIPTIAN 131
@@ -57,6 +59,9 @@
 #define IDC_NAME_EDIT 1016
 #define IDC_NO_TIPS 1017
 #define IDC_NEXT_TIP 1018
+#define IDC_DEAL_NUMBER 1030
+#define IDC_STATISTICS_LIST 1040
+#define IDC_RESET_STATISTICS 1041
 
 /* Commands */
 #define ID_HELP_ME 32771
@@ -89,6 +94,13 @@
 #define ID_HINT 32816
 #define ID_SHOW_TIP 32818
 #define ID_ANIMATION 32819
+
+/* Commands added beside the original ones */
+#define ID_SELECT_DEAL 32830
+#define ID_RESTART 32831
+#define ID_REDO 32832
+#define ID_RESUME_LAST_GAME 32833
+#define ID_STATISTICS 32834
 
 /* Status bar panes */
 #define ID_INDICATOR_GAME_TIME 32790

@@ -46,6 +46,9 @@ public:
     int m_tPause = 0;           // while paused: when it began; after: how long it lasted
     int m_nSizeTiles = 0;       // tile size step: 0 Normal, 1 Big, 2 Biggest
     int m_bNoAnimation = 0;     // 1: removed tiles vanish without fading
+    // The number the deal in play was dealt from; unknown after a load.
+    bool m_bDealKnown = false;
+    std::uint32_t m_nDeal = 0;
 
     // Puzzle preparation.
     void OnFileNew();
