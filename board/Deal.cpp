@@ -5,6 +5,7 @@
 #include "MahjongBoard.h"
 
 #include <ctime>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -20,6 +21,19 @@ std::uint32_t DealSeed()
 void SetDealSeedSource(DealSeedSource source)
 {
     g_seedSource = source;
+}
+
+bool ParseDealNumber(const std::string& text, std::uint32_t& number)
+{
+    std::uint64_t value = 0;
+    for (const char ch : text) {
+        if (ch < '0' || ch > '9' || (value = value * 10 + static_cast<unsigned>(ch - '0')) > 0xFFFFFFFFu)
+            return false;
+    }
+    if (text.empty())
+        return false;
+    number = static_cast<std::uint32_t>(value);
+    return true;
 }
 
 void CMahjongBoard::ResetCells(int lastCol, int lastRow)
@@ -39,13 +53,18 @@ void CMahjongBoard::LayOutCells()
 
 void CMahjongBoard::Deal(CTilePairList& plan)
 {
+    Deal(plan, DealSeed());
+}
+
+void CMahjongBoard::Deal(CTilePairList& plan, std::uint32_t seed)
+{
     if (!m_pImages)
         throw HAVENOTTILES();
     const int total = m_nWidth * m_nHeight;
     int perKind = m_nKinds > 0 ? total / m_nKinds : 0;
     perKind -= perKind % 2;
 
-    m_random.Seed(DealSeed());
+    m_random.Seed(seed);
     ResetCells(kGrid - 1, kGrid - 1);
     for (int k = 0; k < perKind * m_nKinds; ++k)
         m_cells[k % m_nWidth + 1][k / m_nWidth + 1].kind = k / perKind;
@@ -65,6 +84,7 @@ void CMahjongBoard::Deal(CTilePairList& plan)
         m_cells[p.col1][p.row1].kind = p.kind;
         m_cells[p.col2][p.row2].kind = p.kind;
     }
+    KeepStart();
 }
 
 void CMahjongBoard::PlanClearing(CTilePairList& plan)

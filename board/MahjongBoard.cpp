@@ -175,6 +175,7 @@ void CMahjongBoard::RecordPair(const CTileCell& a, const CTileCell& b)
                 r2 = row;
             }
         }
+    m_redo.clear();
     PushUndo(c1, r1, c2, r2);
 }
 
@@ -196,8 +197,51 @@ void CMahjongBoard::Undo(CTileCell& a, CTileCell& b)
     if (m_nUndoTop < 0)
         return;
     const CUndoEntry& e = m_undo[m_nUndoTop--];
+    m_redo.push_back(e);
     m_cells[e.col1][e.row1].kind = e.kind1;
     m_cells[e.col2][e.row2].kind = e.kind2;
     a = m_cells[e.col1][e.row1];
     b = m_cells[e.col2][e.row2];
+}
+
+void CMahjongBoard::Redo(CTileCell& a, CTileCell& b)
+{
+    a = b = CTileCell();
+    if (m_redo.empty())
+        return;
+    const CUndoEntry e = m_redo.back();
+    m_redo.pop_back();
+    PushUndo(e.col1, e.row1, e.col2, e.row2);
+    a = m_cells[e.col1][e.row1];
+    b = m_cells[e.col2][e.row2];
+}
+
+void CMahjongBoard::ClearHistory()
+{
+    for (CUndoEntry& e : m_undo)
+        e = CUndoEntry();
+    m_nUndoTop = -1;
+    m_redo.clear();
+}
+
+void CMahjongBoard::KeepStart()
+{
+    m_startKinds.clear();
+    for (int c = 0; c < kGrid; ++c)
+        for (int r = 0; r < kGrid; ++r)
+            m_startKinds.push_back(m_cells[c][r].kind);
+    m_nStartTiles = CountTiles();
+    ClearHistory();
+}
+
+void CMahjongBoard::Restart()
+{
+    if (m_startKinds.empty())
+        return;
+    auto kind = m_startKinds.begin();
+    for (int c = 0; c < kGrid; ++c)
+        for (int r = 0; r < kGrid; ++r)
+            m_cells[c][r].kind = *kind++;
+    ClearSelection();
+    ClearHistory();
 }

@@ -6,6 +6,9 @@
 #include "Random.h"
 #include "TileImage.h"
 
+#include <cstdint>
+#include <vector>
+
 class CDC; // the view's device context; the board itself never draws
 
 class CMahjongBoard {
@@ -50,8 +53,9 @@ public:
     std::uint32_t GetIndexPixel(int i, int px, int py) const;
     std::uint32_t GetCellPixel(CTileCell c, int px, int py) const;
 
-    // Dealing.
+    // Dealing: from the seed the deal source gives, or from a deal number.
     void Deal(CTilePairList& plan);
+    void Deal(CTilePairList& plan, std::uint32_t seed);
     // Puts every cell at its place for the present tile size, keeping its kind.
     void LayOutCells();
     void ShuffleRemaining();
@@ -80,6 +84,18 @@ public:
     void RecordPair(const CTileCell& a, const CTileCell& b);
     void PushUndo(int c1, int r1, int c2, int r2);
     void Undo(CTileCell& a, CTileCell& b);
+    // The pair the last Undo put back, taken off the undo ring's redo side and
+    // recorded again; its two cells, still holding their tiles, are returned for
+    // the caller to remove. Empty records when nothing is left to redo: a new
+    // match (RecordPair), a deal, a load or a restart leaves nothing.
+    void Redo(CTileCell& a, CTileCell& b);
+    bool CanRedo() const { return !m_redo.empty(); }
+
+    // The puzzle as it was dealt or loaded: every tile back, nothing selected,
+    // nothing to undo or redo.
+    void Restart();
+    // Some tile has gone since the deal or the load.
+    bool PairGoneSinceStart() const { return CountTiles() < m_nStartTiles; }
 
 protected:
     int m_nKinds = 0;
@@ -102,10 +118,16 @@ private:
     void ResetCells(int lastCol, int lastRow);
     void PlanClearing(CTilePairList& plan);
     int SolveFrom(CTilePairList& solution);
+    // Keeps the kinds as dealt or loaded, for a restart, and forgets the history.
+    void KeepStart();
+    void ClearHistory();
     void CutSheet(const std::uint32_t* pixels, int w, int h, int cx, int cy);
     static CTileImage* NewImages(int nKinds);
 
     CRandom m_random;
+    std::vector<CUndoEntry> m_redo; // the pairs undone, the last undone at the back
+    std::vector<int> m_startKinds;  // the kinds of every grid cell at the deal or load
+    int m_nStartTiles = 0;
 };
 
 // The one board of the game; null until the first puzzle exists.

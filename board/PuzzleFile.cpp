@@ -150,9 +150,7 @@ int CMahjongBoard::LoadFromFile(const char* path, int* pElapsed)
             m_cells[c][r] = cells[c][r];
     ClearSelection();
     // Entries of the earlier puzzle would put its kinds back into this one's cells.
-    for (CUndoEntry& e : m_undo)
-        e = CUndoEntry();
-    m_nUndoTop = -1;
+    KeepStart();
     if (pElapsed)
         *pElapsed = elapsed;
     return 0;

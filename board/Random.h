@@ -3,6 +3,7 @@
 // object of our own so that every platform deals the same board for a seed.
 
 #include <cstdint>
+#include <string>
 
 class CRandom {
 public:
@@ -25,3 +26,6 @@ private:
 using DealSeedSource = std::uint32_t (*)();
 std::uint32_t DealSeed();
 void SetDealSeedSource(DealSeedSource source); // nullptr restores the clock
+
+// A deal number as the player types it: decimal digits only, 0 to 4294967295.
+bool ParseDealNumber(const std::string& text, std::uint32_t& number);

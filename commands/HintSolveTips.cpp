@@ -2,7 +2,7 @@
 
 #include "view/MahjongView.h"
 
-#include "board/AutoSolveDlg.h"
+#include "commands/AutoSolveDlg.h"
 #include "board/MahjongBoard.h"
 #include "framework/Clock.h"
 #include "shell/TipsDlg.h"

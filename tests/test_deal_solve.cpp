@@ -119,6 +119,51 @@ TEST_F(FixedSeed, SameSeedSameBoard)
     EXPECT_FALSE(SameGrid(a, c));
 }
 
+// A deal number gives the same board on every machine and in every version:
+// these boards were dealt once and must never change.
+TEST(Deal, NumberedDealsArePinned)
+{
+    const struct {
+        Size size;
+        std::uint32_t number;
+        std::uint64_t hash; // FNV-1a of the rows as text
+    } cases[] = {
+        {{20, 10, 8, 4}, 0, 16928559237404568757ull},
+        {{20, 10, 8, 4}, 4294967295u, 1640020466943361025ull},
+        {{40, 20, 16, 8}, 1700000000u, 14834931860417235687ull},
+        {{45, 18, 10, 4}, 12345u, 7952842691307769317ull},
+    };
+    for (const auto& c : cases) {
+        TestBoard b(c.size.kinds, c.size.width, c.size.height);
+        CTilePairList plan;
+        b.Deal(plan, c.number);
+        std::uint64_t hash = 14695981039346656037ull;
+        for (const std::string& row : b.Rows())
+            for (char ch : row + "/")
+                hash = (hash ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
+        EXPECT_EQ(hash, c.hash) << Label(c.size, c.number) << ": " << ::testing::PrintToString(b.Rows());
+    }
+}
+
+TEST(Deal, NumbersAreDigitsFrom0To4294967295)
+{
+    const struct {
+        const char* text;
+        bool valid;
+        std::uint32_t number;
+    } cases[] = {
+        {"0", true, 0},           {"4294967295", true, 4294967295u}, {"00000000007", true, 7},
+        {"", false, 0},           {"4294967296", false, 0},          {"99999999999", false, 0},
+        {"-1", false, 0},         {"+5", false, 0},                  {"12 3", false, 0},
+        {" 12", false, 0},        {"12a", false, 0},                 {"0x10", false, 0},
+    };
+    for (const auto& c : cases) {
+        std::uint32_t number = 77;
+        EXPECT_EQ(ParseDealNumber(c.text, number), c.valid) << '"' << c.text << '"';
+        EXPECT_EQ(number, c.valid ? c.number : 77u) << '"' << c.text << '"';
+    }
+}
+
 TEST(Deal, NeedsTilePictures)
 {
     CMahjongBoard board;

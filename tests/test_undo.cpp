@@ -97,3 +97,64 @@ TEST(UndoRing, RecordsWhatTheCellsHoldNow)
 }
 
 } // namespace
+
+// Undo and Redo in runs, and what ends a run: a new match.
+TEST(Redo, TakesBackARunOfUndosInReverseOrderUntilANewMatch)
+{
+    TestBoard b = ElevenPairs();
+    for (int col = 1; col <= 11; ++col)
+        RemovePair(b, col);
+    CTileCell a, c;
+    for (int i = 0; i < 3; ++i)
+        b.Undo(a, c); // columns 11, 10 and 9 come back
+    const auto redo = [&](int col) {
+        b.Redo(a, c);
+        EXPECT_EQ(a, b.GetCell(col, 1)) << "redo of column " << col;
+        EXPECT_EQ(c, b.GetCell(col, 2)) << "redo of column " << col;
+        EXPECT_EQ(a.kind, col - 1) << "the tiles are still there for the caller to remove";
+        b.RemoveTileAt(a);
+        b.RemoveTileAt(c);
+    };
+    redo(9);
+    redo(10);
+    b.Undo(a, c);
+    EXPECT_EQ(a.kind, 9) << "a redone pair is on the undo ring again";
+    redo(10);
+    redo(11);
+    EXPECT_FALSE(b.CanRedo());
+    b.Redo(a, c);
+    EXPECT_EQ(a, kEmpty);
+    EXPECT_EQ(b.CountTiles(), 0);
+
+    b.Undo(a, c);
+    EXPECT_TRUE(b.CanRedo());
+    RemovePair(b, 11);
+    EXPECT_FALSE(b.CanRedo()) << "a new match leaves nothing to redo";
+}
+
+// A restart puts back every pair since the deal, more than the ring's ten.
+TEST(Restart, PutsBackEveryPairSinceTheDealAndForgetsTheHistory)
+{
+    TestBoard dealt(36, 18, 8), fresh(36, 18, 8);
+    CTilePairList plan, unused;
+    dealt.Deal(plan, 99);
+    fresh.Deal(unused, 99);
+    EXPECT_FALSE(dealt.PairGoneSinceStart());
+    for (int i = 0; i < 12; ++i) {
+        const CTileCell a = dealt.GetCell(plan[i].col1, plan[i].row1), c = dealt.GetCell(plan[i].col2, plan[i].row2);
+        dealt.RecordPair(a, c);
+        dealt.RemoveTileAt(a);
+        dealt.RemoveTileAt(c);
+    }
+    CTileCell a, c;
+    dealt.Undo(a, c);
+    dealt.ToggleSelection(dealt.GetCell(plan[20].col1, plan[20].row1));
+    EXPECT_TRUE(dealt.PairGoneSinceStart());
+
+    dealt.Restart();
+    EXPECT_TRUE(SameGrid(dealt, fresh));
+    EXPECT_FALSE(dealt.PairGoneSinceStart());
+    EXPECT_EQ(dealt.GetSelCol(), -1);
+    EXPECT_EQ(dealt.UndoTop(), -1);
+    EXPECT_FALSE(dealt.CanRedo());
+}

@@ -3,7 +3,7 @@
 
 #include "tests/program/PlayTools.h"
 
-#include "board/AutoSolveDlg.h"
+#include "commands/AutoSolveDlg.h"
 #include "framework/App.h"
 #include "resources/resource.h"
 

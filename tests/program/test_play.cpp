@@ -4,7 +4,7 @@
 
 #include "tests/program/PlayTools.h"
 
-#include "board/AutoSolveDlg.h"
+#include "commands/AutoSolveDlg.h"
 #include "board/MahjongBoard.h"
 #include "board/Random.h"
 #include "commands/BoardPicture.h"

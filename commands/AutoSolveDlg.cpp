@@ -1,4 +1,4 @@
-#include "board/AutoSolveDlg.h"
+#include "commands/AutoSolveDlg.h"
 
 #include "board/MahjongBoard.h"
 #include "resources/resource.h"
