@@ -112,14 +112,15 @@ protected:
     int m_nUndoTop = -1;
     int m_nSolveCalls = 0;
 
+    // Keeps the kinds as dealt or loaded, for a restart, and forgets the history.
+    void KeepStart();
+
 private:
     bool IsPlaying(int col, int row) const;
     bool InGrid(int col, int row) const;
     void ResetCells(int lastCol, int lastRow);
     void PlanClearing(CTilePairList& plan);
     int SolveFrom(CTilePairList& solution);
-    // Keeps the kinds as dealt or loaded, for a restart, and forgets the history.
-    void KeepStart();
     void ClearHistory();
     void CutSheet(const std::uint32_t* pixels, int w, int h, int cx, int cy);
     static CTileImage* NewImages(int nKinds);

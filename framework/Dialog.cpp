@@ -20,8 +20,11 @@ HWND CDataExchange::PrepareCtrl(int nIDC)
 
 void CDataExchange::Fail()
 {
-    if (m_hWndLastControl)
+    // The player types again over the text that was refused.
+    if (m_hWndLastControl) {
         ::SetFocus(m_hWndLastControl);
+        ::SendMessageW(m_hWndLastControl, EM_SETSEL, 0, -1);
+    }
     throw CExchangeFailed();
 }
 

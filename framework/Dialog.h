@@ -17,7 +17,8 @@ public:
     // The control nIDC, remembered for the validation that follows.
     HWND PrepareCtrl(int nIDC);
     HWND GetLastControl() const { return m_hWndLastControl; }
-    // Ends the exchange: the last control gets the focus and UpdateData fails.
+    // Ends the exchange: the last control gets the focus, an edit control's text
+    // selected, and UpdateData fails.
     [[noreturn]] void Fail();
 
 private:

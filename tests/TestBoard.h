@@ -27,6 +27,7 @@ public:
             for (int c = 0; c < GetWidth(); ++c)
                 if (rows[r][c] != '.')
                     m_cells[c + 1][r + 1].kind = rows[r][c] - 'A';
+        KeepStart();
     }
 
     // An empty board with the tile size set, ready to deal.

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,8 @@ public:
 
     // The end of a game: won or stuck, the time judged, the next puzzle.
     void CheckEndOfGame();
+    // After a move: screen readers told, the end of the game judged, the count shown.
+    void JudgeBoard();
 
     // Keyboard play (Keyboard.cpp). The cursor's cell, over the playing cells;
     // it is hidden until the first key that moves it.
@@ -129,6 +132,10 @@ protected:
     void OnAutoSolve();
     void OnShowTip();
     void OnUndo();
+    void OnRedo();
+    void OnUpdateRedo(CCmdUI* pCmdUI);
+    void OnRestart();
+    void OnSelectDeal();
     void OnBackgroundEasy();
     void OnBackgroundDarkBlue();
     void OnBackgroundClouds();
@@ -196,6 +203,10 @@ private:
     bool m_bGameEnded = false;
     // The solver's replay removed a pair: the game's end is no best of the player's.
     bool m_bSolverPlayed = false;
+    // A game whose end was judged goes on, clock and all, once it has moves again.
+    void GoOnAfterEnd();
+    // The number the next deal is dealt from, when the player chose one; the time otherwise.
+    std::optional<std::uint32_t> m_chosenDeal;
     // A puzzle read from a file that the game can play: a size's own kinds at
     // most, and a playing time the clock can count.
     bool IsPlayableFile(const CMahjongBoard& board, int nElapsed) const;

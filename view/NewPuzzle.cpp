@@ -7,6 +7,7 @@
 #include "framework/Scale.h"
 #include "framework/Screen.h"
 #include "shell/MainFrame.h"
+#include "shell/SelectDealDlg.h"
 #include "view/BoardSizes.h"
 #include "view/GameClock.h"
 #include "view/Settings.h"
@@ -73,6 +74,16 @@ void CMahjongView::OnFileNew()
     NewPuzzle();
 }
 
+void CMahjongView::OnSelectDeal()
+{
+    CSelectDealDlg dialog(m_bDealKnown, m_nDeal);
+    if (dialog.DoModal() != IDOK)
+        return;
+    m_chosenDeal = dialog.m_nNumber;
+    OnFileNew();
+    m_chosenDeal.reset();
+}
+
 BOOL CMahjongView::NewPuzzle()
 {
     return NewPuzzleOfSize(m_nTiles, m_nSizeX, m_nSizeY);
@@ -111,11 +122,12 @@ BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
     m_sizeLaidTile = ScaleTileSize(CSize(cx, cy), m_nSizeTiles);
     const CSize tile = FittedTileSize();
 
+    const std::uint32_t deal = m_chosenDeal.value_or(DealSeed());
     const bool made = Attempt([&] {
         CutTiles(tile, nullptr);
         if (bDeal == 1) {
             CTilePairList plan;
-            g_pBoard->Deal(plan);
+            g_pBoard->Deal(plan, deal);
         } else {
             // A puzzle read from a file is laid out anew at the tile size in force.
             g_pBoard->LayOutCells();
@@ -125,6 +137,8 @@ BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
         return FALSE;
 
     m_bPaused = 0;
+    m_bDealKnown = bDeal == 1;
+    m_nDeal = m_bDealKnown ? deal : 0;
     m_bGameEnded = false;
     m_bSolverPlayed = false;
     PlaceFrame(tile);

@@ -1,5 +1,5 @@
 // Selecting and matching tiles, the marks drawn for it, the count of possible
-// moves, "Help me!" and Undo.
+// moves, "Help me!", Undo, Redo and Restart.
 
 #include "view/MahjongView.h"
 
@@ -55,14 +55,19 @@ void CMahjongView::OnLButtonDown(UINT nFlags, CPoint point)
                 PlayWave("NO");
             }
         }
-        AnnounceBoardChanges();
-        // A dead end is judged on every click; a won board only once.
-        const int n = CountPossibleMoves();
-        if (n == 0 || (n == -1 && !m_bGameEnded))
-            CheckEndOfGame();
-        UpdateMatchStatus();
+        JudgeBoard();
     }
     CView::OnLButtonDown(nFlags, point);
+}
+
+void CMahjongView::JudgeBoard()
+{
+    AnnounceBoardChanges();
+    // A dead end is judged on every move; a won board only once.
+    const int n = CountPossibleMoves();
+    if (n == 0 || (n == -1 && !m_bGameEnded))
+        CheckEndOfGame();
+    UpdateMatchStatus();
 }
 
 bool CMahjongView::TakesClicks() const
@@ -149,12 +154,54 @@ void CMahjongView::OnUndo()
             ShowPictureRect({cell.x, cell.y, g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight()});
         }
     }
+    GoOnAfterEnd();
+    AnnounceBoardChanges();
+    UpdateMatchStatus();
+}
+
+void CMahjongView::GoOnAfterEnd()
+{
     // Moves again on a board whose end was judged: the game and its clock go on.
     if (m_bGameEnded && CountPossibleMoves() > 0) {
         m_bGameEnded = false;
         SetTimer(ID_TIMER_GAME, 1000, nullptr);
         ShowClock(0, m_tGameStart);
     }
-    AnnounceBoardChanges();
-    UpdateMatchStatus();
+}
+
+void CMahjongView::OnRedo()
+{
+    if (!TakesClicks())
+        return;
+    CTileCell a, b;
+    g_pBoard->Redo(a, b);
+    if (a.kind == -1)
+        return;
+    // A selected tile of the pair goes with it, as a match takes its frame.
+    const CTileCell sel = g_pBoard->GetSelectedCell();
+    if (g_pBoard->GetSelCol() >= 0 && ((sel.x == a.x && sel.y == a.y) || (sel.x == b.x && sel.y == b.y))) {
+        ToggleCellFrame(sel);
+        g_pBoard->ClearSelection();
+    }
+    PlayWave("LINE");
+    EraseTile(a);
+    EraseTile(b);
+    JudgeBoard();
+}
+
+void CMahjongView::OnUpdateRedo(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(g_pBoard && g_pBoard->CanRedo());
+}
+
+void CMahjongView::OnRestart()
+{
+    if (!TakesClicks() || !g_pBoard->PairGoneSinceStart())
+        return;
+    if (AfxMessageBox("Restart this puzzle?", MB_OKCANCEL) != IDOK)
+        return;
+    // The game clock counts on from the puzzle's start: the time spent counts.
+    g_pBoard->Restart();
+    GoOnAfterEnd();
+    RenderBoardPicture();
 }

@@ -126,6 +126,23 @@ TEST(SaveLoad, APuzzleComesBackWithItsClockSizeAndTilesLaidOutAnew)
         EXPECT_EQ(ScreenRect(program, BoardPictureRect(*g_pBoard)), Picture()) << c.label;
         clock.m_now += 1;
         EXPECT_TRUE(PumpUntil([&] { return PaneText(StatusBar(program), 0) == "00:02:06"; })) << c.label;
+
+        // A loaded puzzle's deal number is not known; Restart brings it back as it was loaded.
+        std::string number = "?";
+        CModalAnswers asked;
+        asked.Expect([&](HWND hDlg) {
+            number = WindowText(::GetDlgItem(hDlg, IDC_DEAL_NUMBER));
+            PressButton(hDlg, IDCANCEL);
+        });
+        asked.Expect([](HWND hBox) { PressButton(hBox, IDOK); });
+        program.Command(ID_SELECT_DEAL);
+        EXPECT_EQ(number, "") << c.label;
+        ASSERT_TRUE(FirstPair(p)) << c.label;
+        ClickCell(program, p.col1, p.row1);
+        ClickCell(program, p.col2, p.row2);
+        program.Command(ID_RESTART);
+        EXPECT_EQ(asked.Pending(), 0u) << c.label;
+        EXPECT_EQ(Kinds(), saved) << c.label;
     }
     ::DeleteFileA(path.c_str());
 }

@@ -62,9 +62,11 @@ TEST(Menu, HoldsEveryPopupItemTextAndCommand)
           {"Save to...", 32799, {}},
           {"Load from...", 32800, {}},
           {"Show tip", 32818, {}},
+          {"Select deal...\tF3", ID_SELECT_DEAL, {}},
           {"E&xit", ID_APP_EXIT, {}}}},
         {"Edit", 0,
          {{"Undo\tCtrl+Z", 32777, {}},
+          {"Redo\tCtrl+Y", ID_REDO, {}},
           {"Choose sets...\tCtrl+T", 32786, {}},
           {"Select another set...", 32811, {}},
           {"Backgrounds", 0, {{"Easy", 32803, {}}, {"Dark blue", 32804, {}}, {"Clouds", 32805, {}}, {"Green", 32812, {}}}},
@@ -85,7 +87,8 @@ TEST(Menu, HoldsEveryPopupItemTextAndCommand)
           {"Hint", 32816, {}},
           {"Next tiles", 32801, {}},
           {"&Pouse\tP", 32807, {}},
-          {"Animation", 32819, {}}}},
+          {"Animation", 32819, {}},
+          {"Restart\tCtrl+R", ID_RESTART, {}}}},
         {"&Help", 0, {{"&About program...", ID_APP_ABOUT, {}}, {"Help\t F1", ID_HELP, {}}, {"High scores", 32795, {}}}},
     };
     CScratchSettings store;
@@ -114,7 +117,7 @@ TEST(Menu, TheResourceChecksAndGreysNothing)
     std::map<std::string, UINT> states;
     CollectStates(hMenu, "", states);
     ::DestroyMenu(hMenu);
-    EXPECT_EQ(states.size(), 33u);
+    EXPECT_EQ(states.size(), 36u);
     for (const auto& [item, state] : states)
         EXPECT_EQ(state & (MF_CHECKED | MF_GRAYED), 0u) << item;
 }
@@ -247,7 +250,7 @@ TEST(Menu, ShellCommandsAreEnabled)
         EXPECT_EQ(states.at(item) & MF_GRAYED, 0u) << item;
 }
 
-TEST(Accelerators, HoldExactlyTheFourKeys)
+TEST(Accelerators, HoldExactlyTheirKeys)
 {
     HACCEL hAccel = ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     ASSERT_NE(hAccel, nullptr);
@@ -258,6 +261,9 @@ TEST(Accelerators, HoldExactlyTheFourKeys)
         {FVIRTKEY | FCONTROL | FNOINVERT, 'Z', ID_UNDO},
         {FNOINVERT, 'P', ID_PAUSE},
         {FNOINVERT, 'p', ID_PAUSE},
+        {FVIRTKEY | FNOINVERT, VK_F3, ID_SELECT_DEAL},
+        {FVIRTKEY | FCONTROL | FNOINVERT, 'Y', ID_REDO},
+        {FVIRTKEY | FCONTROL | FNOINVERT, 'R', ID_RESTART},
     };
     std::vector<std::tuple<int, int, int>> actual;
     for (int i = 0; i < n; ++i)
@@ -286,6 +292,8 @@ TEST(Accelerators, KeysIssueTheirCommands)
         {"P", 'P', true, false, {{ID_PAUSE, 1}}},
         {"p", 'P', false, false, {{ID_PAUSE, 1}}},
         {"Ctrl+N", 'N', false, true, {{ID_FILE_NEW, 1}}},
+        {"F3", VK_F3, false, false, {{ID_SELECT_DEAL, 1}}},
+        {"Ctrl+R", 'R', false, true, {{ID_RESTART, 1}}},
         {"Ctrl+T is only a label", 'T', false, true, {}},
         {"F1 is only a label", VK_F1, false, false, {}},
         {"q", 'Q', false, false, {}},
@@ -299,6 +307,7 @@ TEST(Accelerators, KeysIssueTheirCommands)
     // Ctrl+N on a dealt puzzle asks "Create new puzzle?": the player cancels.
     CModalAnswers answers;
     answers.Expect([](HWND hBox) { PressButton(hBox, IDCANCEL); });
+    answers.Expect([](HWND hDlg) { PressButton(hDlg, IDCANCEL); }); // F3: "Select deal"
     HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, RecordCommands, nullptr, ::GetCurrentThreadId());
     for (const auto& c : cases) {
         g_commands.clear();
