@@ -107,6 +107,16 @@ inline std::vector<std::uint32_t> Picture()
 
 inline CTileCell Cell(int col, int row) { return g_pBoard->GetCell(col, row); }
 
+// The kinds of a board's playing cells, row by row.
+inline std::vector<int> Kinds(const CMahjongBoard& board = *g_pBoard)
+{
+    std::vector<int> kinds;
+    for (int r = 1; r <= board.GetHeight(); ++r)
+        for (int c = 1; c <= board.GetWidth(); ++c)
+            kinds.push_back(board.GetCell(c, r).kind);
+    return kinds;
+}
+
 inline POINT Centre(const CTileCell& c) { return {c.x + c.cx / 2, c.y + c.cy / 2}; }
 
 inline void Click(const CRunningProgram& program, POINT p)

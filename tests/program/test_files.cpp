@@ -45,15 +45,6 @@ std::string Contents(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::vector<int> Kinds()
-{
-    std::vector<int> kinds;
-    for (int r = 1; r <= g_pBoard->GetHeight(); ++r)
-        for (int c = 1; c <= g_pBoard->GetWidth(); ++c)
-            kinds.push_back(Cell(c, r).kind);
-    return kinds;
-}
-
 // Every cell lies at its place for the board's tile size, as large as a tile.
 bool LaidOutAtTileSize()
 {
