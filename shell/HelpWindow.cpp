@@ -8,6 +8,9 @@
 #include <string>
 
 namespace {
+// The size of the help text's letters.
+constexpr int kTextPoints = 10;
+
 // The help text resource, with the line breaks an edit control shows.
 std::string LoadHelpText()
 {
@@ -63,9 +66,9 @@ int CHelpWindow::OnCreate(LPCREATESTRUCT)
 
 void CHelpWindow::TakeScale()
 {
-    // The system's own fixed font where it cannot be made at the window's scale.
+    // The system's own fixed font where no TrueType one can be made.
     const UINT dpi = GetDpi();
-    const HFONT hFont = CreateStockFontForDpi(ANSI_FIXED_FONT, dpi);
+    const HFONT hFont = CreateFixedFontForDpi(kTextPoints, dpi);
     m_wndText.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont ? hFont : ::GetStockObject(ANSI_FIXED_FONT)),
                           TRUE);
     if (m_hFont)
@@ -77,7 +80,7 @@ void CHelpWindow::TakeScale()
 
 LRESULT CHelpWindow::OnDpiChanged(WPARAM, LPARAM lParam)
 {
-    MoveToSuggestedRect(m_hWnd, lParam);
+    MoveToRect(m_hWnd, *reinterpret_cast<const RECT*>(lParam));
     TakeScale();
     return 0;
 }

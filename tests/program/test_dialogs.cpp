@@ -70,7 +70,7 @@ void ExpectTemplate(HWND hDlg, HWND hOwner, const CTemplateSpec& t)
     HDC hDC = ::GetDC(hDlg);
     EXPECT_EQ(font.lfHeight, -::MulDiv(t.points, ::GetDeviceCaps(hDC, LOGPIXELSY), 72)) << label << " font size";
     ::ReleaseDC(hDlg, hDC);
-    EXPECT_STREQ(font.lfFaceName, "MS Sans Serif") << label;
+    EXPECT_STREQ(font.lfFaceName, "MS Shell Dlg") << label << ": a TrueType face at every scale";
 
     RECT window{}, owner{};
     ::GetWindowRect(hDlg, &window);
@@ -328,11 +328,19 @@ TEST(Help, ShowsTheHelpTextReadOnlyInAWindowOfItsOwn)
     EXPECT_TRUE(PressKeyAndWait('X'));
     EXPECT_EQ(WindowText(hText), expected) << "typing changes nothing";
     ::SendMessageW(hHelp, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&help));
-    LOGFONTW font{}, fixed{};
-    ::GetObjectW(reinterpret_cast<HGDIOBJ>(::SendMessageW(hText, WM_GETFONT, 0, 0)), sizeof font, &font);
-    ::GetObjectW(::GetStockObject(ANSI_FIXED_FONT), sizeof fixed, &fixed);
-    EXPECT_EQ(font.lfHeight, fixed.lfHeight) << "a new scale keeps the fixed font";
-    EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(fixed.lfFaceName));
+    // Letters of one width, from a TrueType face, 10 points high at the window's scale.
+    HDC hDC = ::GetDC(hText);
+    const HGDIOBJ hOld = ::SelectObject(hDC, reinterpret_cast<HGDIOBJ>(::SendMessageW(hText, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(hDC, &metrics);
+    SIZE narrow{}, wide{};
+    ::GetTextExtentPoint32W(hDC, L"iiii", 4, &narrow);
+    ::GetTextExtentPoint32W(hDC, L"WWWW", 4, &wide);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(hText, hDC);
+    EXPECT_TRUE(metrics.tmPitchAndFamily & TMPF_TRUETYPE) << "a new scale keeps a TrueType font";
+    EXPECT_EQ(narrow.cx, wide.cx) << "of one width";
+    EXPECT_EQ(metrics.tmHeight - metrics.tmInternalLeading, ::MulDiv(10, static_cast<int>(GetWindowDpi(hHelp)), 72));
 
     program.Command(ID_HELP);
     EXPECT_EQ(HelpWindows(), std::vector<HWND>{hHelp}) << "Help again shows the same window";

@@ -22,10 +22,12 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <iostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -733,6 +735,102 @@ TEST(PlayWaits, EveryWaitHandlesCOMsMessagesAtOnceAndLeavesInputAndPressesForAft
     }
     ::UnhookWindowsHookEx(hHook);
     g_hCom = nullptr;
+}
+
+// A running clock that stands still in a wait, from its first read there,
+// until a second thread's WM_DPICHANGED has reached the frame: the change of
+// scale comes during the wait, whatever the threads' timing. With it the
+// screen's height changes, so that the board needs other tiles at the scale.
+class CScaleChangeDuringWait : public CRunningClock {
+public:
+    ~CScaleChangeDuringWait() override
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    std::uint32_t TickCount() override { return Stalled() ? m_ticks : CRunningClock::TickCount(); }
+    std::time_t Now() override { return Stalled() ? 1700000000 + m_ticks / 1000 : CRunningClock::Now(); }
+    // The next wait brings this change.
+    void Arm(HWND hFrame, const RECT& suggested, int nScreenHeight)
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+        m_hFrame = hFrame;
+        m_suggested = suggested;
+        m_nScreenHeight = nScreenHeight;
+        m_bArrived = false;
+    }
+    bool Arrived() const { return m_bArrived; }
+
+private:
+    bool Stalled()
+    {
+        if (!m_hFrame || !GameHeld())
+            return false;
+        if (!m_thread.joinable()) {
+            SetScreenHeight(m_nScreenHeight);
+            const UINT dpi = GetWindowDpi(m_hFrame);
+            m_thread = std::thread([this, dpi] {
+                ::SendMessageW(m_hFrame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&m_suggested));
+                m_bArrived = true;
+            });
+        }
+        return !m_bArrived;
+    }
+
+    HWND m_hFrame = nullptr;
+    RECT m_suggested{};
+    int m_nScreenHeight = 0;
+    std::atomic<bool> m_bArrived{false};
+    std::thread m_thread;
+};
+
+TEST(PlayWaits, AChangeOfScaleDuringAWaitIsTakenOnceTheWaitIsOver)
+{
+    CScratchSettings store;
+    CScaleChangeDuringWait clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    const HWND hFrame = program.FrameWindow();
+    RECT frame{};
+    ::GetWindowRect(hFrame, &frame);
+    // A screen on which the frame of today's tiles does not fit.
+    const int low = (frame.bottom - frame.top) * 3 / 4, laid = g_pBoard->GetTileWidth();
+    CModalAnswers answers;
+    const auto step = [](HWND hDlg) { ::SendMessageW(hDlg, WM_TIMER, ID_TIMER_SOLVE, 0), PressButton(hDlg, IDCANCEL); };
+    const struct {
+        const char* label;
+        std::function<void()> act;
+        int removed;
+        bool inDialog; // the dialog's own loop, after the wait, takes the change
+    } waits[] = {
+        {"the link line", [&] { ClickCell(program, 1, 1), ClickCell(program, 4, 1); }, 2, false},
+        {"a fade", [&] { program.View().EraseTileRect(30, 40, 30, 40, 0); }, 0, false},
+        {"the hint", [&] { program.Command(ID_HINT); }, 0, false},
+        {"Help me!", [&] { program.Command(ID_HELP_ME); }, 0, false},
+        {"a step of the replay", [&] { answers.Expect(step), program.Command(ID_SOLVE); }, 2, true},
+    };
+    int k = 0;
+    for (const auto& w : waits) {
+        UseBoard(program, {"A..A", "B..B"});
+        const int tiles = g_pBoard->CountTiles(), width = g_pBoard->GetTileWidth();
+        const RECT suggested{40 + 10 * k++, 20, 440, 420};
+        clock.Arm(hFrame, suggested, low);
+        w.act();
+        EXPECT_TRUE(clock.Arrived()) << w.label;
+        EXPECT_TRUE(w.inDialog || g_pBoard->GetTileWidth() == width) << w.label << ": taken after the command";
+        Pump(50);
+        EXPECT_EQ(g_pBoard->CountTiles(), tiles - w.removed) << w.label;
+        EXPECT_LT(g_pBoard->GetTileWidth(), laid) << w.label << ": the change is taken after the wait";
+        ::GetWindowRect(hFrame, &frame);
+        EXPECT_EQ(frame.left, suggested.left) << w.label << ": on Windows' rectangle";
+        const std::vector<std::uint32_t> shown = Picture();
+        const CPixelRect all = BoardPictureRect(*g_pBoard);
+        EXPECT_EQ(ScreenRect(program, all), shown) << w.label << ": the screen shows the picture";
+        program.View().RenderBoardPicture();
+        EXPECT_EQ(Picture(), shown) << w.label << ": the picture is the one composed at the new scale";
+    }
+    SetScreenHeight(0);
 }
 
 TEST(PlayKeys, ArrowsCtrlArrowsHomeAndEndMoveTheCursorDrawnOnTheScreenOnly)

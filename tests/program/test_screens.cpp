@@ -5,6 +5,7 @@
 
 #include "board/BmpFile.h"
 #include "framework/Scale.h"
+#include "framework/Screen.h"
 #include "view/BoardSizes.h"
 
 namespace {
@@ -176,6 +177,44 @@ TEST(Screens, ANewScaleLaysTheGameInPlayOutAgainAsItWas)
     ExpectCursorAt(program, 3, 2, "after the new scale");
     program.Command(ID_UNDO);
     EXPECT_EQ(g_pBoard->GetCell(pair.col1, pair.row1).kind, pair.kind) << "the undo ring kept the pair";
+}
+
+TEST(Screens, WindowsSuggestsTheFrameTheBoardNeedsAtTheNewScaleAndTheFrameStaysWhereItIsPut)
+{
+    CScratchSettings store;
+    CGameClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    const HWND hFrame = program.FrameWindow();
+    const UINT dpi = ScreenDpi();
+    RECT frame{};
+    ::GetWindowRect(hFrame, &frame);
+    // A lower screen: the board needs smaller tiles, and so another frame, than today's.
+    SetScreenHeight((frame.bottom - frame.top) * 3 / 4);
+    SIZE size{};
+    ASSERT_TRUE(::SendMessageW(hFrame, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&size)));
+    EXPECT_LT(size.cy, frame.bottom - frame.top);
+    const RECT work = GetWorkArea(hFrame);
+    const int y = work.top + (work.bottom - work.top - size.cy) / 2; // a place where the frame fits
+    const struct {
+        const char* label;
+        int x, y;       // where Windows puts the frame
+        int left, top;  // where it stays
+    } cases[] = {
+        {"inside the work area", work.left + 30, y, work.left + 30, y},
+        {"over the right edge", work.right - size.cx / 2, y, work.right - size.cx, y},
+        {"over the left and bottom edges", work.left - 25, work.bottom - size.cy + 40, work.left, work.bottom - size.cy},
+    };
+    for (const auto& c : cases) {
+        RECT suggested{c.x, c.y, c.x + size.cx, c.y + size.cy};
+        ::SendMessageW(hFrame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        ::GetWindowRect(hFrame, &frame);
+        EXPECT_EQ(frame.right - frame.left, size.cx) << c.label << ": the size Windows was told";
+        EXPECT_EQ(frame.bottom - frame.top, size.cy) << c.label;
+        EXPECT_EQ(frame.left, c.left) << c.label;
+        EXPECT_EQ(frame.top, c.top) << c.label;
+    }
+    SetScreenHeight(0);
 }
 
 } // namespace
