@@ -9,6 +9,7 @@
 #include "shell/MainFrame.h"
 #include "view/MahjongView.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -349,6 +350,17 @@ TEST(Help, ShowsTheHelpTextReadOnlyInAWindowOfItsOwn)
     EXPECT_TRUE(HelpWindows().empty());
     program.Command(ID_HELP);
     EXPECT_EQ(HelpWindows().size(), 1u) << "and it opens again after it was closed";
+}
+
+TEST(Harness, AModalWindowNoTestExpectedIsClosedAndFailsTheTest)
+{
+    CScratchSettings store;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    EXPECT_NONFATAL_FAILURE(program.Command(ID_APP_ABOUT), "did not expect: \"About Morvane\"");
+    CModalAnswers answers;
+    EXPECT_NONFATAL_FAILURE(program.Command(ID_HIGH_SCORES), "did not expect: \"High scores\"");
+    EXPECT_EQ(answers.Unexpected(), 1);
 }
 
 TEST(GdiObjects, DoNotGrowAcrossRepeatedOpenings)

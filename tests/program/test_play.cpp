@@ -833,6 +833,55 @@ TEST(PlayWaits, AChangeOfScaleDuringAWaitIsTakenOnceTheWaitIsOver)
     SetScreenHeight(0);
 }
 
+// The copies to the screen while this lives.
+int g_nCopies = 0;
+void* g_pRealBitBlt = nullptr;
+BOOL WINAPI CountCopy(HDC hDC, int x, int y, int cx, int cy, HDC hSrc, int x1, int y1, DWORD rop)
+{
+    ++g_nCopies;
+    return reinterpret_cast<decltype(&BitBlt)>(g_pRealBitBlt)(hDC, x, y, cx, cy, hSrc, x1, y1, rop);
+}
+
+// The processor time the thread has used, in milliseconds.
+double ThreadMilliseconds()
+{
+    FILETIME created, exited, kernel, user;
+    ::GetThreadTimes(::GetCurrentThread(), &created, &exited, &kernel, &user);
+    const auto ms = [](const FILETIME& t) { return (static_cast<double>(t.dwHighDateTime) * 4294967296.0 + t.dwLowDateTime) / 1e4; };
+    return ms(kernel) + ms(user);
+}
+
+TEST(PlayWaits, AFadeDrawsAtTheDisplaysPaceAndTheWaitsSleep)
+{
+    CScratchSettings store;
+    CFixedDeal deal;
+    CRunningProgram program; // on the real clock
+    ASSERT_TRUE(program.Started());
+    CTilePair pair;
+    ASSERT_TRUE(FirstPair(pair));
+    // The link line's second and two fades: the thread sleeps through them.
+    ClickCell(program, pair.col1, pair.row1);
+    const DWORD start = ::GetTickCount();
+    const double used = ThreadMilliseconds();
+    ClickCell(program, pair.col2, pair.row2);
+    const double wall = ::GetTickCount() - start, busy = ThreadMilliseconds() - used;
+    EXPECT_GE(wall, 1900.0);
+    EXPECT_LT(busy, wall / 10) << "processor milliseconds in " << wall << " ms of waits";
+
+    // One fade: a frame at each refresh of the display, at least 30 a second,
+    // and its last picture.
+    const HDC hScreen = ::GetDC(nullptr);
+    const int refresh = ::GetDeviceCaps(hScreen, VREFRESH) >= 30 ? ::GetDeviceCaps(hScreen, VREFRESH) : 60;
+    ::ReleaseDC(nullptr, hScreen);
+    CImportPatch copies("gdi32.dll", "BitBlt", reinterpret_cast<void*>(CountCopy));
+    g_pRealBitBlt = copies.Original();
+    g_nCopies = 0;
+    const CTileCell c = Cell(pair.col1 == 1 && pair.row1 == 1 ? 2 : 1, 1);
+    program.View().EraseTileRect(c.x, c.y, c.cx, c.cy, 0);
+    EXPECT_GE(g_nCopies, 500 * 30 / 1000) << refresh << " Hz";
+    EXPECT_LE(g_nCopies, 500 / (1000 / refresh) + 2) << refresh << " Hz";
+}
+
 TEST(PlayKeys, ArrowsCtrlArrowsHomeAndEndMoveTheCursorDrawnOnTheScreenOnly)
 {
     CScratchSettings store;
@@ -1092,9 +1141,13 @@ TEST(PlayAccessible, AScreenReadersPressActsOnlyWhereAClickWouldAndOnACellOfTheB
     // A press asked for on a wider board lies beyond the board in play: not a click on its margin.
     EXPECT_EQ(board->accDoDefaultAction(ChildVariant(3)), S_OK);
     UseBoard(program, {"AB", "BA"});
+    // The dead end is judged at the click: the finish dialog, and no new puzzle.
+    answers.Expect([](HWND hDlg) { PressButton(hDlg, IDOK); });
+    answers.Expect([](HWND hBox) { PressButton(hBox, IDCANCEL); });
     ClickCell(program, 1, 1);
     Pump(50);
     EXPECT_EQ(g_pBoard->GetSelectedCell(), Cell(1, 1));
+    EXPECT_EQ(answers.Pending(), 0u);
 }
 
 } // namespace

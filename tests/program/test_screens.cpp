@@ -8,6 +8,9 @@
 #include "framework/Screen.h"
 #include "view/BoardSizes.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 UINT ScreenDpi()
@@ -215,6 +218,111 @@ TEST(Screens, WindowsSuggestsTheFrameTheBoardNeedsAtTheNewScaleAndTheFrameStaysW
         EXPECT_EQ(frame.top, c.top) << c.label;
     }
     SetScreenHeight(0);
+}
+
+// The rectangle of a dialog's control in the dialog's client area.
+RECT ControlRect(HWND hDlg, int id)
+{
+    RECT r{};
+    ::GetWindowRect(::GetDlgItem(hDlg, id), &r);
+    ::MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// Windows tells the dialog of a new scale, with its own rectangle.
+void SendDpiChanged(HWND hDlg)
+{
+    RECT r{};
+    ::GetWindowRect(hDlg, &r);
+    const UINT dpi = ScreenDpi();
+    ::SendMessageW(hDlg, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
+    ::UpdateWindow(hDlg);
+}
+
+TEST(Screens, TheSetChooserPlacesAndDrawsItsPreviewAtTheDialogsScale)
+{
+    const UINT dpi = ScreenDpi();
+    const CBmpFile sheet = ArtOfScale("tiles131", dpi);
+    CScratchSettings store;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    const int margin = ScaleToDpi(5, dpi), w = ScaleToDpi(270, dpi), h = ScaleToDpi(200, dpi);
+    const auto differing = [&](HWND hDlg) {
+        const CCapture preview = CaptureClient(::GetDlgItem(hDlg, IDC_SET_PREVIEW));
+        int n = preview.width >= margin + w && preview.height >= margin + h ? 0 : -1;
+        for (int y = 0; n >= 0 && y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                n += preview.At(margin + x, margin + y) != StretchedPixel(sheet, w, h, x, y);
+        return n;
+    };
+    const RECT place{ScaleToDpi(20, dpi), ScaleToDpi(20, dpi), ScaleToDpi(300, dpi), ScaleToDpi(230, dpi)};
+    RECT opened{}, changed{};
+    int atOpening = -1, afterChange = -1;
+    CModalAnswers answers;
+    answers.Expect([&](HWND hDlg) {
+        opened = ControlRect(hDlg, IDC_SET_PREVIEW);
+        atOpening = differing(hDlg);
+        ::MoveWindow(::GetDlgItem(hDlg, IDC_SET_PREVIEW), 0, 0, 10, 10, TRUE);
+        SendDpiChanged(hDlg);
+        changed = ControlRect(hDlg, IDC_SET_PREVIEW);
+        afterChange = differing(hDlg);
+        PressButton(hDlg, IDCANCEL);
+    });
+    program.Command(ID_CHOOSE_SETS);
+    EXPECT_TRUE(::EqualRect(&opened, &place)) << opened.left << "," << opened.top << " " << opened.right << "," << opened.bottom;
+    EXPECT_TRUE(::EqualRect(&changed, &place)) << "placed again at the new scale";
+    EXPECT_EQ(atOpening, 0) << "pixels of the sheet not as drawn at " << dpi << " DPI";
+    EXPECT_EQ(afterChange, 0) << "drawn again at the new scale";
+}
+
+TEST(Screens, TheGamesDialogsPaintTheirTextAboveTheirPictureButtonsAtEveryScale)
+{
+    const UINT dpi = ScreenDpi();
+    CScratchSettings store({{"8_10", "3725"}, {"8_10\\Name", "WWWWWWWWWW"}, {"20_16", "359999"}});
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    const std::uint32_t lettering = 0x004AC6;
+    const struct {
+        UINT command;
+        std::vector<std::pair<int, SIZE>> buttons; // at 96 DPI
+    } dialogs[] = {
+        {ID_APP_ABOUT, {{IDOK, {80, 40}}}},
+        {ID_HIGH_SCORES, {{IDOK, {80, 40}}, {IDC_CLEAR_SCORES, {160, 40}}}},
+    };
+    for (const auto& d : dialogs) {
+        CModalAnswers answers;
+        answers.Expect([&](HWND hDlg) {
+            const std::string label = WindowText(hDlg) + " at " + std::to_string(dpi) + " DPI";
+            // The buttons' pictures again at the scale Windows tells, whatever size it gave them.
+            for (const auto& b : d.buttons)
+                ::SetWindowPos(::GetDlgItem(hDlg, b.first), nullptr, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER);
+            SendDpiChanged(hDlg);
+            int top = INT_MAX;
+            std::vector<RECT> buttons;
+            for (const auto& b : d.buttons) {
+                buttons.push_back(ControlRect(hDlg, b.first));
+                const RECT& r = buttons.back();
+                EXPECT_EQ(r.right - r.left, ScaleToDpi(b.second.cx, dpi)) << label << " " << b.first;
+                EXPECT_EQ(r.bottom - r.top, ScaleToDpi(b.second.cy, dpi)) << label << " " << b.first;
+                top = std::min<int>(top, r.top);
+            }
+            // No letter below the buttons' top or past the edge.
+            const CCapture screen = CaptureClient(hDlg);
+            int lowest = -1, rightmost = -1;
+            for (int y = 0; y < screen.height; ++y)
+                for (int x = 0; x < screen.width; ++x) {
+                    const POINT p{x, y};
+                    const bool onButton = std::any_of(buttons.begin(), buttons.end(), [&](const RECT& r) { return ::PtInRect(&r, p); });
+                    if (!onButton && screen.At(x, y) == lettering)
+                        lowest = y, rightmost = std::max(rightmost, x);
+                }
+            EXPECT_GT(lowest, 0) << label << ": the text is painted";
+            EXPECT_LT(lowest, top) << label;
+            EXPECT_LT(rightmost, screen.width - 1) << label;
+            PressButton(hDlg, IDOK);
+        });
+        program.Command(d.command);
+    }
 }
 
 } // namespace
