@@ -13,6 +13,7 @@ Function User32Function(const char* lpszName)
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
+using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
 
 UINT SystemDpi()
 {
@@ -42,6 +43,13 @@ BOOL AdjustWindowRectForDpi(RECT* pRect, DWORD dwStyle, BOOL bMenu, DWORD dwExSt
     static const auto adjust = User32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
     return adjust ? adjust(pRect, dwStyle, bMenu, dwExStyle, nDpi)
                   : ::AdjustWindowRectEx(pRect, dwStyle, bMenu, dwExStyle);
+}
+
+int GetSystemMetricForDpi(int nIndex, UINT nDpi)
+{
+    static const auto forDpi = User32Function<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
+    return forDpi ? forDpi(nIndex, nDpi)
+                  : ::MulDiv(::GetSystemMetrics(nIndex), static_cast<int>(nDpi), static_cast<int>(SystemDpi()));
 }
 
 BOOL GetNonClientMetrics(NONCLIENTMETRICSW& metrics, UINT nDpi)

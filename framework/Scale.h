@@ -22,6 +22,10 @@ void MoveToRect(HWND hWnd, const RECT& rect);
 // AdjustWindowRectEx for a window drawn at nDpi.
 BOOL AdjustWindowRectForDpi(RECT* pRect, DWORD dwStyle, BOOL bMenu, DWORD dwExStyle, UINT nDpi);
 
+// GetSystemMetrics(nIndex) for a window drawn at nDpi (scaled from the
+// system's DPI before Windows 10 1607).
+int GetSystemMetricForDpi(int nIndex, UINT nDpi);
+
 // The metrics of the system's fonts (menu, status bar, messages) at nDpi.
 // Where Windows cannot give them for a DPI (before Windows 10 1607), the
 // system's: the program runs at the system's scale there.

@@ -329,7 +329,7 @@ TEST(Help, ShowsTheHelpTextReadOnlyInAWindowOfItsOwn)
     EXPECT_TRUE(PressKeyAndWait('X'));
     EXPECT_EQ(WindowText(hText), expected) << "typing changes nothing";
     ::SendMessageW(hHelp, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&help));
-    // Letters of one width, from a TrueType face, 10 points high at the window's scale.
+    // Letters of one width, from a TrueType face, 9 points high at the window's scale.
     HDC hDC = ::GetDC(hText);
     const HGDIOBJ hOld = ::SelectObject(hDC, reinterpret_cast<HGDIOBJ>(::SendMessageW(hText, WM_GETFONT, 0, 0)));
     TEXTMETRICW metrics{};
@@ -341,7 +341,7 @@ TEST(Help, ShowsTheHelpTextReadOnlyInAWindowOfItsOwn)
     ::ReleaseDC(hText, hDC);
     EXPECT_TRUE(metrics.tmPitchAndFamily & TMPF_TRUETYPE) << "a new scale keeps a TrueType font";
     EXPECT_EQ(narrow.cx, wide.cx) << "of one width";
-    EXPECT_EQ(metrics.tmHeight - metrics.tmInternalLeading, ::MulDiv(10, static_cast<int>(GetWindowDpi(hHelp)), 72));
+    EXPECT_EQ(metrics.tmHeight - metrics.tmInternalLeading, ::MulDiv(9, static_cast<int>(GetWindowDpi(hHelp)), 72));
 
     program.Command(ID_HELP);
     EXPECT_EQ(HelpWindows(), std::vector<HWND>{hHelp}) << "Help again shows the same window";

@@ -325,4 +325,29 @@ TEST(Screens, TheGamesDialogsPaintTheirTextAboveTheirPictureButtonsAtEveryScale)
     }
 }
 
+TEST(Screens, TheHelpTextsLinesFitTheHelpWindowWholeAtTheScaleAndAfterAChange)
+{
+    CScratchSettings store;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    program.Command(ID_HELP);
+    const HWND hHelp = ::FindWindowW(L"MorvaneHelp", nullptr);
+    ASSERT_NE(hHelp, nullptr);
+    const HWND hText = ::GetWindow(hHelp, GW_CHILD);
+    const std::string text = WindowText(hText);
+    const auto lines = static_cast<LRESULT>(std::count(text.begin(), text.end(), '\n') + 1);
+    EXPECT_EQ(::SendMessageW(hText, EM_GETLINECOUNT, 0, 0), lines) << "no line wraps at " << ScreenDpi() << " DPI";
+    // Windows suggests too narrow a rectangle: the window keeps the text's width.
+    RECT help{}, narrow{};
+    ::GetWindowRect(hHelp, &help);
+    narrow = {help.left, help.top, help.left + (help.right - help.left) / 2, help.bottom};
+    const UINT dpi = ScreenDpi();
+    ::SendMessageW(hHelp, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&narrow));
+    RECT after{};
+    ::GetWindowRect(hHelp, &after);
+    EXPECT_TRUE(::EqualRect(&after, &help)) << after.right - after.left << " wide for " << help.right - help.left;
+    EXPECT_EQ(::SendMessageW(hText, EM_GETLINECOUNT, 0, 0), lines);
+    ::SendMessageW(hHelp, WM_CLOSE, 0, 0);
+}
+
 } // namespace
