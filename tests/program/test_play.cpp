@@ -738,9 +738,10 @@ TEST(PlayWaits, EveryWaitHandlesCOMsMessagesAtOnceAndLeavesInputAndPressesForAft
 }
 
 // A running clock that stands still in a wait, from its first read there,
-// until a second thread's WM_DPICHANGED has reached the frame: the change of
-// scale comes during the wait, whatever the threads' timing. With it the
-// screen's height changes, so that the board needs other tiles at the scale.
+// until a second thread's message of a change (of scale, screen or work area)
+// has reached the frame: the change comes during the wait, whatever the
+// threads' timing. With it the screen's height changes, so that the board
+// needs other tiles.
 class CScaleChangeDuringWait : public CRunningClock {
 public:
     ~CScaleChangeDuringWait() override
@@ -751,12 +752,12 @@ public:
     std::uint32_t TickCount() override { return Stalled() ? m_ticks : CRunningClock::TickCount(); }
     std::time_t Now() override { return Stalled() ? 1700000000 + m_ticks / 1000 : CRunningClock::Now(); }
     // The next wait brings this change.
-    void Arm(HWND hFrame, const RECT& suggested, int nScreenHeight)
+    void Arm(HWND hFrame, const MSG& change, int nScreenHeight)
     {
         if (m_thread.joinable())
             m_thread.join();
         m_hFrame = hFrame;
-        m_suggested = suggested;
+        m_change = change;
         m_nScreenHeight = nScreenHeight;
         m_bArrived = false;
     }
@@ -769,9 +770,8 @@ private:
             return false;
         if (!m_thread.joinable()) {
             SetScreenHeight(m_nScreenHeight);
-            const UINT dpi = GetWindowDpi(m_hFrame);
-            m_thread = std::thread([this, dpi] {
-                ::SendMessageW(m_hFrame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&m_suggested));
+            m_thread = std::thread([this] {
+                ::SendMessageW(m_hFrame, m_change.message, m_change.wParam, m_change.lParam);
                 m_bArrived = true;
             });
         }
@@ -779,7 +779,7 @@ private:
     }
 
     HWND m_hFrame = nullptr;
-    RECT m_suggested{};
+    MSG m_change{};
     int m_nScreenHeight = 0;
     std::atomic<bool> m_bArrived{false};
     std::thread m_thread;
@@ -798,24 +798,33 @@ TEST(PlayWaits, AChangeOfScaleDuringAWaitIsTakenOnceTheWaitIsOver)
     const int low = (frame.bottom - frame.top) * 3 / 4, laid = g_pBoard->GetTileWidth();
     CModalAnswers answers;
     const auto step = [](HWND hDlg) { ::SendMessageW(hDlg, WM_TIMER, ID_TIMER_SOLVE, 0), PressButton(hDlg, IDCANCEL); };
+    const UINT dpi = GetWindowDpi(hFrame);
+    RECT suggested{};
+    const MSG scale{hFrame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested), 0, {}};
+    const MSG workArea{hFrame, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0, 0, {}};
+    const MSG screen{hFrame, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024), 0, {}};
     const struct {
         const char* label;
         std::function<void()> act;
+        const MSG& change;
         int removed;
         bool inDialog; // the dialog's own loop, after the wait, takes the change
     } waits[] = {
-        {"the link line", [&] { ClickCell(program, 1, 1), ClickCell(program, 4, 1); }, 2, false},
-        {"a fade", [&] { program.View().EraseTileRect(30, 40, 30, 40, 0); }, 0, false},
-        {"the hint", [&] { program.Command(ID_HINT); }, 0, false},
-        {"Help me!", [&] { program.Command(ID_HELP_ME); }, 0, false},
-        {"a step of the replay", [&] { answers.Expect(step), program.Command(ID_SOLVE); }, 2, true},
+        {"the link line", [&] { ClickCell(program, 1, 1), ClickCell(program, 4, 1); }, scale, 2, false},
+        {"a fade", [&] { program.View().EraseTileRect(30, 40, 30, 40, 0); }, workArea, 0, false},
+        {"the hint", [&] { program.Command(ID_HINT); }, screen, 0, false},
+        {"Help me!", [&] { program.Command(ID_HELP_ME); }, scale, 0, false},
+        {"a step of the replay", [&] { answers.Expect(step), program.Command(ID_SOLVE); }, scale, 2, true},
     };
     int k = 0;
     for (const auto& w : waits) {
         UseBoard(program, {"A..A", "B..B"});
         const int tiles = g_pBoard->CountTiles(), width = g_pBoard->GetTileWidth();
-        const RECT suggested{40 + 10 * k++, 20, 440, 420};
-        clock.Arm(hFrame, suggested, low);
+        suggested = {40 + 10 * k, 20 + 10 * k, 440, 420};
+        ++k;
+        ::GetWindowRect(hFrame, &frame);
+        const LONG left = w.change.message == WM_DPICHANGED ? suggested.left : frame.left;
+        clock.Arm(hFrame, w.change, low);
         w.act();
         EXPECT_TRUE(clock.Arrived()) << w.label;
         EXPECT_TRUE(w.inDialog || g_pBoard->GetTileWidth() == width) << w.label << ": taken after the command";
@@ -823,7 +832,7 @@ TEST(PlayWaits, AChangeOfScaleDuringAWaitIsTakenOnceTheWaitIsOver)
         EXPECT_EQ(g_pBoard->CountTiles(), tiles - w.removed) << w.label;
         EXPECT_LT(g_pBoard->GetTileWidth(), laid) << w.label << ": the change is taken after the wait";
         ::GetWindowRect(hFrame, &frame);
-        EXPECT_EQ(frame.left, suggested.left) << w.label << ": on Windows' rectangle";
+        EXPECT_EQ(frame.left, left) << w.label << ": on Windows' rectangle, if any";
         const std::vector<std::uint32_t> shown = Picture();
         const CPixelRect all = BoardPictureRect(*g_pBoard);
         EXPECT_EQ(ScreenRect(program, all), shown) << w.label << ": the screen shows the picture";
