@@ -2,7 +2,17 @@
 
 BOOL CBitmapButton::LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel)
 {
+    m_nIDBitmap = nIDBitmapResource;
+    m_nIDBitmapSel = nIDBitmapResourceSel;
     return m_bitmap.LoadBitmap(nIDBitmapResource, GetDpi()) && m_bitmapSel.LoadBitmap(nIDBitmapResourceSel, GetDpi());
+}
+
+BOOL CBitmapButton::TakeScale()
+{
+    if (!LoadBitmaps(m_nIDBitmap, m_nIDBitmapSel))
+        return FALSE;
+    SizeToContent();
+    return TRUE;
 }
 
 void CBitmapButton::SizeToContent()

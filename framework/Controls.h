@@ -30,9 +30,12 @@ public:
 // An owner-drawn button that shows one picture raised and another pressed.
 class CBitmapButton : public CButton {
 public:
+    // The raised and pressed pictures at the window's scale.
     BOOL LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel);
     // The button takes the size of its raised picture.
     void SizeToContent();
+    // The pictures loaded again at the window's scale, and the button sized to them.
+    BOOL TakeScale();
 
 protected:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
@@ -41,4 +44,6 @@ protected:
 private:
     CBitmap m_bitmap;
     CBitmap m_bitmapSel;
+    UINT m_nIDBitmap = 0;
+    UINT m_nIDBitmapSel = 0;
 };

@@ -61,6 +61,7 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOK)
     ON_COMMAND(IDCANCEL, OnCancel)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 INT_PTR CDialog::DoModal()
@@ -116,4 +117,12 @@ void CDialog::OnCancel()
 
 void CDialog::DoDataExchange(CDataExchange*)
 {
+}
+
+LRESULT CDialog::OnDpiChanged(WPARAM, LPARAM)
+{
+    const LRESULT result = Default();
+    TakeScale();
+    RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return result;
 }

@@ -53,6 +53,11 @@ protected:
     virtual void OnOK();
     virtual void OnCancel();
     virtual void DoDataExchange(CDataExchange* pDX);
+    // The dialog is drawn at another scale now: Windows has scaled its
+    // template's controls and font; what the dialog places or loads itself at
+    // a scale follows here. Then the whole dialog is painted again.
+    virtual void TakeScale() {}
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     DECLARE_MESSAGE_MAP()

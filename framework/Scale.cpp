@@ -13,6 +13,7 @@ Function User32Function(const char* lpszName)
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
+using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
 
 UINT SystemDpi()
 {
@@ -31,11 +32,10 @@ UINT GetWindowDpi(HWND hWnd)
     return dpi ? dpi : SystemDpi();
 }
 
-void MoveToSuggestedRect(HWND hWnd, LPARAM lParam)
+void MoveToRect(HWND hWnd, const RECT& rect)
 {
-    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-    ::SetWindowPos(hWnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(hWnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 BOOL AdjustWindowRectForDpi(RECT* pRect, DWORD dwStyle, BOOL bMenu, DWORD dwExStyle, UINT nDpi)
@@ -43,6 +43,13 @@ BOOL AdjustWindowRectForDpi(RECT* pRect, DWORD dwStyle, BOOL bMenu, DWORD dwExSt
     static const auto adjust = User32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
     return adjust ? adjust(pRect, dwStyle, bMenu, dwExStyle, nDpi)
                   : ::AdjustWindowRectEx(pRect, dwStyle, bMenu, dwExStyle);
+}
+
+int GetSystemMetricForDpi(int nIndex, UINT nDpi)
+{
+    static const auto forDpi = User32Function<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
+    return forDpi ? forDpi(nIndex, nDpi)
+                  : ::MulDiv(::GetSystemMetrics(nIndex), static_cast<int>(nDpi), static_cast<int>(SystemDpi()));
 }
 
 BOOL GetNonClientMetrics(NONCLIENTMETRICSW& metrics, UINT nDpi)
@@ -54,15 +61,23 @@ BOOL GetNonClientMetrics(NONCLIENTMETRICSW& metrics, UINT nDpi)
                   : ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
 }
 
-HFONT CreateStockFontForDpi(int nStockFont, UINT nDpi)
+HFONT CreateMessageFontForDpi(UINT nDpi)
+{
+    NONCLIENTMETRICSW metrics;
+    return GetNonClientMetrics(metrics, nDpi) ? ::CreateFontIndirectW(&metrics.lfMessageFont) : nullptr;
+}
+
+HFONT CreateFixedFontForDpi(int nPoints, UINT nDpi)
 {
     LOGFONTW font{};
-    if (!::GetObjectW(::GetStockObject(nStockFont), sizeof font, &font))
-        return nullptr;
-    font.lfHeight = ::MulDiv(font.lfHeight, static_cast<int>(nDpi), static_cast<int>(SystemDpi()));
-    // The stock fonts' width is not always scaled with their height (Wine
-    // keeps the 96-DPI width): above 96 DPI the font's own shape sets it.
-    if (nDpi != kBaseDpi)
-        font.lfWidth = 0;
+    font.lfHeight = -::MulDiv(nPoints, static_cast<int>(nDpi), 72);
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    // On every Windows; where it is missing, the font mapper takes another
+    // TrueType face of one width.
+    ::lstrcpynW(font.lfFaceName, L"Courier New", LF_FACESIZE);
     return ::CreateFontIndirectW(&font);
 }

@@ -16,15 +16,25 @@ constexpr int ScaleToDpi(int n, UINT nDpi)
     return static_cast<int>(static_cast<long long>(n) * nDpi / kBaseDpi);
 }
 
-// Moves hWnd to the rectangle that WM_DPICHANGED suggests in lParam.
-void MoveToSuggestedRect(HWND hWnd, LPARAM lParam);
+// Moves hWnd to rect (the one WM_DPICHANGED suggests).
+void MoveToRect(HWND hWnd, const RECT& rect);
 
 // AdjustWindowRectEx for a window drawn at nDpi.
 BOOL AdjustWindowRectForDpi(RECT* pRect, DWORD dwStyle, BOOL bMenu, DWORD dwExStyle, UINT nDpi);
 
+// GetSystemMetrics(nIndex) for a window drawn at nDpi (scaled from the
+// system's DPI before Windows 10 1607).
+int GetSystemMetricForDpi(int nIndex, UINT nDpi);
+
 // The metrics of the system's fonts (menu, status bar, messages) at nDpi.
+// Where Windows cannot give them for a DPI (before Windows 10 1607), the
+// system's: the program runs at the system's scale there.
 BOOL GetNonClientMetrics(NONCLIENTMETRICSW& metrics, UINT nDpi);
 
-// A font like stock font nStockFont (SYSTEM_FONT, ANSI_FIXED_FONT), whose size
-// is the system's, at nDpi; the caller deletes it. Null when it cannot be made.
-HFONT CreateStockFontForDpi(int nStockFont, UINT nDpi);
+// The system's message font at nDpi; the caller deletes it. Null when it
+// cannot be made.
+HFONT CreateMessageFontForDpi(UINT nDpi);
+
+// A TrueType font whose letters are all of one width, nPoints high at nDpi;
+// the caller deletes it. Null when it cannot be made.
+HFONT CreateFixedFontForDpi(int nPoints, UINT nDpi);

@@ -19,5 +19,5 @@ void CAboutDlg::OnPaint()
     CPaintDC dc(this);
     const CPaintedFace face(dc, *this);
     const CRect& client = face.Client();
-    DrawCentredLine(dc, client.Width(), m_strVersion, 1);
+    DrawCentredLine(dc, client.Width(), m_strVersion, 1, face.RowStep(1, ButtonsTop()));
 }

@@ -6,7 +6,7 @@
 
 namespace {
 // The preview control's place and size in the dialog, and where in it the
-// 270 x 200 sheet lies: centred, as the control's own picture.
+// 270 x 200 sheet lies: centred, as the control's own picture; at 96 DPI.
 constexpr int kPreviewLeft = 20;
 constexpr int kPreviewTop = 20;
 constexpr int kPreviewWidth = 280;
@@ -35,8 +35,20 @@ BOOL CChooseSetDlg::OnInitDialog()
     CDialog::OnInitDialog();
     for (const CTileSetEntry& set : kTileSets)
         m_wndSetList.AddString(set.lpszName);
-    m_wndPreview.MoveWindow(kPreviewLeft, kPreviewTop, kPreviewWidth, kPreviewHeight, TRUE);
+    PlacePreview();
     return TRUE;
+}
+
+void CChooseSetDlg::TakeScale()
+{
+    PlacePreview();
+}
+
+void CChooseSetDlg::PlacePreview()
+{
+    const UINT dpi = GetDpi();
+    m_wndPreview.MoveWindow(ScaleToDpi(kPreviewLeft, dpi), ScaleToDpi(kPreviewTop, dpi),
+                            ScaleToDpi(kPreviewWidth, dpi), ScaleToDpi(kPreviewHeight, dpi), TRUE);
 }
 
 void CChooseSetDlg::OnSelChangeSetList()

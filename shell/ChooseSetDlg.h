@@ -17,10 +17,13 @@ protected:
     BOOL OnInitDialog() override;
     void OnSelChangeSetList();
     void OnPaint();
+    void TakeScale() override;
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Places the preview control at the dialog's scale.
+    void PlacePreview();
     // Draws the sheet of m_nSet over the preview control.
     void DrawPreview();
 

@@ -13,12 +13,16 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <vector>
+
 constexpr COLORREF kDialogFace = RGB(116, 191, 226);
 constexpr COLORREF kDialogLettering = RGB(0, 74, 198);
 
 // The face painted on a dialog's context while this lives: the client area
-// filled, the lettering's colours, and its font (the system font) with every
-// position at the window's scale.
+// filled, the lettering's colours, and its font, the system's message font at
+// the window's scale (the dialog's own font, which Windows scales with the
+// dialog, where that cannot be made), with every position at the window's scale.
 class CPaintedFace {
 public:
     CPaintedFace(CDC& dc, const CWnd& wnd) : m_dc(dc), m_nDpi(wnd.GetDpi())
@@ -27,8 +31,9 @@ public:
         dc.SetTextColor(kDialogLettering);
         wnd.GetClientRect(&m_client);
         dc.FillSolidRect(m_client, kDialogFace);
-        m_hFont = CreateStockFontForDpi(SYSTEM_FONT, m_nDpi);
-        m_hOld = m_hFont ? ::SelectObject(dc.m_hDC, m_hFont) : nullptr; // none: the context's own font
+        m_hFont = CreateMessageFontForDpi(m_nDpi);
+        const HGDIOBJ hFont = m_hFont ? m_hFont : reinterpret_cast<HGDIOBJ>(::SendMessageW(wnd.m_hWnd, WM_GETFONT, 0, 0));
+        m_hOld = hFont ? ::SelectObject(dc.m_hDC, hFont) : nullptr; // none: the context's own font
     }
     ~CPaintedFace()
     {
@@ -43,6 +48,14 @@ public:
     const CRect& Client() const { return m_client; }
     // A position or length at 96 DPI, at the window's scale.
     int Scaled(int n) const { return ScaleToDpi(n, m_nDpi); }
+    // The distance between rows of text, row r at r times it: twice the
+    // font's line height, less where rows 0 to nLastRow would reach nBottom
+    // (the buttons), but never less than one line.
+    int RowStep(int nLastRow, int nBottom) const
+    {
+        const int h = m_dc.GetTextExtent("0").cy;
+        return std::max(h, std::min(2 * h, (nBottom - h) / nLastRow));
+    }
 
 private:
     CDC& m_dc;
@@ -52,11 +65,11 @@ private:
     HGDIOBJ m_hOld = nullptr;
 };
 
-// Line k of a dialog's text: centred across nWidth, at twice k line heights.
-inline void DrawCentredLine(CDC& dc, int nWidth, const CString& text, int k)
+// Line k of a dialog's text: centred across nWidth, in row k of rows nStep apart.
+inline void DrawCentredLine(CDC& dc, int nWidth, const CString& text, int k, int nStep)
 {
     const CSize size = dc.GetTextExtent(text);
-    dc.TextOut((nWidth - size.cx) / 2, 2 * k * size.cy, text);
+    dc.TextOut((nWidth - size.cx) / 2, k * nStep, text);
 }
 
 // A dialog of the game's own: its OK button shows the raised and pressed
@@ -82,15 +95,31 @@ protected:
         ShowPictures(m_btnOK, IDB_OK_UP, IDB_OK_DOWN);
         return TRUE;
     }
-    static void ShowPictures(CBitmapButton& button, UINT nUp, UINT nDown)
+    // The button shows these pictures, at the dialog's scale whenever it changes.
+    void ShowPictures(CBitmapButton& button, UINT nUp, UINT nDown)
     {
         button.LoadBitmaps(nUp, nDown);
         button.SizeToContent();
+        m_pictureButtons.push_back(&button);
+    }
+    // The top of the buttons, which the painted text stays above.
+    int ButtonsTop() const
+    {
+        CRect button;
+        m_btnOK.GetWindowRect(&button);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&button), 2);
+        return button.top;
+    }
+    void TakeScale() override
+    {
+        for (CBitmapButton* button : m_pictureButtons)
+            button->TakeScale();
     }
 
     CBitmapButton m_btnOK;
 
 private:
+    std::vector<CBitmapButton*> m_pictureButtons;
     CAccessibleHolder m_accessible;
 };
 

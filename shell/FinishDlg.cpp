@@ -26,9 +26,10 @@ void CFinishDlg::OnPaint()
     CPaintDC dc(this);
     const CPaintedFace face(dc, *this);
     const CRect& client = face.Client();
-    DrawCentredLine(dc, client.Width(), m_strMessage, 1);
-    DrawCentredLine(dc, client.Width(), m_strLabel, 2);
-    DrawCentredLine(dc, client.Width(), m_strTime, 3);
+    const int step = face.RowStep(3, ButtonsTop());
+    DrawCentredLine(dc, client.Width(), m_strMessage, 1, step);
+    DrawCentredLine(dc, client.Width(), m_strLabel, 2, step);
+    DrawCentredLine(dc, client.Width(), m_strTime, 3, step);
 }
 
 void CFinishDlg::OnShowWindow(BOOL bShow, UINT nStatus)

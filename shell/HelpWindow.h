@@ -25,6 +25,8 @@ protected:
 private:
     // The text's font and margins at the window's scale.
     void TakeScale();
+    // The font the text is shown in.
+    HFONT TextFont();
     CWnd m_wndText;
     HFONT m_hFont = nullptr; // the text's font at the window's scale
 };

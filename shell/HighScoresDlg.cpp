@@ -85,12 +85,14 @@ void CHighScoresDlg::OnPaint()
     const int wZ = dc.GetTextExtent("00:00:00").cx;
     const int wW = dc.GetTextExtent(kNameRoom).cx;
     const int xSizes = face.Scaled(40), xNames = face.Scaled(130), xTimes = xNames + wW;
+    // Rows 0 (the heading) to 9 above the buttons.
+    const int step = face.RowStep(9, ButtonsTop());
 
     dc.TextOut(xSizes, 0, "Sizes");
     dc.TextOut(xNames, 0, "Names");
     dc.TextOut(xTimes, 0, "High results");
     for (std::size_t i = 0; i < kBoardSizes.size(); ++i) {
-        const int y = 2 * h * static_cast<int>(i + 1);
+        const int y = step * static_cast<int>(i + 1);
         dc.TextOut(xSizes, y, RowLabel(kBoardSizes[i]));
         dc.TextOut(xNames, y, m_strNames[i]);
         dc.TextOut(xTimes, y, m_strTimes[i]);
@@ -98,9 +100,9 @@ void CHighScoresDlg::OnPaint()
 
     CPen pen(PS_SOLID, face.Scaled(2), kDialogLettering);
     CSelectedObject selected(dc, pen.GetSafeHandle());
-    const int rule = h * 3 / 2;
+    const int rule = (h + step) / 2;
     dc.MoveTo(xSizes, rule);
     dc.LineTo(wT + wZ + face.Scaled(100) + wW, rule);
     dc.MoveTo(xSizes + wT, face.Scaled(10));
-    dc.LineTo(xSizes + wT, 20 * h);
+    dc.LineTo(xSizes + wT, std::min(10 * step, ButtonsTop()));
 }

@@ -3,8 +3,13 @@
 #include "framework/FrameworkIds.h"
 #include "resources/resource.h"
 #include "view/MahjongView.h"
+#include "view/Waits.h"
 
 namespace {
+// Posted to the frame when a change of scale came during a wait: the message
+// loop that runs next, after the wait, takes it.
+constexpr UINT WM_TAKE_PENDING_SCALE = WM_APP + 20;
+
 // The status bar's panes; each indicator's string of blanks sets its width.
 constexpr UINT kIndicators[] = {ID_INDICATOR_GAME_TIME, ID_INDICATOR_TOTAL_TIME, ID_INDICATOR_MATCHED};
 } // namespace
@@ -15,6 +20,10 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_WM_CREATE()
     ON_COMMAND(ID_HELP, OnHelp)
     ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+    ON_MESSAGE(WM_GETDPISCALEDSIZE, OnGetDpiScaledSize)
+    ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
+    ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
+    ON_MESSAGE(WM_TAKE_PENDING_SCALE, OnTakePendingScale)
 END_MESSAGE_MAP()
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
@@ -51,18 +60,72 @@ BOOL CMainFrame::CreateToolBar()
 
 LRESULT CMainFrame::OnDpiChanged(WPARAM, LPARAM lParam)
 {
+    ChangeScale(reinterpret_cast<const RECT*>(lParam));
+    return 0;
+}
+
+LRESULT CMainFrame::OnGetDpiScaledSize(WPARAM wParam, LPARAM lParam)
+{
+    auto* view = static_cast<CMahjongView*>(GetActiveView());
+    const CSize size = view ? view->FrameSizeAtDpi(static_cast<UINT>(wParam)) : CSize();
+    if (size.cx <= 0)
+        return FALSE; // no board yet: Windows scales the frame as it is
+    *reinterpret_cast<SIZE*>(lParam) = size;
+    return TRUE;
+}
+
+LRESULT CMainFrame::OnDisplayChange(WPARAM, LPARAM)
+{
+    ChangeScale(nullptr);
+    return Default();
+}
+
+LRESULT CMainFrame::OnSettingChange(WPARAM wParam, LPARAM)
+{
+    if (wParam == SPI_SETWORKAREA)
+        ChangeScale(nullptr);
+    return Default();
+}
+
+void CMainFrame::ChangeScale(const RECT* pSuggested)
+{
+    if (pSuggested) {
+        m_suggested = *pSuggested;
+        m_bSuggested = true;
+    }
+    if (!GameHeld()) {
+        TakeScale();
+        return;
+    }
+    // The waits answer sent messages but dispatch no posted ones.
+    if (!m_bScalePending)
+        ::PostMessageW(m_hWnd, WM_TAKE_PENDING_SCALE, 0, 0);
+    m_bScalePending = true;
+}
+
+LRESULT CMainFrame::OnTakePendingScale(WPARAM, LPARAM)
+{
+    if (m_bScalePending)
+        TakeScale();
+    return 0;
+}
+
+void CMainFrame::TakeScale()
+{
     // Windows' rectangle puts the frame on its monitor; the view then sizes it
     // to the board at the new scale. The bars take the scale first, as the
     // frame's size depends on their heights. A bar that cannot be made again
     // is left out: the game goes on without it.
-    MoveToSuggestedRect(m_hWnd, lParam);
+    m_bScalePending = false;
+    if (m_bSuggested)
+        MoveToRect(m_hWnd, m_suggested);
+    m_bSuggested = false;
     m_wndToolBar.DestroyWindow();
     CreateToolBar();
     m_wndStatusBar.TakeScale();
     RecalcLayout();
     if (auto* view = static_cast<CMahjongView*>(GetActiveView()))
         view->TakeWindowScale();
-    return 0;
 }
 
 void CMainFrame::OnHelp()

@@ -21,11 +21,29 @@ protected:
     void OnHelp();
     // The frame is on a monitor of another scale, or the scale has changed.
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    // The size Windows is to suggest for the frame at another scale: the board's.
+    LRESULT OnGetDpiScaledSize(WPARAM wParam, LPARAM lParam);
+    // The screen or its work area has changed.
+    LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+    // A change that came during a wait, taken now that the wait is over.
+    LRESULT OnTakePendingScale(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     // The tool bar at the frame's scale.
     BOOL CreateToolBar();
+    // A change of scale, screen or work area, with the rectangle Windows
+    // suggests for the frame (null for none): taken at once, or, while a wait
+    // holds the game, kept (the newest only) and taken once the wait is over,
+    // so that nothing a wait draws meets a picture it did not start with.
+    void ChangeScale(const RECT* pSuggested);
+    // Lays the frame, its bars and the game out at the scale, screen and work
+    // area in force, on the rectangle kept, if any.
+    void TakeScale();
+    bool m_bScalePending = false; // a change is kept for after the wait
+    bool m_bSuggested = false;    // m_suggested holds the newest suggested rectangle
+    RECT m_suggested{};
     CHelpWindow m_wndHelp;
 };

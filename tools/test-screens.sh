@@ -24,7 +24,7 @@ for screen in "1366 768 96 40" "1920 1080 144 0" "3840 2160 192 0"; do
         source tools/wine-env.sh
         wine_start
         trap wine_stop EXIT
-        wine reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /d N /f >/dev/null
+        wine_test_prefix
         wine reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
         cd "$2" && wine tests/program/test_program.exe --gtest_filter="$3"' screens "$dpi" "$build" "$filter" ||
         status=1

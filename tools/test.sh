@@ -26,11 +26,10 @@ echo "== Windows build, tests under Wine"
 cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/win -j"$jobs"
 # Wine's services start inside the X server, so that the program's windows have
-# a display. Without a window manager Wine waits two seconds for every window it
-# hides, unless its windows are unmanaged.
+# a display.
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     source tools/wine-env.sh
     wine_start
     trap wine_stop EXIT
-    wine reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /d N /f >/dev/null
+    wine_test_prefix
     cd build/win && ctest --output-on-failure'

@@ -13,6 +13,20 @@ wine_start() {
     wineboot --init >/dev/null 2>&1 </dev/null || true
 }
 
+# No debugger in the prefix: Wine's would stop a program that crashes and wait
+# for someone at the screen, so that its test stalls; without it the program
+# ends at once with the exception's status.
+wine_no_debugger() {
+    wine reg add 'HKCU\Software\Wine\DllOverrides' /v winedbg.exe /d '' /f >/dev/null
+}
+
+# A prefix for the window tests: no debugger, and windows unmanaged (without a
+# window manager Wine waits two seconds for every window it hides).
+wine_test_prefix() {
+    wine_no_debugger
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+}
+
 # Wine 8 as Debian packs it never opens its own fonts in /usr/share/wine/fonts:
 # without Marlett the caption buttons show the letters "0", "1" and "r", and
 # Tahoma and MS Sans Serif are stood in for. It does load the fonts in the

@@ -65,6 +65,9 @@ public:
     // The window's scale has changed: the puzzle in play is laid out anew at
     // the new tile size, its tiles cut again and the frame fitted again.
     void TakeWindowScale();
+    // The frame the puzzle in play needs at nDpi (empty before the first
+    // puzzle): what Windows is to suggest when the frame's scale changes.
+    CSize FrameSizeAtDpi(UINT nDpi) const;
 
     // The board picture.
     void RenderBoardPicture();
@@ -171,16 +174,16 @@ private:
     // Puts board in play, prepared at the base tile size; FALSE when it cannot
     // be, and then the board and size in play stay.
     BOOL PutBoardInPlay(std::unique_ptr<CMahjongBoard> board, CSize base, int bDeal);
-    // The frame's size for the board size in play at tiles of this size.
-    CSize FrameSizeFor(CSize tile) const;
+    // The frame's size at nDpi for the board size in play at tiles of this size.
+    CSize FrameSizeFor(CSize tile, UINT nDpi) const;
     // The tile size of the puzzle at 96 DPI, the step applied: what the tiles
     // are laid out at before they are fitted to the screen.
     CSize m_sizeLaidTile;
     // The screen's height in pixels at 96 DPI, which the base tile size depends on.
     int ScreenHeightAt96Dpi() const;
-    // m_sizeLaidTile at the window's scale, or the largest smaller tile size
-    // whose frame the work area holds.
-    CSize FittedTileSize() const;
+    // m_sizeLaidTile at nDpi, or the largest smaller tile size whose frame
+    // the work area holds.
+    CSize FittedTileSize(UINT nDpi) const;
     // Sizes the frame for tiles of this size and keeps it inside the work area.
     void PlaceFrame(CSize tile);
     // Stores the tile-size step and starts a new puzzle with it.

@@ -120,7 +120,7 @@ BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
     // The step chosen at the window's scale, or the largest smaller tile size
     // whose frame the screen can hold.
     m_sizeLaidTile = ScaleTileSize(CSize(cx, cy), m_nSizeTiles);
-    const CSize tile = FittedTileSize();
+    const CSize tile = FittedTileSize(GetDpi());
 
     const std::uint32_t deal = m_chosenDeal.value_or(DealSeed());
     const bool made = Attempt([&] {
@@ -176,7 +176,7 @@ void CMahjongView::TakeWindowScale()
     // The puzzle in play stays as it is, laid out anew at the new scale.
     if (!HasPicture())
         return;
-    const CSize tile = FittedTileSize();
+    const CSize tile = FittedTileSize(GetDpi());
     const bool made = Attempt([&] {
         CutTiles(tile, nullptr);
         g_pBoard->LayOutCells();
@@ -191,21 +191,26 @@ int CMahjongView::ScreenHeightAt96Dpi() const
     return GetScreenHeight(AfxGetMainWnd()->m_hWnd) * static_cast<int>(kBaseDpi) / static_cast<int>(GetDpi());
 }
 
-CSize CMahjongView::FittedTileSize() const
+CSize CMahjongView::FrameSizeAtDpi(UINT nDpi) const
+{
+    return HasPicture() ? FrameSizeFor(FittedTileSize(nDpi), nDpi) : CSize();
+}
+
+CSize CMahjongView::FittedTileSize(UINT nDpi) const
 {
     const RECT room = GetWorkArea(AfxGetMainWnd()->m_hWnd);
     const auto fits = [&](CSize frame) { return frame.cx <= room.right - room.left && frame.cy <= room.bottom - room.top; };
     CSize laid = m_sizeLaidTile, smaller;
-    while (!fits(FrameSizeFor(TileSizeAtDpi(laid, GetDpi()))) && SmallerTileSize(laid, smaller))
+    while (!fits(FrameSizeFor(TileSizeAtDpi(laid, nDpi), nDpi)) && SmallerTileSize(laid, smaller))
         laid = smaller;
-    return TileSizeAtDpi(laid, GetDpi());
+    return TileSizeAtDpi(laid, nDpi);
 }
 
 void CMahjongView::PlaceFrame(CSize tile)
 {
     // The frame stays where it is unless that puts part of it off the work area.
     CWnd* frame = AfxGetMainWnd();
-    const CSize size = FrameSizeFor(tile);
+    const CSize size = FrameSizeFor(tile, GetDpi());
     const RECT room = GetWorkArea(frame->m_hWnd);
     CRect placed;
     frame->GetWindowRect(&placed);
@@ -214,18 +219,20 @@ void CMahjongView::PlaceFrame(CSize tile)
     frame->MoveWindow(left, top, size.cx, size.cy, TRUE);
 }
 
-CSize CMahjongView::FrameSizeFor(CSize tile) const
+CSize CMahjongView::FrameSizeFor(CSize tile, UINT nDpi) const
 {
     CMainFrame* frame = static_cast<CMainFrame*>(AfxGetMainWnd());
     CRect rect(0, 0, tile.cx * (m_nSizeX + 2), tile.cy * (m_nSizeY + 2));
-    AdjustWindowRectForDpi(&rect, frame->GetStyle(), TRUE, frame->GetExStyle(), GetDpi());
-    // The view's own edge, on each side, so that it shows exactly the picture.
+    AdjustWindowRectForDpi(&rect, frame->GetStyle(), TRUE, frame->GetExStyle(), nDpi);
+    // The view's own edge, on each side, so that it shows exactly the picture,
+    // and the bars: as they are now, scaled to nDpi when that is another scale.
     CRect view, client;
     GetWindowRect(&view);
     GetClientRect(&client);
     CRect status, toolBar;
     frame->m_wndStatusBar.GetWindowRect(&status);
     frame->m_wndToolBar.GetWindowRect(&toolBar);
-    return CSize(rect.Width() + view.Width() - client.Width(),
-                 rect.Height() + view.Height() - client.Height() + status.Height() + toolBar.Height());
+    const auto atDpi = [&](int n) { return ::MulDiv(n, static_cast<int>(nDpi), static_cast<int>(GetDpi())); };
+    return CSize(rect.Width() + atDpi(view.Width() - client.Width()),
+                 rect.Height() + atDpi(view.Height() - client.Height() + status.Height() + toolBar.Height()));
 }

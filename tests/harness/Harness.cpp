@@ -3,6 +3,7 @@
 #include "framework/App.h"
 #include "framework/Wnd.h"
 
+#include <gtest/gtest.h>
 #include <winternl.h>
 
 #include <algorithm>
@@ -10,6 +11,55 @@
 
 namespace {
 CModalAnswers* g_pAnswers = nullptr;
+
+// A modal window no answer awaits: closed, and the test that runs fails.
+void CloseUnexpected(HWND hWnd)
+{
+    ADD_FAILURE() << "a modal window the test did not expect: \"" << WindowText(hWnd) << "\"";
+    ::EndDialog(hWnd, IDCANCEL);
+}
+
+// While each test runs, the modal windows that open with no CModalAnswers alive.
+class CUnexpectedWindows : public ::testing::EmptyTestEventListener {
+public:
+    void OnTestStart(const ::testing::TestInfo&) override
+    {
+        s_hHook = ::SetWindowsHookExW(WH_CBT, CbtProc, nullptr, ::GetCurrentThreadId());
+    }
+    void OnTestEnd(const ::testing::TestInfo&) override
+    {
+        ::UnhookWindowsHookEx(s_hHook);
+        for (const auto& scheduled : s_scheduled)
+            ::KillTimer(nullptr, scheduled.first);
+        s_scheduled.clear();
+    }
+
+private:
+    static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const auto hWnd = reinterpret_cast<HWND>(wParam);
+        const bool known = std::any_of(s_scheduled.begin(), s_scheduled.end(),
+                                       [&](const auto& s) { return s.second == hWnd; });
+        if (code == HCBT_ACTIVATE && !g_pAnswers && ClassName(hWnd) == "#32770" && !known)
+            s_scheduled.emplace_back(::SetTimer(nullptr, 0, 50, TimerProc), hWnd);
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD)
+    {
+        ::KillTimer(nullptr, id);
+        const auto it = std::find_if(s_scheduled.begin(), s_scheduled.end(), [&](const auto& s) { return s.first == id; });
+        if (it != s_scheduled.end() && ::IsWindow(it->second))
+            CloseUnexpected(it->second);
+    }
+
+    static inline HHOOK s_hHook = nullptr;
+    static inline std::vector<std::pair<UINT_PTR, HWND>> s_scheduled;
+};
+
+const bool g_bWatched = [] {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new CUnexpectedWindows);
+    return true;
+}();
 } // namespace
 
 CModalAnswers::CModalAnswers()
@@ -59,7 +109,7 @@ void CALLBACK CModalAnswers::TimerProc(HWND, UINT, UINT_PTR id, DWORD)
     const HWND hWnd = it->second;
     if (self->m_answers.empty()) {
         ++self->m_nUnexpected;
-        ::EndDialog(hWnd, IDCANCEL);
+        CloseUnexpected(hWnd);
         return;
     }
     const Answer answer = std::move(self->m_answers.front());

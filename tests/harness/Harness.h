@@ -15,7 +15,9 @@
 #include <vector>
 
 // Answers the modal windows (dialogs and message boxes) that open while it
-// lives, in order. Each answer runs once the window is up and painted.
+// lives, in order. Each answer runs once the window is up and painted. A modal
+// window that no answer awaits, while one lives or not, is closed (cancelled)
+// and fails the test that is running.
 class CModalAnswers {
 public:
     using Answer = std::function<void(HWND)>;

@@ -9,6 +9,7 @@
 #include "shell/MainFrame.h"
 #include "view/MahjongView.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -70,7 +71,7 @@ void ExpectTemplate(HWND hDlg, HWND hOwner, const CTemplateSpec& t)
     HDC hDC = ::GetDC(hDlg);
     EXPECT_EQ(font.lfHeight, -::MulDiv(t.points, ::GetDeviceCaps(hDC, LOGPIXELSY), 72)) << label << " font size";
     ::ReleaseDC(hDlg, hDC);
-    EXPECT_STREQ(font.lfFaceName, "MS Sans Serif") << label;
+    EXPECT_STREQ(font.lfFaceName, "MS Shell Dlg") << label << ": a TrueType face at every scale";
 
     RECT window{}, owner{};
     ::GetWindowRect(hDlg, &window);
@@ -328,11 +329,19 @@ TEST(Help, ShowsTheHelpTextReadOnlyInAWindowOfItsOwn)
     EXPECT_TRUE(PressKeyAndWait('X'));
     EXPECT_EQ(WindowText(hText), expected) << "typing changes nothing";
     ::SendMessageW(hHelp, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&help));
-    LOGFONTW font{}, fixed{};
-    ::GetObjectW(reinterpret_cast<HGDIOBJ>(::SendMessageW(hText, WM_GETFONT, 0, 0)), sizeof font, &font);
-    ::GetObjectW(::GetStockObject(ANSI_FIXED_FONT), sizeof fixed, &fixed);
-    EXPECT_EQ(font.lfHeight, fixed.lfHeight) << "a new scale keeps the fixed font";
-    EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(fixed.lfFaceName));
+    // Letters of one width, from a TrueType face, 9 points high at the window's scale.
+    HDC hDC = ::GetDC(hText);
+    const HGDIOBJ hOld = ::SelectObject(hDC, reinterpret_cast<HGDIOBJ>(::SendMessageW(hText, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(hDC, &metrics);
+    SIZE narrow{}, wide{};
+    ::GetTextExtentPoint32W(hDC, L"iiii", 4, &narrow);
+    ::GetTextExtentPoint32W(hDC, L"WWWW", 4, &wide);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(hText, hDC);
+    EXPECT_TRUE(metrics.tmPitchAndFamily & TMPF_TRUETYPE) << "a new scale keeps a TrueType font";
+    EXPECT_EQ(narrow.cx, wide.cx) << "of one width";
+    EXPECT_EQ(metrics.tmHeight - metrics.tmInternalLeading, ::MulDiv(9, static_cast<int>(GetWindowDpi(hHelp)), 72));
 
     program.Command(ID_HELP);
     EXPECT_EQ(HelpWindows(), std::vector<HWND>{hHelp}) << "Help again shows the same window";
@@ -341,6 +350,17 @@ TEST(Help, ShowsTheHelpTextReadOnlyInAWindowOfItsOwn)
     EXPECT_TRUE(HelpWindows().empty());
     program.Command(ID_HELP);
     EXPECT_EQ(HelpWindows().size(), 1u) << "and it opens again after it was closed";
+}
+
+TEST(Harness, AModalWindowNoTestExpectedIsClosedAndFailsTheTest)
+{
+    CScratchSettings store;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    EXPECT_NONFATAL_FAILURE(program.Command(ID_APP_ABOUT), "did not expect: \"About Morvane\"");
+    CModalAnswers answers;
+    EXPECT_NONFATAL_FAILURE(program.Command(ID_HIGH_SCORES), "did not expect: \"High scores\"");
+    EXPECT_EQ(answers.Unexpected(), 1);
 }
 
 TEST(GdiObjects, DoNotGrowAcrossRepeatedOpenings)

@@ -46,13 +46,20 @@ private:
     CImportPatch m_patch;
 };
 
-// The size of a text in the default font of a window's context, as a paint
-// that selects no font measures it.
+// The size of a text in the system's message font at the window's scale, the
+// font of the game's dialogs' painted text.
 CSize TextExtent(HWND hWnd, const std::string& text)
 {
     HDC hDC = ::GetDC(hWnd);
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    const HFONT hFont = ::CreateFontIndirectW(&metrics.lfMessageFont);
+    const HGDIOBJ hOld = ::SelectObject(hDC, hFont);
     SIZE size{};
     ::GetTextExtentPoint32A(hDC, text.c_str(), static_cast<int>(text.size()), &size);
+    ::SelectObject(hDC, hOld);
+    ::DeleteObject(hFont);
     ::ReleaseDC(hWnd, hDC);
     return CSize(size.cx, size.cy);
 }

@@ -22,10 +22,12 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <iostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -735,6 +737,160 @@ TEST(PlayWaits, EveryWaitHandlesCOMsMessagesAtOnceAndLeavesInputAndPressesForAft
     g_hCom = nullptr;
 }
 
+// A running clock that stands still in a wait, from its first read there,
+// until a second thread's message of a change (of scale, screen or work area)
+// has reached the frame: the change comes during the wait, whatever the
+// threads' timing. With it the screen's height changes, so that the board
+// needs other tiles.
+class CScaleChangeDuringWait : public CRunningClock {
+public:
+    ~CScaleChangeDuringWait() override
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    std::uint32_t TickCount() override { return Stalled() ? m_ticks : CRunningClock::TickCount(); }
+    std::time_t Now() override { return Stalled() ? 1700000000 + m_ticks / 1000 : CRunningClock::Now(); }
+    // The next wait brings this change.
+    void Arm(HWND hFrame, const MSG& change, int nScreenHeight)
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+        m_hFrame = hFrame;
+        m_change = change;
+        m_nScreenHeight = nScreenHeight;
+        m_bArrived = false;
+    }
+    bool Arrived() const { return m_bArrived; }
+
+private:
+    bool Stalled()
+    {
+        if (!m_hFrame || !GameHeld())
+            return false;
+        if (!m_thread.joinable()) {
+            SetScreenHeight(m_nScreenHeight);
+            m_thread = std::thread([this] {
+                ::SendMessageW(m_hFrame, m_change.message, m_change.wParam, m_change.lParam);
+                m_bArrived = true;
+            });
+        }
+        return !m_bArrived;
+    }
+
+    HWND m_hFrame = nullptr;
+    MSG m_change{};
+    int m_nScreenHeight = 0;
+    std::atomic<bool> m_bArrived{false};
+    std::thread m_thread;
+};
+
+TEST(PlayWaits, AChangeOfScaleDuringAWaitIsTakenOnceTheWaitIsOver)
+{
+    CScratchSettings store;
+    CScaleChangeDuringWait clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    const HWND hFrame = program.FrameWindow();
+    RECT frame{};
+    ::GetWindowRect(hFrame, &frame);
+    // A screen on which the frame of today's tiles does not fit.
+    const int low = (frame.bottom - frame.top) * 3 / 4, laid = g_pBoard->GetTileWidth();
+    CModalAnswers answers;
+    const auto step = [](HWND hDlg) { ::SendMessageW(hDlg, WM_TIMER, ID_TIMER_SOLVE, 0), PressButton(hDlg, IDCANCEL); };
+    const UINT dpi = GetWindowDpi(hFrame);
+    RECT suggested{};
+    const MSG scale{hFrame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested), 0, {}};
+    const MSG workArea{hFrame, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0, 0, {}};
+    const MSG screen{hFrame, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024), 0, {}};
+    const struct {
+        const char* label;
+        std::function<void()> act;
+        const MSG& change;
+        int removed;
+        bool inDialog; // the dialog's own loop, after the wait, takes the change
+    } waits[] = {
+        {"the link line", [&] { ClickCell(program, 1, 1), ClickCell(program, 4, 1); }, scale, 2, false},
+        {"a fade", [&] { program.View().EraseTileRect(30, 40, 30, 40, 0); }, workArea, 0, false},
+        {"the hint", [&] { program.Command(ID_HINT); }, screen, 0, false},
+        {"Help me!", [&] { program.Command(ID_HELP_ME); }, scale, 0, false},
+        {"a step of the replay", [&] { answers.Expect(step), program.Command(ID_SOLVE); }, scale, 2, true},
+    };
+    int k = 0;
+    for (const auto& w : waits) {
+        UseBoard(program, {"A..A", "B..B"});
+        const int tiles = g_pBoard->CountTiles(), width = g_pBoard->GetTileWidth();
+        suggested = {40 + 10 * k, 20 + 10 * k, 440, 420};
+        ++k;
+        ::GetWindowRect(hFrame, &frame);
+        const LONG left = w.change.message == WM_DPICHANGED ? suggested.left : frame.left;
+        clock.Arm(hFrame, w.change, low);
+        w.act();
+        EXPECT_TRUE(clock.Arrived()) << w.label;
+        EXPECT_TRUE(w.inDialog || g_pBoard->GetTileWidth() == width) << w.label << ": taken after the command";
+        Pump(50);
+        EXPECT_EQ(g_pBoard->CountTiles(), tiles - w.removed) << w.label;
+        EXPECT_LT(g_pBoard->GetTileWidth(), laid) << w.label << ": the change is taken after the wait";
+        ::GetWindowRect(hFrame, &frame);
+        EXPECT_EQ(frame.left, left) << w.label << ": on Windows' rectangle, if any";
+        const std::vector<std::uint32_t> shown = Picture();
+        const CPixelRect all = BoardPictureRect(*g_pBoard);
+        EXPECT_EQ(ScreenRect(program, all), shown) << w.label << ": the screen shows the picture";
+        program.View().RenderBoardPicture();
+        EXPECT_EQ(Picture(), shown) << w.label << ": the picture is the one composed at the new scale";
+    }
+    SetScreenHeight(0);
+}
+
+// The copies to the screen while this lives.
+int g_nCopies = 0;
+void* g_pRealBitBlt = nullptr;
+BOOL WINAPI CountCopy(HDC hDC, int x, int y, int cx, int cy, HDC hSrc, int x1, int y1, DWORD rop)
+{
+    ++g_nCopies;
+    return reinterpret_cast<decltype(&BitBlt)>(g_pRealBitBlt)(hDC, x, y, cx, cy, hSrc, x1, y1, rop);
+}
+
+// The processor time the thread has used, in milliseconds.
+double ThreadMilliseconds()
+{
+    FILETIME created, exited, kernel, user;
+    ::GetThreadTimes(::GetCurrentThread(), &created, &exited, &kernel, &user);
+    const auto ms = [](const FILETIME& t) { return (static_cast<double>(t.dwHighDateTime) * 4294967296.0 + t.dwLowDateTime) / 1e4; };
+    return ms(kernel) + ms(user);
+}
+
+TEST(PlayWaits, AFadeDrawsAtTheDisplaysPaceAndTheWaitsSleep)
+{
+    CScratchSettings store;
+    CFixedDeal deal;
+    CRunningProgram program; // on the real clock
+    ASSERT_TRUE(program.Started());
+    CTilePair pair;
+    ASSERT_TRUE(FirstPair(pair));
+    // The link line's second and two fades: the thread sleeps through them.
+    ClickCell(program, pair.col1, pair.row1);
+    const DWORD start = ::GetTickCount();
+    const double used = ThreadMilliseconds();
+    ClickCell(program, pair.col2, pair.row2);
+    const double wall = ::GetTickCount() - start, busy = ThreadMilliseconds() - used;
+    EXPECT_GE(wall, 1900.0);
+    EXPECT_LT(busy, wall / 10) << "processor milliseconds in " << wall << " ms of waits";
+
+    // One fade: a frame at each refresh of the display, at least 30 a second,
+    // and its last picture.
+    const HDC hScreen = ::GetDC(nullptr);
+    const int refresh = ::GetDeviceCaps(hScreen, VREFRESH) >= 30 ? ::GetDeviceCaps(hScreen, VREFRESH) : 60;
+    ::ReleaseDC(nullptr, hScreen);
+    CImportPatch copies("gdi32.dll", "BitBlt", reinterpret_cast<void*>(CountCopy));
+    g_pRealBitBlt = copies.Original();
+    g_nCopies = 0;
+    const CTileCell c = Cell(pair.col1 == 1 && pair.row1 == 1 ? 2 : 1, 1);
+    program.View().EraseTileRect(c.x, c.y, c.cx, c.cy, 0);
+    EXPECT_GE(g_nCopies, 500 * 30 / 1000) << refresh << " Hz";
+    EXPECT_LE(g_nCopies, 500 / (1000 / refresh) + 2) << refresh << " Hz";
+}
+
 TEST(PlayKeys, ArrowsCtrlArrowsHomeAndEndMoveTheCursorDrawnOnTheScreenOnly)
 {
     CScratchSettings store;
@@ -994,9 +1150,13 @@ TEST(PlayAccessible, AScreenReadersPressActsOnlyWhereAClickWouldAndOnACellOfTheB
     // A press asked for on a wider board lies beyond the board in play: not a click on its margin.
     EXPECT_EQ(board->accDoDefaultAction(ChildVariant(3)), S_OK);
     UseBoard(program, {"AB", "BA"});
+    // The dead end is judged at the click: the finish dialog, and no new puzzle.
+    answers.Expect([](HWND hDlg) { PressButton(hDlg, IDOK); });
+    answers.Expect([](HWND hBox) { PressButton(hBox, IDCANCEL); });
     ClickCell(program, 1, 1);
     Pump(50);
     EXPECT_EQ(g_pBoard->GetSelectedCell(), Cell(1, 1));
+    EXPECT_EQ(answers.Pending(), 0u);
 }
 
 } // namespace

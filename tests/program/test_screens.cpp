@@ -5,7 +5,11 @@
 
 #include "board/BmpFile.h"
 #include "framework/Scale.h"
+#include "framework/Screen.h"
 #include "view/BoardSizes.h"
+
+#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -176,6 +180,174 @@ TEST(Screens, ANewScaleLaysTheGameInPlayOutAgainAsItWas)
     ExpectCursorAt(program, 3, 2, "after the new scale");
     program.Command(ID_UNDO);
     EXPECT_EQ(g_pBoard->GetCell(pair.col1, pair.row1).kind, pair.kind) << "the undo ring kept the pair";
+}
+
+TEST(Screens, WindowsSuggestsTheFrameTheBoardNeedsAtTheNewScaleAndTheFrameStaysWhereItIsPut)
+{
+    CScratchSettings store;
+    CGameClock clock;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    const HWND hFrame = program.FrameWindow();
+    const UINT dpi = ScreenDpi();
+    RECT frame{};
+    ::GetWindowRect(hFrame, &frame);
+    // A lower screen: the board needs smaller tiles, and so another frame, than today's.
+    SetScreenHeight((frame.bottom - frame.top) * 3 / 4);
+    SIZE size{};
+    ASSERT_TRUE(::SendMessageW(hFrame, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&size)));
+    EXPECT_LT(size.cy, frame.bottom - frame.top);
+    const RECT work = GetWorkArea(hFrame);
+    const int y = work.top + (work.bottom - work.top - size.cy) / 2; // a place where the frame fits
+    const struct {
+        const char* label;
+        int x, y;       // where Windows puts the frame
+        int left, top;  // where it stays
+    } cases[] = {
+        {"inside the work area", work.left + 30, y, work.left + 30, y},
+        {"over the right edge", work.right - size.cx / 2, y, work.right - size.cx, y},
+        {"over the left and bottom edges", work.left - 25, work.bottom - size.cy + 40, work.left, work.bottom - size.cy},
+    };
+    for (const auto& c : cases) {
+        RECT suggested{c.x, c.y, c.x + size.cx, c.y + size.cy};
+        ::SendMessageW(hFrame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        ::GetWindowRect(hFrame, &frame);
+        EXPECT_EQ(frame.right - frame.left, size.cx) << c.label << ": the size Windows was told";
+        EXPECT_EQ(frame.bottom - frame.top, size.cy) << c.label;
+        EXPECT_EQ(frame.left, c.left) << c.label;
+        EXPECT_EQ(frame.top, c.top) << c.label;
+    }
+    SetScreenHeight(0);
+}
+
+// The rectangle of a dialog's control in the dialog's client area.
+RECT ControlRect(HWND hDlg, int id)
+{
+    RECT r{};
+    ::GetWindowRect(::GetDlgItem(hDlg, id), &r);
+    ::MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// Windows tells the dialog of a new scale, with its own rectangle.
+void SendDpiChanged(HWND hDlg)
+{
+    RECT r{};
+    ::GetWindowRect(hDlg, &r);
+    const UINT dpi = ScreenDpi();
+    ::SendMessageW(hDlg, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
+    ::UpdateWindow(hDlg);
+}
+
+TEST(Screens, TheSetChooserPlacesAndDrawsItsPreviewAtTheDialogsScale)
+{
+    const UINT dpi = ScreenDpi();
+    const CBmpFile sheet = ArtOfScale("tiles131", dpi);
+    CScratchSettings store;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    const int margin = ScaleToDpi(5, dpi), w = ScaleToDpi(270, dpi), h = ScaleToDpi(200, dpi);
+    const auto differing = [&](HWND hDlg) {
+        const CCapture preview = CaptureClient(::GetDlgItem(hDlg, IDC_SET_PREVIEW));
+        int n = preview.width >= margin + w && preview.height >= margin + h ? 0 : -1;
+        for (int y = 0; n >= 0 && y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                n += preview.At(margin + x, margin + y) != StretchedPixel(sheet, w, h, x, y);
+        return n;
+    };
+    const RECT place{ScaleToDpi(20, dpi), ScaleToDpi(20, dpi), ScaleToDpi(300, dpi), ScaleToDpi(230, dpi)};
+    RECT opened{}, changed{};
+    int atOpening = -1, afterChange = -1;
+    CModalAnswers answers;
+    answers.Expect([&](HWND hDlg) {
+        opened = ControlRect(hDlg, IDC_SET_PREVIEW);
+        atOpening = differing(hDlg);
+        ::MoveWindow(::GetDlgItem(hDlg, IDC_SET_PREVIEW), 0, 0, 10, 10, TRUE);
+        SendDpiChanged(hDlg);
+        changed = ControlRect(hDlg, IDC_SET_PREVIEW);
+        afterChange = differing(hDlg);
+        PressButton(hDlg, IDCANCEL);
+    });
+    program.Command(ID_CHOOSE_SETS);
+    EXPECT_TRUE(::EqualRect(&opened, &place)) << opened.left << "," << opened.top << " " << opened.right << "," << opened.bottom;
+    EXPECT_TRUE(::EqualRect(&changed, &place)) << "placed again at the new scale";
+    EXPECT_EQ(atOpening, 0) << "pixels of the sheet not as drawn at " << dpi << " DPI";
+    EXPECT_EQ(afterChange, 0) << "drawn again at the new scale";
+}
+
+TEST(Screens, TheGamesDialogsPaintTheirTextAboveTheirPictureButtonsAtEveryScale)
+{
+    const UINT dpi = ScreenDpi();
+    CScratchSettings store({{"8_10", "3725"}, {"8_10\\Name", "WWWWWWWWWW"}, {"20_16", "359999"}});
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    const std::uint32_t lettering = 0x004AC6;
+    const struct {
+        UINT command;
+        std::vector<std::pair<int, SIZE>> buttons; // at 96 DPI
+    } dialogs[] = {
+        {ID_APP_ABOUT, {{IDOK, {80, 40}}}},
+        {ID_HIGH_SCORES, {{IDOK, {80, 40}}, {IDC_CLEAR_SCORES, {160, 40}}}},
+    };
+    for (const auto& d : dialogs) {
+        CModalAnswers answers;
+        answers.Expect([&](HWND hDlg) {
+            const std::string label = WindowText(hDlg) + " at " + std::to_string(dpi) + " DPI";
+            // The buttons' pictures again at the scale Windows tells, whatever size it gave them.
+            for (const auto& b : d.buttons)
+                ::SetWindowPos(::GetDlgItem(hDlg, b.first), nullptr, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER);
+            SendDpiChanged(hDlg);
+            int top = INT_MAX;
+            std::vector<RECT> buttons;
+            for (const auto& b : d.buttons) {
+                buttons.push_back(ControlRect(hDlg, b.first));
+                const RECT& r = buttons.back();
+                EXPECT_EQ(r.right - r.left, ScaleToDpi(b.second.cx, dpi)) << label << " " << b.first;
+                EXPECT_EQ(r.bottom - r.top, ScaleToDpi(b.second.cy, dpi)) << label << " " << b.first;
+                top = std::min<int>(top, r.top);
+            }
+            // No letter below the buttons' top or past the edge.
+            const CCapture screen = CaptureClient(hDlg);
+            int lowest = -1, rightmost = -1;
+            for (int y = 0; y < screen.height; ++y)
+                for (int x = 0; x < screen.width; ++x) {
+                    const POINT p{x, y};
+                    const bool onButton = std::any_of(buttons.begin(), buttons.end(), [&](const RECT& r) { return ::PtInRect(&r, p); });
+                    if (!onButton && screen.At(x, y) == lettering)
+                        lowest = y, rightmost = std::max(rightmost, x);
+                }
+            EXPECT_GT(lowest, 0) << label << ": the text is painted";
+            EXPECT_LT(lowest, top) << label;
+            EXPECT_LT(rightmost, screen.width - 1) << label;
+            PressButton(hDlg, IDOK);
+        });
+        program.Command(d.command);
+    }
+}
+
+TEST(Screens, TheHelpTextsLinesFitTheHelpWindowWholeAtTheScaleAndAfterAChange)
+{
+    CScratchSettings store;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    program.Command(ID_HELP);
+    const HWND hHelp = ::FindWindowW(L"MorvaneHelp", nullptr);
+    ASSERT_NE(hHelp, nullptr);
+    const HWND hText = ::GetWindow(hHelp, GW_CHILD);
+    const std::string text = WindowText(hText);
+    const auto lines = static_cast<LRESULT>(std::count(text.begin(), text.end(), '\n') + 1);
+    EXPECT_EQ(::SendMessageW(hText, EM_GETLINECOUNT, 0, 0), lines) << "no line wraps at " << ScreenDpi() << " DPI";
+    // Windows suggests too narrow a rectangle: the window keeps the text's width.
+    RECT help{}, narrow{};
+    ::GetWindowRect(hHelp, &help);
+    narrow = {help.left, help.top, help.left + (help.right - help.left) / 2, help.bottom};
+    const UINT dpi = ScreenDpi();
+    ::SendMessageW(hHelp, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&narrow));
+    RECT after{};
+    ::GetWindowRect(hHelp, &after);
+    EXPECT_TRUE(::EqualRect(&after, &help)) << after.right - after.left << " wide for " << help.right - help.left;
+    EXPECT_EQ(::SendMessageW(hText, EM_GETLINECOUNT, 0, 0), lines);
+    ::SendMessageW(hHelp, WM_CLOSE, 0, 0);
 }
 
 } // namespace

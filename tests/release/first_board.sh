@@ -18,6 +18,7 @@ export WINEPREFIX=$work/prefix
 source "$root/tools/wine-env.sh"
 wine_start
 trap wine_stop EXIT
+wine_no_debugger
 for version in win7 win10 win11; do
     # Wine 8 knows no Windows 11, which is Windows 10 from build 22000 on: set
     # to Windows 10, its default, Wine keeps no version of its own and reports

@@ -70,9 +70,14 @@ TEST(ProgramFile, Manifest)
         {"Windows 8.1", "<supportedOS Id=\"{1f676c76-80e1-4239-95bb-83d0f6d0da78}\"/>"},
         {"Windows 10 and 11", "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>"},
         {"common controls 6", "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""},
+        {"system-aware where per-monitor v2 is unknown", "WindowsSettings\">true</dpiAware>"},
+        {"per-monitor v2 from Windows 10 1703", "WindowsSettings\">PerMonitorV2</dpiAwareness>"},
     };
     for (const auto& c : cases)
         EXPECT_NE(manifest.find(c.part), std::string::npos) << c.label << ": " << c.part;
+    // Per-monitor v1 scales no dialog, caption or menu: no system is given it.
+    for (const char* v1 : {"true/pm", "PerMonitor<", "PerMonitor,"})
+        EXPECT_EQ(manifest.find(v1), std::string::npos) << v1;
 }
 
 }  // namespace
