@@ -64,6 +64,7 @@ void CAutoSolveDlg::ShowNextPair()
             m_pView->DrawLink(path);
             m_pView->EraseTile(a);
             m_pView->EraseTile(b);
+            m_pView->RecordPairGone();
         }
     }
     const std::string counter = std::to_string(m_nStep--);

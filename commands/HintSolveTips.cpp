@@ -26,6 +26,7 @@ void CMahjongView::OnHint()
     ForEachRemovablePair(*g_pBoard, [&](const CLinkPath& path) { candidates.push_back(path); });
     if (candidates.empty())
         return;
+    m_marks.bAided = true;
     // With two or more candidates the divisor is one less than their number.
     const unsigned n = static_cast<unsigned>(candidates.size());
     const unsigned i = n == 1 ? 0 : static_cast<unsigned>(std::rand()) % (n - 1);
@@ -52,13 +53,15 @@ void CMahjongView::OnAutoSolve()
     }
     // The mark is set first: no end of the game met during the replay is the player's.
     const int tiles = g_pBoard->CountTiles();
-    const bool played = m_bSolverPlayed;
-    m_bSolverPlayed = true;
+    const bool played = m_bSolverPlayed, aided = m_marks.bAided;
+    m_bSolverPlayed = m_marks.bAided = true;
     CAutoSolveDlg replay(solution, this);
     replay.DoModal();
     g_pBoard->ToggleSelection(g_pBoard->GetSelectedCell());
-    if (g_pBoard->CountTiles() == tiles)
+    if (g_pBoard->CountTiles() == tiles) {
         m_bSolverPlayed = played;
+        m_marks.bAided = aided;
+    }
 }
 
 void CMahjongView::OnShowTip()

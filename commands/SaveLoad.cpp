@@ -35,10 +35,13 @@ void CMahjongView::OnSaveTo()
         return;
     CWaitCursor wait;
     const CString path = dialog.GetPathName();
-    // The time the game clock shows: a pause going on does not count.
-    const unsigned elapsed = m_bPaused ? static_cast<unsigned>(m_tPause - m_tGameStart) : SecondsSince(m_tGameStart);
-    if (g_pBoard->SaveToFile(path, static_cast<int>(elapsed)) != 0)
+    if (g_pBoard->SaveToFile(path, static_cast<int>(GameSeconds())) != 0)
         AfxMessageBox(CString("The puzzle could not be saved to ") + path + ".", MB_OK | MB_ICONEXCLAMATION);
+}
+
+unsigned CMahjongView::GameSeconds() const
+{
+    return m_bPaused ? static_cast<unsigned>(m_tPause - m_tGameStart) : SecondsSince(m_tGameStart);
 }
 
 void CMahjongView::OnUpdateSaveTo(CCmdUI* pCmdUI)
@@ -58,19 +61,24 @@ bool CMahjongView::IsPlayableFile(const CMahjongBoard& board, int nElapsed) cons
 void CMahjongView::OnLoadFrom()
 {
     CFileDialog dialog(TRUE, "mhj", "*.mhj", OFN_HIDEREADONLY, kPuzzleFilter, this);
-    if (dialog.DoModal() != IDOK)
-        return;
+    if (dialog.DoModal() == IDOK)
+        LoadPuzzle(dialog.GetPathName());
+}
+
+bool CMahjongView::LoadPuzzle(const CString& path)
+{
     CWaitCursor wait;
-    const CString path = dialog.GetPathName();
     // Read into a board of its own: a file that is refused changes nothing.
     auto board = std::make_unique<CMahjongBoard>();
     int elapsed = 0;
     if (board->LoadFromFile(path, &elapsed) != 0 || !IsPlayableFile(*board, elapsed)) {
         AfxMessageBox(CString("The file ") + path + " is no puzzle of Morvane, or it cannot be read.",
                       MB_OK | MB_ICONEXCLAMATION);
-        return;
+        return false;
     }
     const CSize base = LoadedBaseTileSize(board->GetWidth(), board->GetHeight(), ScreenHeightAt96Dpi());
-    if (PutBoardInPlay(std::move(board), base, 0))
-        m_tGameStart = NowSeconds() - elapsed; // the game clock goes on from the saved time
+    if (!PutBoardInPlay(std::move(board), base, 0))
+        return false;
+    m_tGameStart = NowSeconds() - elapsed; // the game clock goes on from the saved time
+    return true;
 }

@@ -9,7 +9,7 @@
 
 BOOL CControlBar::CreateControl(LPCSTR lpszClassName, DWORD dwStyle, CWnd* pParentWnd, UINT nID)
 {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
     ::InitCommonControlsEx(&icc);
     return CreateEx(0, lpszClassName, nullptr, dwStyle, 0, 0, 0, 0, pParentWnd, nID);
 }

@@ -1,7 +1,7 @@
 #include "shell/HighScoresDlg.h"
 
 #include "resources/resource.h"
-#include "shell/BestResults.h"
+#include "shell/RecordStore.h"
 #include "shell/GameTime.h"
 #include "view/BoardSizes.h"
 

@@ -19,6 +19,8 @@ IMPLEMENT_DYNCREATE(CMainFrame)
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_WM_CREATE()
     ON_COMMAND(ID_HELP, OnHelp)
+    ON_WM_CLOSE()
+    ON_MESSAGE(WM_ENDSESSION, OnEndSession)
     ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
     ON_MESSAGE(WM_GETDPISCALEDSIZE, OnGetDpiScaledSize)
     ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
@@ -131,4 +133,24 @@ void CMainFrame::TakeScale()
 void CMainFrame::OnHelp()
 {
     m_wndHelp.Open(this);
+}
+
+void CMainFrame::OnClose()
+{
+    KeepLastGame();
+    CFrameWnd::OnClose();
+}
+
+LRESULT CMainFrame::OnEndSession(WPARAM wParam, LPARAM)
+{
+    // The session ends and the program with it, without closing its windows.
+    if (wParam)
+        KeepLastGame();
+    return 0;
+}
+
+void CMainFrame::KeepLastGame()
+{
+    if (auto* view = static_cast<CMahjongView*>(GetActiveView()))
+        view->KeepLastGame();
 }

@@ -19,6 +19,10 @@ protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnHelp();
+    // Exit, the close box or Alt+F4, and the end of the Windows session: the
+    // game in progress is kept for the next start.
+    void OnClose();
+    LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
     // The frame is on a monitor of another scale, or the scale has changed.
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     // The size Windows is to suggest for the frame at another scale: the board's.
@@ -32,6 +36,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void KeepLastGame();
     // The tool bar at the frame's scale.
     BOOL CreateToolBar();
     // A change of scale, screen or work area, with the rectangle Windows

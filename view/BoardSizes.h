@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 struct CBoardSize {
     unsigned nCommand;
@@ -36,6 +37,15 @@ inline const CBoardSize* FindBoardSize(int nColumns, int nRows)
 {
     for (const CBoardSize& size : kBoardSizes)
         if (size.nColumns == nColumns && size.nRows == nRows)
+            return &size;
+    return nullptr;
+}
+
+// The size whose key is key, or null.
+inline const CBoardSize* FindBoardSizeKey(const std::string& key)
+{
+    for (const CBoardSize& size : kBoardSizes)
+        if (key == size.lpszKey)
             return &size;
     return nullptr;
 }

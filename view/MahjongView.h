@@ -9,6 +9,7 @@
 #include "framework/Gdi.h"
 
 #include "board/BoardTypes.h"
+#include "board/GameRecords.h"
 #include "commands/BoardPicture.h"
 
 #include <cstdint>
@@ -114,6 +115,15 @@ public:
     int GetBestTime() const;
     void ShowBestTimeInTitle();
 
+    // The statistics of the game in play (Records.cpp): its marks, counted
+    // when a pair goes (a match, Redo, the solver's replay) and when the game
+    // is left for another with tiles on the board.
+    CGameMarks m_marks;
+    void RecordPairGone();
+    // The game in progress kept for the next start (at exit, or when Windows
+    // ends the session), in the puzzle file's layout with its marks beside.
+    void KeepLastGame();
+
 protected:
     void OnDraw(CDC* pDC) override;
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -125,6 +135,9 @@ protected:
     void OnSaveTo();
     void OnUpdateSaveTo(CCmdUI* pCmdUI);
     void OnLoadFrom();
+    void OnResumeLastGame();
+    void OnUpdateResumeLastGame(CCmdUI* pCmdUI);
+    void OnStatistics();
     void OnTilesNormal();
     void OnTilesBig();
     void OnTilesBiggest();
@@ -213,6 +226,15 @@ private:
     // A puzzle read from a file that the game can play: a size's own kinds at
     // most, and a playing time the clock can count.
     bool IsPlayableFile(const CMahjongBoard& board, int nElapsed) const;
+    // Reads a puzzle file and puts it in play with its clock; a file that is
+    // refused is reported and changes nothing. False then.
+    bool LoadPuzzle(const CString& path);
+    // The time the game clock shows: a pause going on does not count.
+    unsigned GameSeconds() const;
+    // The game with these marks, on a board of this size, left with tiles on it.
+    void RecordGameLeft(const CGameMarks& marks, int nColumns, int nRows);
+    // The kept game goes, its file and marks; lost when another game is played instead.
+    void DropKeptGame(bool bLost);
     // Keyboard play: a shown cursor follows a click to its playing cell.
     void FollowClick(CPoint point);
     // The cursor moved to a playing cell, shown, and announced.

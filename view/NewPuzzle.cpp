@@ -101,12 +101,16 @@ BOOL CMahjongView::PutBoardInPlay(std::unique_ptr<CMahjongBoard> board, CSize ba
     // The board being played, and its size, stay until the new one is ready.
     std::unique_ptr<CMahjongBoard> previous(g_pBoard);
     const int size[] = {m_nSizeX, m_nSizeY, m_nTiles};
+    const CGameMarks marks = m_marks;
     g_pBoard = board.release();
     m_nSizeX = g_pBoard->GetWidth();
     m_nSizeY = g_pBoard->GetHeight();
     m_nTiles = g_pBoard->GetKinds();
-    if (PreparePuzzle(base.cx, base.cy, bDeal))
+    if (PreparePuzzle(base.cx, base.cy, bDeal)) {
+        if (previous && previous->CountTiles() > 0)
+            RecordGameLeft(marks, size[0], size[1]);
         return TRUE;
+    }
     delete g_pBoard;
     g_pBoard = previous.release();
     m_nSizeX = size[0];
@@ -141,6 +145,7 @@ BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
     m_nDeal = m_bDealKnown ? deal : 0;
     m_bGameEnded = false;
     m_bSolverPlayed = false;
+    m_marks = {};
     PlaceFrame(tile);
     ShowBestTimeInTitle();
     WriteSetting("SizeX", std::to_string(m_nSizeX));

@@ -44,6 +44,7 @@ void CMahjongView::OnLButtonDown(UINT nFlags, CPoint point)
                 DrawLink(path);
                 EraseTile(cell);
                 EraseTile(sel);
+                RecordPairGone();
                 ::SetCursor(previous);
             } else {
                 // The frame goes by the selected tile's own rectangle: an undo
@@ -132,6 +133,7 @@ void CMahjongView::OnHelpMe()
 {
     if (m_bPaused || !HasPicture())
         return;
+    m_marks.bAided = true;
     ForEachRemovablePair(*g_pBoard, [&](const CLinkPath& path) {
         DrawLink(path);
         WaitNextSecond(GetClock().Now());
@@ -186,6 +188,7 @@ void CMahjongView::OnRedo()
     PlayWave("LINE");
     EraseTile(a);
     EraseTile(b);
+    RecordPairGone();
     JudgeBoard();
 }
 
@@ -202,6 +205,7 @@ void CMahjongView::OnRestart()
         return;
     // The game clock counts on from the puzzle's start: the time spent counts.
     g_pBoard->Restart();
+    m_marks.bAided = true;
     GoOnAfterEnd();
     RenderBoardPicture();
 }

@@ -14,6 +14,13 @@ bool ReadSettingNumber(const char* lpszName, int& value);
 // The player's own tile picture (TileSet\FName): a path of at most 499
 // characters; a longer stored text counts as absent.
 bool ReadTileSetFile(std::string& path);
+// The text of the value lpszValue of key lpszKey below the store's root: as
+// ReadSettingText, for the records kept in values of their own names.
+bool ReadSettingValue(const char* lpszKey, const char* lpszValue, std::string& text,
+                      std::size_t maxChars = std::string::npos);
 // Stores the text as setting lpszName, making its key when it is missing.
 // A failed write goes unnoticed, as the game has no use for knowing.
 void WriteSetting(const char* lpszName, const std::string& text);
+void WriteSettingValue(const char* lpszKey, const char* lpszValue, const std::string& text);
+// Removes key lpszKey below the store's root, with all it holds.
+void DeleteSettingKey(const char* lpszKey);

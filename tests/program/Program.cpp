@@ -4,6 +4,9 @@
 #include "shell/MainFrame.h"
 #include "view/MahjongView.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
 const std::string kStoreRoot = "Software\\Kestova\\Morvane\\";
 
@@ -19,6 +22,11 @@ CScratchSettings::CScratchSettings(const Entries& stored, Tips tips)
     ::RegCreateKeyExA(HKEY_CURRENT_USER, ScratchPath().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_hScratch,
                       nullptr);
     ::RegOverridePredefKey(HKEY_CURRENT_USER, m_hScratch);
+    // The player's local application data too: the game kept at exit goes there.
+    std::error_code error;
+    std::filesystem::remove_all(ScratchAppData(), error);
+    std::filesystem::create_directories(ScratchAppData(), error);
+    ::SetEnvironmentVariableW(L"LOCALAPPDATA", ScratchAppData().c_str());
     if (tips == Tips::Off)
         Write("ShowTips", "1");
     for (const auto& [name, text] : stored)
@@ -30,6 +38,16 @@ CScratchSettings::~CScratchSettings()
     ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     ::RegCloseKey(m_hScratch);
     ::RegDeleteTreeA(HKEY_CURRENT_USER, ScratchPath().c_str());
+    ::SetEnvironmentVariableW(L"LOCALAPPDATA", m_appData.c_str());
+    std::error_code error;
+    std::filesystem::remove_all(ScratchAppData(), error);
+}
+
+std::wstring CScratchSettings::ScratchAppData()
+{
+    wchar_t temp[MAX_PATH] = L"";
+    ::GetTempPathW(MAX_PATH, temp);
+    return std::wstring(temp) + L"morvane-test-appdata";
 }
 
 void CScratchSettings::Write(const std::string& name, const std::string& text)

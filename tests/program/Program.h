@@ -34,9 +34,18 @@ public:
     // A setting below Software\Kestova\Morvane, written and read as the game does.
     static void Write(const std::string& name, const std::string& text);
     static std::optional<std::string> Read(const std::string& name);
+    // The folder that stands for the player's local application data meanwhile.
+    static std::wstring ScratchAppData();
 
 private:
     HKEY m_hScratch = nullptr;
+    std::wstring m_appData = AppData(); // as it was before
+    static std::wstring AppData()
+    {
+        wchar_t path[MAX_PATH] = L"";
+        ::GetEnvironmentVariableW(L"LOCALAPPDATA", path, MAX_PATH);
+        return path;
+    }
 };
 
 // Appends "read <name>" for each setting the program asks for and "write

@@ -63,6 +63,7 @@ TEST(Menu, HoldsEveryPopupItemTextAndCommand)
           {"Load from...", 32800, {}},
           {"Show tip", 32818, {}},
           {"Select deal...\tF3", ID_SELECT_DEAL, {}},
+          {"Resume last game", ID_RESUME_LAST_GAME, {}},
           {"E&xit", ID_APP_EXIT, {}}}},
         {"Edit", 0,
          {{"Undo\tCtrl+Z", 32777, {}},
@@ -89,7 +90,7 @@ TEST(Menu, HoldsEveryPopupItemTextAndCommand)
           {"&Pouse\tP", 32807, {}},
           {"Animation", 32819, {}},
           {"Restart\tCtrl+R", ID_RESTART, {}}}},
-        {"&Help", 0, {{"&About program...", ID_APP_ABOUT, {}}, {"Help\t F1", ID_HELP, {}}, {"High scores", 32795, {}}}},
+        {"&Help", 0, {{"&About program...", ID_APP_ABOUT, {}}, {"Help\t F1", ID_HELP, {}}, {"High scores", 32795, {}}, {"Statistics", ID_STATISTICS, {}}}},
     };
     CScratchSettings store;
     CRunningProgram program;
@@ -117,7 +118,7 @@ TEST(Menu, TheResourceChecksAndGreysNothing)
     std::map<std::string, UINT> states;
     CollectStates(hMenu, "", states);
     ::DestroyMenu(hMenu);
-    EXPECT_EQ(states.size(), 36u);
+    EXPECT_EQ(states.size(), 38u);
     for (const auto& [item, state] : states)
         EXPECT_EQ(state & (MF_CHECKED | MF_GRAYED), 0u) << item;
 }

@@ -1,0 +1,98 @@
+#include "shell/StatisticsDlg.h"
+
+#include "framework/App.h"
+#include "resources/resource.h"
+#include "shell/GameTime.h"
+#include "shell/RecordStore.h"
+#include "view/BoardSizes.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+constexpr const char* kColumns[] = {"Board size", "Played",  "Won",          "Won unaided", "Win rate",
+                                    "Streak",     "Longest streak", "Average time", "Best time"};
+
+CString TimeText(unsigned seconds)
+{
+    CString text;
+    FormatGameTime(seconds, text);
+    return text;
+}
+
+// The texts of a size's row, in the order of the columns.
+std::vector<CString> RowTexts(const CBoardSize& size)
+{
+    CGameRecord record = ReadGameRecord(size.lpszKey);
+    std::string name = size.lpszKey; // "8_10" is "8 x 10" in the menu
+    name.replace(name.find('_'), 1, " x ");
+    const unsigned best = ReadBestTime(size.lpszKey);
+    const std::int64_t played = record.Played(), won = record.Won();
+    return {name,
+            std::to_string(played),
+            std::to_string(won),
+            std::to_string(record.WonUnaided()),
+            played ? std::to_string((won * 100 + played / 2) / played) + " %" : "-",
+            std::to_string(record.Streak()),
+            std::to_string(record.LongestStreak()),
+            won ? TimeText(static_cast<unsigned>(record.WinSeconds() / won)) : CString("-"),
+            best ? TimeText(best) : CString("-")};
+}
+} // namespace
+
+BEGIN_MESSAGE_MAP(CStatisticsDlg, CDialog)
+    ON_COMMAND(IDC_RESET_STATISTICS, OnReset)
+END_MESSAGE_MAP()
+
+CStatisticsDlg::CStatisticsDlg(CWnd* pParent) : CDialog(IDD_STATISTICS, pParent) {}
+
+BOOL CStatisticsDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    const HWND hList = ::GetDlgItem(m_hWnd, IDC_STATISTICS_LIST);
+    ::SendMessageW(hList, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
+        std::wstring title = Wide(kColumns[i]);
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_FMT;
+        column.fmt = i == 0 ? LVCFMT_LEFT : LVCFMT_RIGHT;
+        column.pszText = title.data();
+        ::SendMessageW(hList, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+    }
+    ShowRecords();
+    // The first row has the focus, so that a screen reader starts reading there.
+    LVITEMW state{};
+    state.stateMask = state.state = LVIS_FOCUSED | LVIS_SELECTED;
+    ::SendMessageW(hList, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+    return TRUE;
+}
+
+void CStatisticsDlg::ShowRecords()
+{
+    const HWND hList = ::GetDlgItem(m_hWnd, IDC_STATISTICS_LIST);
+    for (int row = 0; row < static_cast<int>(kBoardSizes.size()); ++row) {
+        const std::vector<CString> texts = RowTexts(kBoardSizes[static_cast<std::size_t>(row)]);
+        for (int col = 0; col < static_cast<int>(texts.size()); ++col) {
+            std::wstring text = Wide(texts[static_cast<std::size_t>(col)]);
+            LVITEMW item{};
+            item.mask = LVIF_TEXT;
+            item.iItem = row;
+            item.iSubItem = col;
+            item.pszText = text.data();
+            const bool add = col == 0 && ::SendMessageW(hList, LVM_GETITEMCOUNT, 0, 0) <= row;
+            ::SendMessageW(hList, add ? LVM_INSERTITEMW : LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        }
+    }
+    for (int col = 0; col < static_cast<int>(std::size(kColumns)); ++col)
+        ::SendMessageW(hList, LVM_SETCOLUMNWIDTH, col, LVSCW_AUTOSIZE_USEHEADER);
+}
+
+void CStatisticsDlg::OnReset()
+{
+    if (AfxMessageBox("Reset the statistics of every board size?", MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+        return;
+    ClearGameRecords();
+    ShowRecords();
+}
