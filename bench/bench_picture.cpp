@@ -12,8 +12,14 @@ namespace {
 
 struct Layout {
     int kinds, width, height, cx, cy;
+    unsigned sheet; // the tiles' sheet: the one drawn at twice the size above 96 DPI
+    int back;       // the background square's side at the layout's scale
 };
-const Layout kLargest[] = {{40, 20, 16, 44, 59}, {36, 18, 8, 51, 68}};
+// The largest tiles at 96 DPI, and at 192 DPI (what a 3840 x 2160 screen gets).
+const Layout kLargest[] = {{40, 20, 16, 44, 59, 131, 300},
+                           {36, 18, 8, 51, 68, 131, 300},
+                           {40, 20, 16, 78, 104, 1131, 600},
+                           {36, 18, 8, 102, 136, 1131, 600}};
 
 std::uint32_t FixedSeed()
 {
@@ -21,9 +27,12 @@ std::uint32_t FixedSeed()
 }
 
 struct Scene {
-    explicit Scene(const Layout& l) : board(l.kinds, l.width, l.height), background(300 * 300, 0x336699)
+    explicit Scene(const Layout& l)
+        : layout(l), board(l.kinds, l.width, l.height), background(static_cast<std::size_t>(l.back) * l.back)
     {
-        board.LoadTilesFromResource(nullptr, l.cx, l.cy);
+        for (std::size_t i = 0; i < background.size(); ++i)
+            background[i] = static_cast<std::uint32_t>(i * 2654435761u) & 0xFFFFFF;
+        board.LoadTilesFromResource(nullptr, l.cx, l.cy, l.sheet);
         SetDealSeedSource(&FixedSeed);
         CTilePairList plan;
         board.Deal(plan);
@@ -35,8 +44,9 @@ struct Scene {
         const CPixelRect r = BoardPictureRect(board);
         return CPixelSurface(pixels.data(), r.cx, r.cy);
     }
-    CPixelSurface Background() { return CPixelSurface(background.data(), 300, 300); }
+    CPixelSurface Background() { return CPixelSurface(background.data(), layout.back, layout.back); }
 
+    Layout layout;
     CMahjongBoard board;
     std::vector<std::uint32_t> background;
     std::vector<std::uint32_t> pixels;
@@ -56,7 +66,28 @@ void BM_CutTiles(benchmark::State& state, Layout l)
 {
     CMahjongBoard board(l.kinds, l.width, l.height);
     for (auto _ : state)
-        board.LoadTilesFromResource(nullptr, l.cx, l.cy);
+        board.LoadTilesFromResource(nullptr, l.cx, l.cy, l.sheet);
+}
+
+// What a change of scale does to the game in play: the tiles cut anew, the
+// cells laid out at their size, and the picture composed.
+void BM_ScaleChange(benchmark::State& state, Layout l)
+{
+    Scene scene(l);
+    Layout other = l;
+    other.cx = l.cx * 2 / 3;
+    other.cy = l.cy * 2 / 3;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(l.cx) * (l.width + 2) * l.cy * (l.height + 2));
+    bool large = false;
+    for (auto _ : state) {
+        const Layout& to = (large = !large) ? l : other;
+        scene.board.LoadTilesFromResource(nullptr, to.cx, to.cy, to.sheet);
+        scene.board.LayOutCells();
+        const CPixelRect r = BoardPictureRect(scene.board);
+        CPixelSurface picture(pixels.data(), r.cx, r.cy);
+        ComposeBoardPicture(picture, scene.board, scene.Background());
+        benchmark::DoNotOptimize(pixels.data());
+    }
 }
 
 void BM_FadeFrame(benchmark::State& state, Layout l)
@@ -82,6 +113,7 @@ int Register()
         benchmark::RegisterBenchmark(("ComposePicture/" + name).c_str(), BM_Compose, l)->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("CutTiles/" + name).c_str(), BM_CutTiles, l)->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("FadeFrame/" + name).c_str(), BM_FadeFrame, l)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("ScaleChange/" + name).c_str(), BM_ScaleChange, l)->Unit(benchmark::kMillisecond);
     }
     return 0;
 }

@@ -19,7 +19,9 @@ void SetSheetFolder(const char* folder)
 
 bool LoadBuiltInSheet(unsigned id, CTileImage& sheet)
 {
-    const std::string path = g_folder + "/tiles" + std::to_string(id) + ".bmp";
+    // The sheets drawn at twice the size are resources 1000 above their own.
+    const std::string path =
+        g_folder + "/tiles" + (id >= 1000 ? std::to_string(id - 1000) + "-2x" : std::to_string(id)) + ".bmp";
     CBmpFile bmp(path.c_str());
     if (!bmp.Decode())
         return false;

@@ -34,9 +34,18 @@ void PaintBackground(CPixelSurface& dst, const CPixelSurface& background, int nA
 
 void PaintBackgroundRect(CPixelSurface& dst, const CPixelSurface& background, const CPixelRect& r)
 {
-    for (int y = std::max(r.y, 0); y < std::min(r.y + r.cy, dst.Height()); ++y)
-        for (int x = std::max(r.x, 0); x < std::min(r.x + r.cx, dst.Width()); ++x)
-            dst.Set(x, y, BackgroundAt(background, x, y));
+    // Row by row, in runs of the background's row that end at its right edge.
+    const int left = std::max(r.x, 0), right = std::min(r.x + r.cx, dst.Width());
+    const int side = background.Width();
+    for (int y = std::max(r.y, 0); y < std::min(r.y + r.cy, dst.Height()); ++y) {
+        const std::uint32_t* from = background.Row(y % background.Height());
+        std::uint32_t* to = dst.Row(y);
+        for (int x = left; x < right;) {
+            const int run = std::min(right - x, side - x % side);
+            std::copy_n(from + x % side, run, to + x);
+            x += run;
+        }
+    }
 }
 
 void PaintTile(CPixelSurface& dst, const CMahjongBoard& board, const CTileCell& cell)
@@ -44,11 +53,15 @@ void PaintTile(CPixelSurface& dst, const CMahjongBoard& board, const CTileCell& 
     if (!board.GetImages() || cell.kind < 0 || cell.kind >= board.GetKinds())
         return;
     const CTileImage& image = board.GetImages()[cell.kind];
-    const int cx = std::min(board.GetTileWidth(), image.m_nWidth);
-    const int cy = std::min(board.GetTileHeight(), image.m_nHeight);
-    for (int py = 0; py < cy; ++py)
-        for (int px = 0; px < cx; ++px)
-            dst.Set(cell.x + px, cell.y + py, SwapRedBlue(image.GetAt(px, py)));
+    // The part of the tile that lies on the picture.
+    const int left = std::max(0, -cell.x), right = std::min({board.GetTileWidth(), image.m_nWidth, dst.Width() - cell.x});
+    const int top = std::max(0, -cell.y), bottom = std::min({board.GetTileHeight(), image.m_nHeight, dst.Height() - cell.y});
+    for (int py = top; py < bottom; ++py) {
+        const std::uint32_t* from = image.m_pBits + static_cast<std::size_t>(py) * image.m_nWidth;
+        std::uint32_t* to = dst.Row(cell.y + py) + cell.x;
+        for (int px = left; px < right; ++px)
+            to[px] = SwapRedBlue(from[px]);
+    }
 }
 
 void ComposeBoardPicture(CPixelSurface& dst, const CMahjongBoard& board, const CPixelSurface& background)

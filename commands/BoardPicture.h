@@ -38,6 +38,9 @@ public:
     }
     int Width() const { return m_nWidth; }
     int Height() const { return m_nHeight; }
+    // The pixels of row y, which must lie inside.
+    std::uint32_t* Row(int y) { return m_pBits + Index(0, y); }
+    const std::uint32_t* Row(int y) const { return m_pBits + Index(0, y); }
 
 private:
     std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * m_nWidth + x; }

@@ -106,6 +106,28 @@ TEST(BoardPicture, BackgroundIsAnchoredAtTheTopLeft)
     EXPECT_EQ(window.surface.Get(0, 300), 0xDEADBEu);
 }
 
+// Tiles and background written where they meet the picture's edges and the
+// background's square edges, and nowhere else.
+TEST(BoardPicture, TilesAndBackgroundAreClippedToThePicture)
+{
+    Background bg;
+    CPixelSurface background = bg.Surface();
+    TestBoard b({"A"}, 1);
+    FillImages(b, TestBoard::kTileW, TestBoard::kTileH);
+    Picture pic(320, 310);
+    for (const CTileCell& cell : {CTileCell(-10, -5, 0, 30, 40), CTileCell(300, 290, 0, 30, 40)})
+        PaintTile(pic.surface, b, cell);
+    PaintBackgroundRect(pic.surface, background, {290, 100, 40, 2});
+    for (int y = 0; y < 310; ++y)
+        for (int x = 0; x < 320; ++x) {
+            const bool tile = (x < 20 && y < 35) || (x >= 300 && y >= 290);
+            const bool back = y >= 100 && y < 102 && x >= 290;
+            const std::uint32_t expected = tile ? SwapRedBlue(KindColour(0) ^ (x == 300 && y == 290))
+                                           : back ? bg.At(x, y) : 0xDEADBEu;
+            ASSERT_EQ(pic.surface.Get(x, y), expected) << "pixel " << x << "," << y;
+        }
+}
+
 TEST(BoardPicture, BlendExamples)
 {
     EXPECT_EQ(BlendColor(0xFFFFFF, 0x000000, 249), 0x060606u) << "white towards black at 249";
