@@ -1,9 +1,11 @@
 #include "framework/Wnd.h"
 
 #include "framework/App.h"
+#include "framework/Screen.h"
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -196,8 +198,11 @@ void CWnd::CenterWindow()
     RECT r{};
     GetWindowRect(&r);
     const int w = r.right - r.left, h = r.bottom - r.top;
-    ::SetWindowPos(m_hWnd, nullptr, area.left + (area.right - area.left - w) / 2,
-                   area.top + (area.bottom - area.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A window larger than its owner stays inside the work area all the same.
+    const RECT room = GetWorkArea(hOwner ? hOwner : m_hWnd);
+    const int x = std::max<int>(room.left, std::min<int>(area.left + (area.right - area.left - w) / 2, room.right - w));
+    const int y = std::max<int>(room.top, std::min<int>(area.top + (area.bottom - area.top - h) / 2, room.bottom - h));
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 BOOL CWnd::PreTranslateMessage(MSG*)

@@ -12,8 +12,9 @@
 namespace {
 // The room a name takes in the table before the times column.
 const char kNameRoom[] = "WWWWWWWWWWWW";
-// Clear scores goes through the sizes in this order.
-constexpr const char* kClearOrder[] = {"8_18", "8_20", "12_12", "12_24", "16_10", "20_16", "8_10", "12_16", "10_18"};
+// Clear scores goes through the sizes in this order (8_18, 8_20, 12_12, 12_24,
+// 16_10, 20_16, 8_10, 12_16, 10_18), by their places in kBoardSizes.
+constexpr std::size_t kClearOrder[] = {1, 2, 4, 6, 7, 8, 0, 5, 3};
 
 // A size's row label: its key with an "x" between the numbers ("8x18").
 CString RowLabel(const CBoardSize& size)
@@ -59,8 +60,8 @@ void CHighScoresDlg::ReadResults()
 
 void CHighScoresDlg::OnClearScores()
 {
-    for (const char* key : kClearOrder)
-        ClearBestResult(key);
+    for (const std::size_t i : kClearOrder)
+        ClearBestResult(kBoardSizes[i].lpszKey);
     ReadResults();
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
     if (m_onCleared)

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 constexpr const char* kColumns[] = {"Board size", "Played",  "Won",          "Won unaided", "Win rate",
@@ -72,10 +73,20 @@ BOOL CStatisticsDlg::OnInitDialog()
 void CStatisticsDlg::ShowRecords()
 {
     const HWND hList = ::GetDlgItem(m_hWnd, IDC_STATISTICS_LIST);
+    // Each column as wide as its widest text in the list's font, the title's
+    // included, with the room of two letters to spare.
+    const auto width = [&](const std::wstring& text) {
+        return static_cast<int>(::SendMessageW(hList, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    };
+    std::vector<int> widths;
+    for (const char* title : kColumns)
+        widths.push_back(width(Wide(title)) + width(L"MM"));
     for (int row = 0; row < static_cast<int>(kBoardSizes.size()); ++row) {
         const std::vector<CString> texts = RowTexts(kBoardSizes[static_cast<std::size_t>(row)]);
         for (int col = 0; col < static_cast<int>(texts.size()); ++col) {
             std::wstring text = Wide(texts[static_cast<std::size_t>(col)]);
+            int& widest = widths[static_cast<std::size_t>(col)];
+            widest = std::max(widest, width(text) + width(L"MM"));
             LVITEMW item{};
             item.mask = LVIF_TEXT;
             item.iItem = row;
@@ -85,8 +96,8 @@ void CStatisticsDlg::ShowRecords()
             ::SendMessageW(hList, add ? LVM_INSERTITEMW : LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
         }
     }
-    for (int col = 0; col < static_cast<int>(std::size(kColumns)); ++col)
-        ::SendMessageW(hList, LVM_SETCOLUMNWIDTH, col, LVSCW_AUTOSIZE_USEHEADER);
+    for (int col = 0; col < static_cast<int>(widths.size()); ++col)
+        ::SendMessageW(hList, LVM_SETCOLUMNWIDTH, col, widths[static_cast<std::size_t>(col)]);
 }
 
 void CStatisticsDlg::OnReset()

@@ -8,6 +8,8 @@
 #include "framework/Screen.h"
 #include "view/BoardSizes.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <climits>
 
@@ -348,6 +350,42 @@ TEST(Screens, TheHelpTextsLinesFitTheHelpWindowWholeAtTheScaleAndAfterAChange)
     EXPECT_TRUE(::EqualRect(&after, &help)) << after.right - after.left << " wide for " << help.right - help.left;
     EXPECT_EQ(::SendMessageW(hText, EM_GETLINECOUNT, 0, 0), lines);
     ::SendMessageW(hHelp, WM_CLOSE, 0, 0);
+}
+
+TEST(Screens, TheStatisticsShowEveryColumnWholeInsideTheWorkArea)
+{
+    CScratchSettings store;
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    const std::string label = std::to_string(ScreenDpi()) + " DPI";
+    CModalAnswers answers;
+    answers.Expect([&](HWND hDlg) {
+        RECT dialog{}, room = GetWorkArea(hDlg), inside{};
+        ::GetWindowRect(hDlg, &dialog);
+        EXPECT_TRUE(::IntersectRect(&inside, &dialog, &room) && ::EqualRect(&inside, &dialog)) << label;
+        const HWND hList = ::GetDlgItem(hDlg, IDC_STATISTICS_LIST);
+        RECT client{};
+        ::GetClientRect(hList, &client);
+        int total = 0;
+        const HWND hHeader = reinterpret_cast<HWND>(::SendMessageW(hList, LVM_GETHEADER, 0, 0));
+        for (int col = 0; col < ::SendMessageW(hHeader, HDM_GETITEMCOUNT, 0, 0); ++col) {
+            wchar_t title[64] = L"";
+            LVCOLUMNW column{};
+            column.mask = LVCF_TEXT | LVCF_WIDTH;
+            column.pszText = title;
+            column.cchTextMax = 64;
+            ::SendMessageW(hList, LVM_GETCOLUMNW, col, reinterpret_cast<LPARAM>(&column));
+            const auto width = [&](const wchar_t* text) {
+                return static_cast<int>(::SendMessageW(hList, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text)));
+            };
+            EXPECT_GT(column.cx, width(title) + width(L"M")) << label << ": " << Utf8(title) << " whole";
+            total += column.cx;
+        }
+        EXPECT_LE(total, client.right) << label << ": no column out of sight";
+        PressButton(hDlg, IDOK);
+    });
+    program.Command(ID_STATISTICS);
+    EXPECT_EQ(answers.Pending(), 0u) << label;
 }
 
 } // namespace
