@@ -128,6 +128,13 @@ inline void Click(const CRunningProgram& program, POINT p)
 
 inline void ClickCell(const CRunningProgram& program, int col, int row) { Click(program, Centre(Cell(col, row))); }
 
+// Clicks the two tiles of a pair, one after the other.
+inline void ClickPair(const CRunningProgram& program, const CTilePair& p)
+{
+    ClickCell(program, p.col1, p.row1);
+    ClickCell(program, p.col2, p.row2);
+}
+
 // The pairs that could be taken now, counted as the player sees them, each
 // unordered pair once, capped at the tiles less one.
 inline int RemovablePairs()

@@ -7,12 +7,6 @@
 
 namespace {
 
-void RemovePair(const CRunningProgram& program, const CTilePair& p)
-{
-    ClickCell(program, p.col1, p.row1);
-    ClickCell(program, p.col2, p.row2);
-}
-
 // The state of an item of the Edit menu as the player sees it when the menu opens.
 bool EditItemGrayed(const CRunningProgram& program, UINT id)
 {
@@ -81,7 +75,7 @@ TEST(Redo, TakesBackARunOfUndosAsMatchesWithoutTheLineUntilANewMatch)
     std::vector<CTilePair> taken(3);
     for (CTilePair& p : taken) {
         ASSERT_TRUE(FirstPair(p));
-        RemovePair(program, p);
+        ClickPair(program, p);
     }
     const std::vector<std::uint32_t> picture = Picture();
     const std::string pane = PaneText(StatusBar(program), 2);
@@ -105,7 +99,7 @@ TEST(Redo, TakesBackARunOfUndosAsMatchesWithoutTheLineUntilANewMatch)
     program.Command(ID_UNDO);
     CTilePair p{};
     ASSERT_TRUE(FirstPair(p));
-    RemovePair(program, p);
+    ClickPair(program, p);
     EXPECT_TRUE(EditItemGrayed(program, ID_REDO)) << "a new match leaves nothing to redo";
     program.Command(ID_UNDO);
     program.Command(ID_PAUSE);
@@ -132,11 +126,11 @@ TEST(Restart, PutsEveryPairBackAndTheStoppedClockGoesOnCountingFromTheStart)
     EXPECT_EQ(none.Seen().size(), 0u) << "with no pair gone there is nothing to ask";
 
     for (int col = 1; col <= 10; ++col)
-        RemovePair(program, {static_cast<std::int16_t>(col), 1, static_cast<std::int16_t>(col), 2, 0});
+        ClickPair(program, {static_cast<std::int16_t>(col), 1, static_cast<std::int16_t>(col), 2, 0});
     CModalAnswers answers;
     for (int answer : {IDOK, IDCANCEL, IDOK, IDCANCEL}) // finish, keep the stuck board; again after Redo
         answers.Expect([answer](HWND hWnd) { PressButton(hWnd, answer); });
-    RemovePair(program, {5, 5, 7, 5, 0});
+    ClickPair(program, {5, 5, 7, 5, 0});
     ASSERT_EQ(g_pBoard->CountTiles(), 4);
     program.Command(ID_UNDO);
     program.Command(ID_REDO);

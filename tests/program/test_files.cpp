@@ -129,8 +129,7 @@ TEST(SaveLoad, APuzzleComesBackWithItsClockSizeAndTilesLaidOutAnew)
         program.Command(ID_SELECT_DEAL);
         EXPECT_EQ(number, "") << c.label;
         ASSERT_TRUE(FirstPair(p)) << c.label;
-        ClickCell(program, p.col1, p.row1);
-        ClickCell(program, p.col2, p.row2);
+        ClickPair(program, p);
         program.Command(ID_RESTART);
         EXPECT_EQ(asked.Pending(), 0u) << c.label;
         EXPECT_EQ(Kinds(), saved) << c.label;

@@ -68,8 +68,7 @@ TEST(Statistics, CountTheGamesOfTheirSizeAndTheDialogShowsAndResetsThem)
     // A game played and left by New: a loss.
     CTilePair p{};
     ASSERT_TRUE(FirstPair(p));
-    ClickCell(program, p.col1, p.row1);
-    ClickCell(program, p.col2, p.row2);
+    ClickPair(program, p);
     CModalAnswers answers;
     for (int i = 0; i < 3; ++i) // "Create new puzzle?", "Restart this puzzle?", the finish dialog
         answers.Expect([](HWND hWnd) { PressButton(hWnd, IDOK); });
@@ -123,8 +122,7 @@ TEST(LastGame, IsKeptAtTheEndAndResumedOnceWithItsMarks)
             ASSERT_TRUE(program.Started()) << c.label;
             CTilePair p{};
             ASSERT_TRUE(FirstPair(p)) << c.label;
-            ClickCell(program, p.col1, p.row1);
-            ClickCell(program, p.col2, p.row2);
+            ClickPair(program, p);
             program.Command(ID_HELP_ME);
             kinds = Kinds();
             ::SendMessageW(program.FrameWindow(), c.message, TRUE, 0);
@@ -143,8 +141,7 @@ TEST(LastGame, IsKeptAtTheEndAndResumedOnceWithItsMarks)
             EXPECT_TRUE(program.View().m_marks.bCounted && program.View().m_marks.bAided) << c.label;
             EXPECT_TRUE(program.View().m_bDealKnown && program.View().m_nDeal == 4711) << c.label;
         } else {
-            ClickCell(program, p.col1, p.row1);
-            ClickCell(program, p.col2, p.row2);
+            ClickPair(program, p);
         }
         EXPECT_FALSE(std::filesystem::exists(LastGameFile())) << c.label;
         EXPECT_EQ(StoredStatistics("8_18")[3], c.resumed ? "1" : "0") << c.label << ": the streak";
