@@ -132,8 +132,10 @@ void CMahjongView::DropKeptGame(bool bLost)
 
 void CMahjongView::KeepLastGame()
 {
+    // A game in progress: played, and neither won nor back to every tile (by Restart).
     const std::string path = LastGamePath();
-    if (!g_pBoard || !m_marks.bCounted || g_pBoard->CountTiles() == 0 || path.empty())
+    const int tiles = g_pBoard ? g_pBoard->CountTiles() : 0;
+    if (!m_marks.bCounted || tiles == 0 || tiles == g_pBoard->GetWidth() * g_pBoard->GetHeight() || path.empty())
         return;
     // The marks first: a file without them is resumed as a game with none.
     WriteSettingValue(kLastGameKey, "Size", SizeKeyOf(m_nSizeX, m_nSizeY));
