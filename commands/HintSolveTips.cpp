@@ -2,9 +2,11 @@
 
 #include "view/MahjongView.h"
 
-#include "commands/AutoSolveDlg.h"
 #include "board/MahjongBoard.h"
+#include "commands/AutoSolveDlg.h"
 #include "framework/Clock.h"
+#include "framework/Language.h"
+#include "resources/resource.h"
 #include "shell/TipsDlg.h"
 #include "view/RemovablePairs.h"
 #include "view/Waits.h"
@@ -42,7 +44,7 @@ void CMahjongView::OnAutoSolve()
     CTilePairList solution;
     g_pBoard->Solve(solution);
     if (solution.empty()) {
-        MessageBox("Have not solve.");
+        MessageBox(AfxLoadText(IDS_NOT_SOLVED));
         return;
     }
     // The replay selects tiles without their frames: the player's selection

@@ -68,7 +68,7 @@ void CMahjongView::RenderBoardPicture()
     delete g_pBoardPicture;
     g_pBoardPicture = made ? picture.release() : nullptr;
     if (!made) {
-        AfxMessageBox("There is not enough memory for the picture of the board.", MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(IDS_NO_MEMORY_PICTURE, MB_OK | MB_ICONEXCLAMATION);
         RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         return;
     }

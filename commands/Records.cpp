@@ -7,12 +7,14 @@
 #include "board/MahjongBoard.h"
 #include "board/Random.h"
 #include "framework/App.h"
-#include "shell/RecordStore.h"
+#include "framework/Language.h"
+#include "resources/resource.h"
 #include "shell/GameTime.h"
 #include "shell/HighScoresDlg.h"
+#include "shell/RecordStore.h"
 #include "shell/StatisticsDlg.h"
-#include "view/GameClock.h"
 #include "view/BoardSizes.h"
+#include "view/GameClock.h"
 #include "view/Settings.h"
 
 #include <windows.h>
@@ -50,7 +52,15 @@ void CMahjongView::ShowBestTimeInTitle()
 {
     CString time;
     FormatGameTime(static_cast<unsigned>(GetBestTime()), time);
-    AfxGetMainWnd()->SetWindowText(CString("Best result is ") + time);
+    AfxGetMainWnd()->SetWindowText(AfxFormatString(IDS_BEST_RESULT, {time.str()}));
+}
+
+void CMahjongView::TakeLanguage()
+{
+    if (!HasPicture())
+        return;
+    ShowBestTimeInTitle();
+    UpdateMatchStatus();
 }
 
 void CMahjongView::OnHighScores()

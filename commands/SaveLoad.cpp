@@ -5,14 +5,15 @@
 #include "board/MahjongBoard.h"
 #include "framework/App.h"
 #include "framework/FileDialog.h"
+#include "framework/Language.h"
 #include "framework/Screen.h"
+#include "resources/resource.h"
 #include "view/BoardSizes.h"
 #include "view/GameClock.h"
 
 #include <memory>
 
 namespace {
-const char kPuzzleFilter[] = "Files of Morvane (*.mhj) | *.mhj ||";
 // The longest playing time a file may hold: a year.
 constexpr int kMaxElapsedSeconds = 366 * 24 * 3600;
 
@@ -30,13 +31,13 @@ void CMahjongView::OnSaveTo()
 {
     if (!g_pBoard)
         return;
-    CFileDialog dialog(FALSE, "mhj", "*.mhj", OFN_HIDEREADONLY, kPuzzleFilter, this);
+    CFileDialog dialog(FALSE, "mhj", "*.mhj", OFN_HIDEREADONLY, AfxLoadText(IDS_PUZZLE_FILTER), this);
     if (dialog.DoModal() != IDOK)
         return;
     CWaitCursor wait;
     const CString path = dialog.GetPathName();
     if (g_pBoard->SaveToFile(path, static_cast<int>(GameSeconds())) != 0)
-        AfxMessageBox(CString("The puzzle could not be saved to ") + path + ".", MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(AfxFormatString(IDS_SAVE_FAILED, {path.str()}), MB_OK | MB_ICONEXCLAMATION);
 }
 
 unsigned CMahjongView::GameSeconds() const
@@ -60,7 +61,7 @@ bool CMahjongView::IsPlayableFile(const CMahjongBoard& board, int nElapsed) cons
 
 void CMahjongView::OnLoadFrom()
 {
-    CFileDialog dialog(TRUE, "mhj", "*.mhj", OFN_HIDEREADONLY, kPuzzleFilter, this);
+    CFileDialog dialog(TRUE, "mhj", "*.mhj", OFN_HIDEREADONLY, AfxLoadText(IDS_PUZZLE_FILTER), this);
     if (dialog.DoModal() == IDOK)
         LoadPuzzle(dialog.GetPathName());
 }
@@ -72,8 +73,7 @@ bool CMahjongView::LoadPuzzle(const CString& path)
     auto board = std::make_unique<CMahjongBoard>();
     int elapsed = 0;
     if (board->LoadFromFile(path, &elapsed) != 0 || !IsPlayableFile(*board, elapsed)) {
-        AfxMessageBox(CString("The file ") + path + " is no puzzle of Morvane, or it cannot be read.",
-                      MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(AfxFormatString(IDS_LOAD_FAILED, {path.str()}), MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     const CSize base = LoadedBaseTileSize(board->GetWidth(), board->GetHeight(), ScreenHeightAt96Dpi());

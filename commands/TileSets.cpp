@@ -7,6 +7,8 @@
 #include "board/MahjongBoard.h"
 #include "framework/App.h"
 #include "framework/FileDialog.h"
+#include "framework/Language.h"
+#include "resources/resource.h"
 #include "shell/ChooseSetDlg.h"
 #include "shell/TileSetList.h"
 #include "view/Settings.h"
@@ -32,8 +34,8 @@ void CMahjongView::OnNextTiles()
 
 void CMahjongView::OnSelectAnotherSet()
 {
-    CFileDialog dialog(TRUE, "bmp", "*.bmp", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                       "Files of Tavrin (*.bmp) | *.bmp||", this);
+    CFileDialog dialog(TRUE, "bmp", "*.bmp", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, AfxLoadText(IDS_PICTURE_FILTER),
+                       this);
     if (dialog.DoModal() != IDOK)
         return;
     // The picture is not looked at first: one that cannot be used gives the
@@ -52,6 +54,5 @@ void CMahjongView::CutTilesAgain(const char* lpszPicture)
     const bool unusable = !CutTiles(CSize(g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight()), lpszPicture);
     RenderBoardPicture();
     if (unusable)
-        AfxMessageBox(CString("The picture ") + lpszPicture + " cannot be used for tiles: the Egiptian tiles are shown.",
-                      MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(AfxFormatString(IDS_PICTURE_UNUSABLE, {lpszPicture}), MB_OK | MB_ICONEXCLAMATION);
 }

@@ -3,6 +3,7 @@
 #include "framework/DocView.h"
 #include "framework/FrameWnd.h"
 #include "framework/FrameworkIds.h"
+#include "framework/Language.h"
 #include "framework/Wnd.h"
 
 #include <cctype>
@@ -44,7 +45,7 @@ HINSTANCE AfxGetResourceHandle()
 std::string_view AfxLoadResourceData(LPCWSTR lpszName, LPCWSTR lpszType)
 {
     const HINSTANCE hInst = AfxGetResourceHandle();
-    const HRSRC hRes = ::FindResourceW(hInst, lpszName, lpszType);
+    const HRSRC hRes = AfxFindResource(lpszName, lpszType);
     const HGLOBAL hData = hRes ? ::LoadResource(hInst, hRes) : nullptr;
     const void* data = hData ? ::LockResource(hData) : nullptr;
     return data ? std::string_view(static_cast<const char*>(data), ::SizeofResource(hInst, hRes)) : std::string_view();
@@ -60,6 +61,11 @@ int AfxMessageBox(LPCSTR lpszText, UINT nType)
     CWnd* pMainWnd = AfxGetMainWnd();
     return ::MessageBoxW(pMainWnd ? pMainWnd->m_hWnd : nullptr, Wide(lpszText).c_str(), Wide(AfxGetAppName()).c_str(),
                          nType);
+}
+
+int AfxMessageBox(UINT nIDPrompt, UINT nType)
+{
+    return AfxMessageBox(AfxLoadText(nIDPrompt), nType);
 }
 
 int AfxWinMain(HINSTANCE, LPCSTR lpCmdLine)

@@ -69,5 +69,7 @@ std::string_view AfxLoadResourceData(LPCWSTR lpszName, LPCWSTR lpszType);
 const char* AfxGetAppName();
 // A message box owned by the main window, captioned with the program's name.
 int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK);
+// The same with the string nIDPrompt of the language in force.
+int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK);
 // Starts the application object: InitInstance, then the message loop.
 int AfxWinMain(HINSTANCE hInstance, LPCSTR lpCmdLine);

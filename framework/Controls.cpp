@@ -1,5 +1,9 @@
 #include "framework/Controls.h"
 
+#include "framework/Scale.h"
+
+#include <string>
+
 BOOL CBitmapButton::LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel)
 {
     m_nIDBitmap = nIDBitmapResource;
@@ -38,4 +42,17 @@ void CBitmapButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     CDC dc(lpDrawItemStruct->hDC);
     const RECT& r = lpDrawItemStruct->rcItem;
     dc.DrawBitmap(picture, r.left, r.top, r.right - r.left, r.bottom - r.top);
+    DrawCaption(dc, r, (lpDrawItemStruct->itemState & ODS_SELECTED) != 0);
+}
+
+bool CBitmapButton::DrawCaption(CDC& dc, const RECT& face, bool bPressed)
+{
+    // The caption on the face, within its rim, a pixel down and right while pressed.
+    const UINT dpi = GetDpi();
+    const int rim = ScaleToDpi(kCaptionRim, dpi), shift = bPressed ? ScaleToDpi(1, dpi) : 0;
+    const RECT room = {face.left + rim + shift, face.top + shift, face.right - rim + shift, face.bottom + shift};
+    ::SetBkMode(dc.m_hDC, TRANSPARENT);
+    ::SetTextColor(dc.m_hDC, kCaptionColour);
+    return DrawFittingText(dc.m_hDC, Wide(ReadWindowText(m_hWnd)), room, kCaptionFormat, kCaptionPixels, FW_BOLD, true,
+                           dpi);
 }

@@ -36,12 +36,21 @@ public:
     void SizeToContent();
     // The pictures loaded again at the window's scale, and the button sized to them.
     BOOL TakeScale();
+    // Draws the button's text on its face in dc, in bold slanted letters made
+    // smaller where it would not fit; false when it does not fit even so.
+    bool DrawCaption(CDC& dc, const RECT& face, bool bPressed);
 
 protected:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 
 private:
+    // The caption's letters at 96 DPI, its colour, and the room kept free at either end of the face.
+    static constexpr int kCaptionPixels = 17;
+    static constexpr COLORREF kCaptionColour = RGB(0, 40, 140);
+    static constexpr int kCaptionRim = 6;
+    static constexpr UINT kCaptionFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+
     CBitmap m_bitmap;
     CBitmap m_bitmapSel;
     UINT m_nIDBitmap = 0;

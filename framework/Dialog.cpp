@@ -1,6 +1,8 @@
 #include "framework/Dialog.h"
 
 #include "framework/App.h"
+#include "framework/FrameworkIds.h"
+#include "framework/Language.h"
 
 #include <stdexcept>
 #include <string>
@@ -51,9 +53,7 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
         return;
     }
     if (CharacterCount(value.str()) > static_cast<std::size_t>(nChars)) {
-        CString text;
-        text.Format("Please enter no more than %d characters.", nChars);
-        AfxMessageBox(text, MB_ICONEXCLAMATION);
+        AfxMessageBox(AfxFormatString(AFX_IDP_PARSE_STRING_SIZE, {std::to_string(nChars)}), MB_ICONEXCLAMATION);
         pDX->Fail();
     }
 }
@@ -71,9 +71,14 @@ INT_PTR CDialog::DoModal()
     // only once its loop first goes idle.
     if (CWinApp* pApp = AfxGetApp())
         pApp->OnIdle(0);
+    // The template of the language in force, not of the thread's.
+    const std::string_view dialog = AfxLoadResourceData(MAKEINTRESOURCEW(m_nIDTemplate), MAKEINTRESOURCEW(5)); // RT_DIALOG
+    if (dialog.empty())
+        return -1;
     SetWindowBeingCreated(this);
-    const INT_PTR result = ::DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDTemplate),
-                                             pOwner ? pOwner->m_hWnd : nullptr, AfxDlgProc, 0);
+    const INT_PTR result =
+        ::DialogBoxIndirectParamW(AfxGetResourceHandle(), reinterpret_cast<LPCDLGTEMPLATEW>(dialog.data()),
+                                  pOwner ? pOwner->m_hWnd : nullptr, AfxDlgProc, 0);
     SetWindowBeingCreated(nullptr);
     return result;
 }

@@ -3,6 +3,7 @@
 #include "framework/App.h"
 #include "framework/FrameWnd.h"
 #include "framework/FrameworkIds.h"
+#include "framework/Language.h"
 
 #include <cstring>
 
@@ -17,10 +18,7 @@ BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName)
     HANDLE hFile = ::CreateFileW(Wide(lpszPathName).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                  FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile == INVALID_HANDLE_VALUE) {
-        CString format, text;
-        format.LoadString(AFX_IDP_FAILED_TO_OPEN_DOC);
-        text.Format(format, lpszPathName);
-        AfxMessageBox(text, MB_ICONEXCLAMATION);
+        AfxMessageBox(AfxFormatString(AFX_IDP_FAILED_TO_OPEN_DOC, {lpszPathName}), MB_ICONEXCLAMATION);
         return FALSE;
     }
     ::CloseHandle(hFile);

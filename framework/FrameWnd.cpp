@@ -4,11 +4,21 @@
 #include "framework/Bars.h"
 #include "framework/DocView.h"
 #include "framework/FrameworkIds.h"
+#include "framework/Language.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <cstring>
+
+namespace {
+// The menu resource in the language in force.
+HMENU LoadMenuOfLanguage(UINT nIDResource)
+{
+    const std::string_view menu = AfxLoadResourceData(MAKEINTRESOURCEW(nIDResource), MAKEINTRESOURCEW(4)); // RT_MENU
+    return menu.empty() ? nullptr : ::LoadMenuIndirectW(menu.data());
+}
+} // namespace
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_CREATE()
@@ -27,9 +37,21 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, CCreateContext* pContext)
     fields.LoadString(nIDResource);
     m_strTitle = fields.str().substr(0, fields.str().find('\n'));
     m_hAccelTable = ::LoadAcceleratorsW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIDResource));
-    m_hMenu = ::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIDResource));
+    m_hMenu = LoadMenuOfLanguage(nIDResource);
     return CreateEx(0, nullptr, m_strTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, nullptr, 0, pContext);
+}
+
+void CFrameWnd::ReloadMenu()
+{
+    const HMENU hMenu = LoadMenuOfLanguage(m_nIDResource);
+    if (!hMenu || !::SetMenu(m_hWnd, hMenu)) {
+        if (hMenu)
+            ::DestroyMenu(hMenu);
+        return; // the menu of the language before stays
+    }
+    ::DestroyMenu(m_hMenu);
+    m_hMenu = hMenu;
 }
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)

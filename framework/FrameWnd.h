@@ -19,6 +19,8 @@ public:
     BOOL LoadFrame(UINT nIDResource, CCreateContext* pContext);
     // Shows the document's title in the caption: "document - program".
     void InitialUpdateFrame(CDocument* pDoc);
+    // Takes the menu anew in the language in force.
+    void ReloadMenu();
     CView* GetActiveView() const { return m_pViewActive; }
     // Tool bar at the top, status bar at the bottom, the view in between.
     void RecalcLayout();

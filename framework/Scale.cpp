@@ -81,3 +81,48 @@ HFONT CreateFixedFontForDpi(int nPoints, UINT nDpi)
     ::lstrcpynW(font.lfFaceName, L"Courier New", LF_FACESIZE);
     return ::CreateFontIndirectW(&font);
 }
+
+namespace {
+// The font DrawFittingText draws in; *pbFits tells whether text fits at its height.
+HFONT CreateFittingFont(HDC hDC, const std::wstring& text, const RECT& rect, UINT uFormat, int nPixels, LONG nWeight,
+                        bool bItalic, UINT nDpi, bool* pbFits)
+{
+    NONCLIENTMETRICSW metrics;
+    if (!GetNonClientMetrics(metrics, nDpi))
+        return nullptr;
+    LOGFONTW font = metrics.lfMessageFont;
+    font.lfWeight = nWeight;
+    font.lfItalic = bItalic;
+    const int height = ScaleToDpi(nPixels, nDpi);
+    for (int h = height;; --h) {
+        font.lfHeight = -h;
+        const HFONT hFont = ::CreateFontIndirectW(&font);
+        if (!hFont)
+            return nullptr;
+        const HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+        RECT needed = rect;
+        ::DrawTextW(hDC, text.c_str(), static_cast<int>(text.size()), &needed, uFormat | DT_CALCRECT);
+        ::SelectObject(hDC, hOld);
+        const bool fits = needed.right <= rect.right && needed.bottom <= rect.bottom;
+        if (fits || 4 * h <= 3 * height) {
+            *pbFits = fits;
+            return hFont;
+        }
+        ::DeleteObject(hFont);
+    }
+}
+} // namespace
+
+bool DrawFittingText(HDC hDC, const std::wstring& text, RECT rect, UINT uFormat, int nPixels, LONG nWeight,
+                     bool bItalic, UINT nDpi)
+{
+    bool fits = false;
+    const HFONT hFont = CreateFittingFont(hDC, text, rect, uFormat, nPixels, nWeight, bItalic, nDpi, &fits);
+    if (!hFont)
+        return false;
+    const HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+    ::DrawTextW(hDC, text.c_str(), static_cast<int>(text.size()), &rect, uFormat);
+    ::SelectObject(hDC, hOld);
+    ::DeleteObject(hFont);
+    return fits;
+}

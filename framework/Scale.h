@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 constexpr UINT kBaseDpi = 96;
 
 // The DPI hWnd is drawn at: its monitor's where Windows gives each window its
@@ -38,3 +40,11 @@ HFONT CreateMessageFontForDpi(UINT nDpi);
 // A TrueType font whose letters are all of one width, nPoints high at nDpi;
 // the caller deletes it. Null when it cannot be made.
 HFONT CreateFixedFontForDpi(int nPoints, UINT nDpi);
+
+// Draws text in rect as DrawText lays it out with uFormat (DT_WORDBREAK wraps
+// it), in the system's message font nPixels high at 96 DPI, of weight nWeight,
+// upright or slanted, at nDpi; where it would not fit, a pixel smaller at a
+// time down to three quarters of that height. False when it does not fit even
+// so (it is drawn all the same) or no font can be made.
+bool DrawFittingText(HDC hDC, const std::wstring& text, RECT rect, UINT uFormat, int nPixels, LONG nWeight,
+                     bool bItalic, UINT nDpi);

@@ -21,15 +21,6 @@ void CString::Format(const char* format, ...)
     va_end(again);
 }
 
-BOOL CString::LoadString(UINT nID)
-{
-    // With no buffer, LoadStringW hands out the table's own counted text.
-    const wchar_t* wide = nullptr;
-    const int n = ::LoadStringW(AfxGetResourceHandle(), nID, reinterpret_cast<LPWSTR>(&wide), 0);
-    m_text = n > 0 ? Utf8(wide, n) : std::string();
-    return !m_text.empty();
-}
-
 namespace {
 bool StartsCharacter(char byte)
 {

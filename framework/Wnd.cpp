@@ -1,6 +1,8 @@
 #include "framework/Wnd.h"
 
 #include "framework/App.h"
+#include "framework/FrameworkIds.h"
+#include "framework/Language.h"
 #include "framework/Screen.h"
 
 #include <oleacc.h>
@@ -37,9 +39,7 @@ void ReportException() noexcept
             what = e.what();
         } catch (...) {
         }
-        CString text;
-        text.Format("An unexpected fault stopped the last action (%s).", what);
-        AfxMessageBox(text, MB_ICONSTOP);
+        AfxMessageBox(AfxFormatString(AFX_IDP_INTERNAL_FAILURE, {what}), MB_ICONSTOP);
     } catch (...) {
         // Nothing more can be done; the message loop goes on.
     }

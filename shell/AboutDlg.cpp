@@ -1,13 +1,14 @@
 #include "shell/AboutDlg.h"
 
 #include "framework/Gdi.h"
+#include "framework/Language.h"
 #include "resources/resource.h"
 
 BEGIN_MESSAGE_MAP(CAboutDlg, CFaceDialog)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-CAboutDlg::CAboutDlg() : CFaceDialog(IDD_ABOUTBOX), m_strVersion(" Morvane Version 3.1 ") {}
+CAboutDlg::CAboutDlg() : CFaceDialog(IDD_ABOUTBOX), m_strVersion(AfxLoadText(IDS_VERSION)) {}
 
 CString CAboutDlg::PaintedText() const
 {

@@ -1,6 +1,7 @@
 #include "shell/ChooseSetDlg.h"
 
 #include "framework/Gdi.h"
+#include "framework/Language.h"
 #include "resources/resource.h"
 #include "shell/TileSetList.h"
 
@@ -34,7 +35,7 @@ BOOL CChooseSetDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     for (const CTileSetEntry& set : kTileSets)
-        m_wndSetList.AddString(set.lpszName);
+        m_wndSetList.AddString(AfxLoadText(set.nBitmapId));
     PlacePreview();
     return TRUE;
 }

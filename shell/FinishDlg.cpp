@@ -10,9 +10,9 @@ BEGIN_MESSAGE_MAP(CFinishDlg, CFaceDialog)
     ON_WM_SHOWWINDOW()
 END_MESSAGE_MAP()
 
-CFinishDlg::CFinishDlg(CString message, CString label, CString time, int bSoundOff, CWnd* pParent)
+CFinishDlg::CFinishDlg(CString message, CString label, CString time, int bSoundOff, bool bLost, CWnd* pParent)
     : CFaceDialog(IDD_FINISH, pParent), m_strMessage(std::move(message)), m_strLabel(std::move(label)),
-      m_strTime(std::move(time)), m_bSoundOff(bSoundOff)
+      m_strTime(std::move(time)), m_bSoundOff(bSoundOff), m_bLost(bLost)
 {
 }
 
@@ -35,7 +35,6 @@ void CFinishDlg::OnPaint()
 void CFinishDlg::OnShowWindow(BOOL bShow, UINT nStatus)
 {
     CFaceDialog::OnShowWindow(bShow, nStatus);
-    // A long message is the dead end's.
     if (m_bSoundOff != 1)
-        PlayWaveResource(m_strMessage.GetLength() >= 17 ? "LOST" : "WIN");
+        PlayWaveResource(m_bLost ? "LOST" : "WIN");
 }

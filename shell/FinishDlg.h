@@ -8,7 +8,7 @@
 class CFinishDlg : public CFaceDialog {
 public:
     CString PaintedText() const override;
-    CFinishDlg(CString message, CString label, CString time, int bSoundOff, CWnd* pParent = nullptr);
+    CFinishDlg(CString message, CString label, CString time, int bSoundOff, bool bLost, CWnd* pParent = nullptr);
 
 protected:
     void OnPaint();
@@ -21,4 +21,5 @@ private:
     CString m_strLabel;   // what the time means
     CString m_strTime;
     int m_bSoundOff;      // 1: silent
+    bool m_bLost;         // a dead end: "LOST", else "WIN"
 };

@@ -2,6 +2,7 @@
 
 #include "framework/App.h"
 #include "framework/Gdi.h"
+#include "framework/Language.h"
 #include "framework/Scale.h"
 #include "framework/Screen.h"
 #include "resources/resource.h"
@@ -80,7 +81,7 @@ void CHelpWindow::Open(CWnd* pOwner)
     RECT owner{};
     pOwner->GetWindowRect(&owner);
     const int x = std::max<int>(work.left, std::min<int>(owner.right, work.right - width));
-    const CString title = CString(AfxGetAppName()) + " Help";
+    const CString title = AfxFormatString(IDS_HELP_TITLE, {AfxGetAppName()});
     if (lpszClass && CreateEx(0, lpszClass, title, kStyle, x, owner.top, width, height, pOwner, 0))
         ShowWindow(SW_SHOW);
 }

@@ -1,8 +1,9 @@
 #include "shell/HighScoresDlg.h"
 
+#include "framework/Language.h"
 #include "resources/resource.h"
-#include "shell/RecordStore.h"
 #include "shell/GameTime.h"
+#include "shell/RecordStore.h"
 #include "view/BoardSizes.h"
 
 #include <algorithm>
@@ -70,7 +71,7 @@ void CHighScoresDlg::OnClearScores()
 
 CString CHighScoresDlg::PaintedText() const
 {
-    CString text = "Sizes, Names, High results.";
+    CString text = AfxLoadText(IDS_SIZES) + ", " + AfxLoadText(IDS_NAMES) + ", " + AfxLoadText(IDS_HIGH_RESULTS) + ".";
     for (std::size_t i = 0; i < kBoardSizes.size(); ++i)
         text += " " + RowLabel(kBoardSizes[i]) + ", " + m_strNames[i] + ", " + m_strTimes[i] + ".";
     return text;
@@ -89,9 +90,9 @@ void CHighScoresDlg::OnPaint()
     // Rows 0 (the heading) to 9 above the buttons.
     const int step = face.RowStep(9, ButtonsTop());
 
-    dc.TextOut(xSizes, 0, "Sizes");
-    dc.TextOut(xNames, 0, "Names");
-    dc.TextOut(xTimes, 0, "High results");
+    dc.TextOut(xSizes, 0, AfxLoadText(IDS_SIZES));
+    dc.TextOut(xNames, 0, AfxLoadText(IDS_NAMES));
+    dc.TextOut(xTimes, 0, AfxLoadText(IDS_HIGH_RESULTS));
     for (std::size_t i = 0; i < kBoardSizes.size(); ++i) {
         const int y = step * static_cast<int>(i + 1);
         dc.TextOut(xSizes, y, RowLabel(kBoardSizes[i]));

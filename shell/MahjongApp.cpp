@@ -4,6 +4,7 @@
 #include "framework/FrameworkIds.h"
 #include "resources/resource.h"
 #include "shell/AboutDlg.h"
+#include "shell/LanguageChoice.h"
 #include "shell/MahjongDoc.h"
 #include "shell/MainFrame.h"
 #include "view/MahjongView.h"
@@ -43,6 +44,7 @@ BOOL CMahjongApp::InitInstance()
 {
     // Without COM screen readers get the system's own objects; the game goes on.
     m_bCom = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    TakeLanguageSetting();
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CMahjongDoc), RUNTIME_CLASS(CMainFrame),
                                           RUNTIME_CLASS(CMahjongView)));
     CCommandLineInfo cmdInfo;

@@ -2,6 +2,7 @@
 
 #include "framework/FrameworkIds.h"
 #include "resources/resource.h"
+#include "shell/LanguageChoice.h"
 #include "view/MahjongView.h"
 #include "view/Waits.h"
 
@@ -19,6 +20,28 @@ IMPLEMENT_DYNCREATE(CMainFrame)
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_WM_CREATE()
     ON_COMMAND(ID_HELP, OnHelp)
+    ON_COMMAND_EX(ID_LANGUAGE_WINDOWS, OnLanguage)
+    ON_COMMAND_EX(ID_LANGUAGE_EN, OnLanguage)
+    ON_COMMAND_EX(ID_LANGUAGE_DE, OnLanguage)
+    ON_COMMAND_EX(ID_LANGUAGE_FR, OnLanguage)
+    ON_COMMAND_EX(ID_LANGUAGE_ES, OnLanguage)
+    ON_COMMAND_EX(ID_LANGUAGE_IT, OnLanguage)
+    ON_COMMAND_EX(ID_LANGUAGE_PT, OnLanguage)
+    ON_COMMAND_EX(ID_LANGUAGE_PL, OnLanguage)
+    ON_COMMAND_EX(ID_LANGUAGE_RU, OnLanguage)
+    ON_COMMAND_EX(ID_LANGUAGE_JA, OnLanguage)
+    ON_COMMAND_EX(ID_LANGUAGE_ZH, OnLanguage)
+    ON_UPDATE_COMMAND_UI(ID_LANGUAGE_WINDOWS, OnUpdateLanguage)
+    ON_UPDATE_COMMAND_UI(ID_LANGUAGE_EN, OnUpdateLanguage)
+    ON_UPDATE_COMMAND_UI(ID_LANGUAGE_DE, OnUpdateLanguage)
+    ON_UPDATE_COMMAND_UI(ID_LANGUAGE_FR, OnUpdateLanguage)
+    ON_UPDATE_COMMAND_UI(ID_LANGUAGE_ES, OnUpdateLanguage)
+    ON_UPDATE_COMMAND_UI(ID_LANGUAGE_IT, OnUpdateLanguage)
+    ON_UPDATE_COMMAND_UI(ID_LANGUAGE_PT, OnUpdateLanguage)
+    ON_UPDATE_COMMAND_UI(ID_LANGUAGE_PL, OnUpdateLanguage)
+    ON_UPDATE_COMMAND_UI(ID_LANGUAGE_RU, OnUpdateLanguage)
+    ON_UPDATE_COMMAND_UI(ID_LANGUAGE_JA, OnUpdateLanguage)
+    ON_UPDATE_COMMAND_UI(ID_LANGUAGE_ZH, OnUpdateLanguage)
     ON_WM_CLOSE()
     ON_MESSAGE(WM_ENDSESSION, OnEndSession)
     ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
@@ -133,6 +156,20 @@ void CMainFrame::TakeScale()
 void CMainFrame::OnHelp()
 {
     m_wndHelp.Open(this);
+}
+
+void CMainFrame::OnLanguage(UINT nID)
+{
+    // The languages' items follow "Windows' choice" in the order of kLanguages.
+    ChooseLanguage(static_cast<int>(nID) - ID_LANGUAGE_EN);
+    ReloadMenu();
+    if (auto* view = static_cast<CMahjongView*>(GetActiveView()))
+        view->TakeLanguage();
+}
+
+void CMainFrame::OnUpdateLanguage(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(static_cast<int>(pCmdUI->m_nID) - ID_LANGUAGE_EN == ChosenLanguage());
 }
 
 void CMainFrame::OnClose()

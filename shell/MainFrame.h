@@ -19,6 +19,9 @@ protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnHelp();
+    // Edit > Language: Windows' choice or a language of the menu, taken at once.
+    void OnLanguage(UINT nID);
+    void OnUpdateLanguage(CCmdUI* pCmdUI);
     // Exit, the close box or Alt+F4, and the end of the Windows session: the
     // game in progress is kept for the next start.
     void OnClose();

@@ -16,7 +16,7 @@ void CSelectDealDlg::DoDataExchange(CDataExchange* pDX)
     CDialog::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_DEAL_NUMBER, m_strNumber);
     if (pDX->m_bSaveAndValidate && !ParseDealNumber(m_strNumber.str(), m_nNumber)) {
-        AfxMessageBox("Type a deal number from 0 to 4294967295.", MB_ICONEXCLAMATION);
+        AfxMessageBox(IDS_DEAL_RANGE, MB_ICONEXCLAMATION);
         pDX->Fail();
     }
 }

@@ -1,6 +1,7 @@
 #include "shell/StatisticsDlg.h"
 
 #include "framework/App.h"
+#include "framework/Language.h"
 #include "resources/resource.h"
 #include "shell/GameTime.h"
 #include "shell/RecordStore.h"
@@ -13,8 +14,8 @@
 #include <vector>
 
 namespace {
-constexpr const char* kColumns[] = {"Board size", "Played",  "Won",          "Won unaided", "Win rate",
-                                    "Streak",     "Longest streak", "Average time", "Best time"};
+// The columns' headings are the strings from IDS_STATISTICS_COLUMN on.
+constexpr int kColumns = 9;
 
 CString TimeText(unsigned seconds)
 {
@@ -54,8 +55,8 @@ BOOL CStatisticsDlg::OnInitDialog()
     CDialog::OnInitDialog();
     const HWND hList = ::GetDlgItem(m_hWnd, IDC_STATISTICS_LIST);
     ::SendMessageW(hList, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
-        std::wstring title = Wide(kColumns[i]);
+    for (int i = 0; i < kColumns; ++i) {
+        std::wstring title = Wide(AfxLoadText(IDS_STATISTICS_COLUMN + i));
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_FMT;
         column.fmt = i == 0 ? LVCFMT_LEFT : LVCFMT_RIGHT;
@@ -79,8 +80,8 @@ void CStatisticsDlg::ShowRecords()
         return static_cast<int>(::SendMessageW(hList, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str())));
     };
     std::vector<int> widths;
-    for (const char* title : kColumns)
-        widths.push_back(width(Wide(title)) + width(L"MM"));
+    for (int i = 0; i < kColumns; ++i)
+        widths.push_back(width(Wide(AfxLoadText(IDS_STATISTICS_COLUMN + i))) + width(L"MM"));
     for (int row = 0; row < static_cast<int>(kBoardSizes.size()); ++row) {
         const std::vector<CString> texts = RowTexts(kBoardSizes[static_cast<std::size_t>(row)]);
         for (int col = 0; col < static_cast<int>(texts.size()); ++col) {
@@ -102,7 +103,7 @@ void CStatisticsDlg::ShowRecords()
 
 void CStatisticsDlg::OnReset()
 {
-    if (AfxMessageBox("Reset the statistics of every board size?", MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+    if (AfxMessageBox(IDS_RESET_STATISTICS, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     ClearGameRecords();
     ShowRecords();

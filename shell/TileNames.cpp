@@ -1,6 +1,8 @@
 #include "shell/TileNames.h"
 
 #include "framework/App.h"
+#include "framework/Language.h"
+#include "resources/resource.h"
 
 #include <windows.h>
 
@@ -22,5 +24,5 @@ std::string TileName(int nTileSet, int nKind)
         names = end == std::string_view::npos ? "" : names.substr(end + 1);
     }
     const std::string_view name = names.substr(0, names.find_first_of("\r\n"));
-    return name.empty() ? "tile " + std::to_string(nKind + 1) : std::string(name);
+    return name.empty() ? AfxFormatString(IDS_TILE_NUMBER, {std::to_string(nKind + 1)}).str() : std::string(name);
 }

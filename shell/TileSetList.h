@@ -8,19 +8,18 @@
 #include <array>
 
 struct CTileSetEntry {
-    const char* lpszName; // as the chooser lists it
-    int nBitmapId;        // the sheet's bitmap resource
+    int nBitmapId; // the sheet's bitmap resource; the string of the same id is its name in the chooser
 };
 
 inline constexpr std::array<CTileSetEntry, 8> kTileSets = {{
-    {"Egiptian", IDB_SET_EGIPTIAN},
-    {"Signs", IDB_SET_SIGNS},
-    {"Fractal dark", IDB_SET_FRACTAL_DARK},
-    {"Easy", IDB_SET_EASY},
-    {"Fractal bright", IDB_SET_FRACTAL_BRIGHT},
-    {"Child's", IDB_SET_CHILDS},
-    {"Primeval art", IDB_SET_PRIMEVAL_ART},
-    {"Plastic", IDB_SET_PLASTIC},
+    {IDB_SET_EGIPTIAN},
+    {IDB_SET_SIGNS},
+    {IDB_SET_FRACTAL_DARK},
+    {IDB_SET_EASY},
+    {IDB_SET_FRACTAL_BRIGHT},
+    {IDB_SET_CHILDS},
+    {IDB_SET_PRIMEVAL_ART},
+    {IDB_SET_PLASTIC},
 }};
 
 inline bool IsBuiltInTileSet(int nBitmapId)

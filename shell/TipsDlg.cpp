@@ -1,6 +1,8 @@
 #include "shell/TipsDlg.h"
 
 #include "framework/Gdi.h"
+#include "framework/Language.h"
+#include "framework/Scale.h"
 #include "resources/resource.h"
 #include "view/Settings.h"
 
@@ -16,12 +18,27 @@ constexpr int kTipMargin = 5;
 // text was not written by the game and counts as absent.
 constexpr std::size_t kShowTipsChars = 3;
 constexpr std::size_t kTipsNumberChars = 7;
+
+// Where each tip's words go on its picture, at 96 DPI from the picture's top
+// left, clear of what it shows: the title on one line, the text wrapped below.
+constexpr COLORREF kTipInk = RGB(0, 56, 168);
+constexpr RECT kTipTitle = {12, 8, 438, 32};
+constexpr int kTitlePixels = 16;
+constexpr int kTextPixels = 12;
+constexpr RECT kTipText[kTips] = {{12, 36, 232, 186}, {12, 36, 232, 186}, {12, 36, 432, 90},  {12, 36, 432, 90},
+                                   {12, 36, 182, 102}, {12, 36, 182, 186}, {12, 36, 432, 82}};
 } // namespace
 
 bool TipsOffAtStart()
 {
     std::string text;
     return ReadSettingText("ShowTips", text, kShowTipsChars) && text.rfind('1', 0) == 0;
+}
+
+bool TipWordsAt(int nTip, int x, int y)
+{
+    const POINT at = {x, y};
+    return ::PtInRect(&kTipTitle, at) || (nTip >= 0 && nTip < kTips && ::PtInRect(&kTipText[nTip], at));
 }
 
 BEGIN_MESSAGE_MAP(CTipsDlg, CDialog)
@@ -70,6 +87,20 @@ void CTipsDlg::DrawTip()
     CClientDC dc(this);
     dc.DrawBitmap(tip, ScaleToDpi(kTipMargin, dpi), ScaleToDpi(kTipMargin, dpi), ScaleToDpi(kTipWidth, dpi),
                   ScaleToDpi(kTipHeight, dpi));
+    const int n = m_nTipBitmap - IDB_TIP_0;
+    ::SetBkMode(dc.m_hDC, TRANSPARENT);
+    ::SetTextColor(dc.m_hDC, kTipInk);
+    DrawTipWords(dc, IDS_TIP_TITLE + 2 * n, kTipTitle, DT_SINGLELINE | DT_NOPREFIX, kTitlePixels, FW_BOLD);
+    DrawTipWords(dc, IDS_TIP_TEXT + 2 * n, kTipText[n], DT_WORDBREAK | DT_NOPREFIX, kTextPixels, FW_NORMAL);
+}
+
+bool CTipsDlg::DrawTipWords(CDC& dc, UINT nID, const RECT& place, UINT uFormat, int nPixels, LONG nWeight)
+{
+    const UINT dpi = GetDpi();
+    const int margin = ScaleToDpi(kTipMargin, dpi);
+    const RECT room = {margin + ScaleToDpi(place.left, dpi), margin + ScaleToDpi(place.top, dpi),
+                       margin + ScaleToDpi(place.right, dpi), margin + ScaleToDpi(place.bottom, dpi)};
+    return DrawFittingText(dc.m_hDC, Wide(AfxLoadText(nID)), room, uFormat, nPixels, nWeight, false, dpi);
 }
 
 void CTipsDlg::OnPaint()

@@ -1,5 +1,7 @@
 #include "view/BoardAccessible.h"
 
+#include "framework/Language.h"
+#include "resources/resource.h"
 #include "shell/TileNames.h"
 #include "view/MahjongView.h"
 
@@ -76,15 +78,15 @@ HRESULT CBoardAccessible::get_accName(VARIANT varChild, BSTR* pszName)
     }
     const CMahjongBoard& board = *g_pBoard;
     if (target == Target::Board) {
-        const std::string name = "Board, " + std::to_string(board.GetWidth()) + " columns by " +
-                                 std::to_string(board.GetHeight()) + " rows, " + std::to_string(board.CountTiles()) +
-                                 " tiles left";
-        return ReturnText(name.c_str(), pszName);
+        const CString name = AfxFormatString(IDS_BOARD_NAME, {std::to_string(board.GetWidth()),
+                                                              std::to_string(board.GetHeight()),
+                                                              std::to_string(board.CountTiles())});
+        return ReturnText(name, pszName);
     }
     const int kind = board.GetCell(col, row).kind;
-    const std::string name = (kind == -1 ? std::string("empty") : TileName(m_view.m_nTileSet, kind)) + ", column " +
-                             std::to_string(col) + ", row " + std::to_string(row);
-    return ReturnText(name.c_str(), pszName);
+    const std::string tile = kind == -1 ? AfxLoadText(IDS_EMPTY_CELL).str() : TileName(m_view.m_nTileSet, kind);
+    const CString name = AfxFormatString(IDS_CELL_NAME, {tile, std::to_string(col), std::to_string(row)});
+    return ReturnText(name, pszName);
 }
 
 HRESULT CBoardAccessible::get_accRole(VARIANT varChild, VARIANT* pvarRole)
@@ -148,7 +150,7 @@ HRESULT CBoardAccessible::get_accDefaultAction(VARIANT varChild, BSTR* pszDefaul
     int col = 0, row = 0;
     if (Find(varChild, col, row) != Target::Cell)
         return CAccessible::get_accDefaultAction(varChild, pszDefaultAction);
-    return ReturnText("Click", pszDefaultAction);
+    return ReturnText(AfxLoadText(IDS_ACTION_CLICK), pszDefaultAction);
 }
 
 HRESULT CBoardAccessible::accLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight, VARIANT varChild)

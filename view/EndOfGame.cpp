@@ -4,6 +4,8 @@
 
 #include "board/MahjongBoard.h"
 #include "framework/App.h"
+#include "framework/Language.h"
+#include "resources/resource.h"
 #include "shell/BestResultDlg.h"
 #include "shell/FinishDlg.h"
 #include "shell/GameTime.h"
@@ -14,7 +16,7 @@
 void CMahjongView::OnSetSize(UINT nID)
 {
     // Asked even on an empty board or for the size in play.
-    if (AfxMessageBox("Create new puzzle?", MB_OKCANCEL) != IDOK)
+    if (AfxMessageBox(IDS_CREATE_NEW_PUZZLE, MB_OKCANCEL) != IDOK)
         return;
     const CBoardSize* size = FindBoardSizeCommand(nID);
     NewPuzzleOfSize(size->nKinds, size->nColumns, size->nRows);
@@ -44,15 +46,14 @@ void CMahjongView::CheckEndOfGame()
     std::string key;
     m_bGameEnded = true;
     if (g_pBoard->CountTiles() > 0) {
-        CFinishDlg("There are no possible matches.", "The time was spended for playing is", time, m_bSoundOff)
-            .DoModal();
+        CFinishDlg(AfxLoadText(IDS_NO_MATCHES), AfxLoadText(IDS_TIME_PLAYING), time, m_bSoundOff, true).DoModal();
     } else if (!m_bSolverPlayed && GetSizeKey(key) && RecordBestTime(t) == t) {
         CBestResultDlg dialog(m_bSoundOff);
         dialog.DoModal();
         WriteSetting((key + "\\Name").c_str(), dialog.m_strName.str());
         WriteSetting("LastName", dialog.m_strName.str());
     } else {
-        CFinishDlg("You have won.", "The time was spended for solution is", time, m_bSoundOff).DoModal();
+        CFinishDlg(AfxLoadText(IDS_WON), AfxLoadText(IDS_TIME_SOLUTION), time, m_bSoundOff, false).DoModal();
     }
     KillTimer(ID_TIMER_GAME);
     OnFileNew();

@@ -66,6 +66,8 @@ public:
     // The window's scale has changed: the puzzle in play is laid out anew at
     // the new tile size, its tiles cut again and the frame fitted again.
     void TakeWindowScale();
+    // The texts the view shows (caption, matched pairs) in the language now in force.
+    void TakeLanguage();
     // The frame the puzzle in play needs at nDpi (empty before the first
     // puzzle): what Windows is to suggest when the frame's scale changes.
     CSize FrameSizeAtDpi(UINT nDpi) const;

@@ -4,8 +4,10 @@
 
 #include "board/MahjongBoard.h"
 #include "framework/App.h"
+#include "framework/Language.h"
 #include "framework/Scale.h"
 #include "framework/Screen.h"
+#include "resources/resource.h"
 #include "shell/MainFrame.h"
 #include "shell/SelectDealDlg.h"
 #include "view/BoardSizes.h"
@@ -23,20 +25,20 @@ namespace {
 template <typename Work>
 bool Attempt(Work work)
 {
-    const char* problem = nullptr;
+    UINT problem = 0;
     try {
         work();
         return true;
     } catch (const HAVENOTMEM&) {
-        problem = "There is not enough memory for the puzzle.";
+        problem = IDS_NO_MEMORY_PUZZLE;
     } catch (const std::bad_alloc&) {
-        problem = "There is not enough memory for the puzzle.";
+        problem = IDS_NO_MEMORY_PUZZLE;
     } catch (const HAVENOTTILES&) {
-        problem = "The puzzle has no tile pictures to deal.";
+        problem = IDS_NO_TILE_PICTURES;
     } catch (const NULL_PICTURE&) {
-        problem = "The tile pictures could not be read.";
+        problem = IDS_TILES_UNREADABLE;
     } catch (const CBadBoardSize&) {
-        problem = "This board size cannot be played.";
+        problem = IDS_BAD_BOARD_SIZE;
     }
     AfxMessageBox(problem, MB_OK | MB_ICONEXCLAMATION);
     return false;
@@ -67,7 +69,7 @@ void CMahjongView::OnDraw(CDC* pDC)
 void CMahjongView::OnFileNew()
 {
     const bool inProgress = g_pBoard && g_pBoard->CountTiles() > 0;
-    if (inProgress && AfxMessageBox("Create new puzzle?", MB_OKCANCEL) != IDOK)
+    if (inProgress && AfxMessageBox(IDS_CREATE_NEW_PUZZLE, MB_OKCANCEL) != IDOK)
         return;
     // The game clock is not stopped first: the new puzzle starts it anew, and
     // a puzzle that cannot be made leaves the game in play with its clock.

@@ -6,6 +6,8 @@
 #include "board/MahjongBoard.h"
 #include "framework/App.h"
 #include "framework/Clock.h"
+#include "framework/Language.h"
+#include "resources/resource.h"
 #include "shell/MainFrame.h"
 #include "view/RemovablePairs.h"
 #include "view/Waits.h"
@@ -124,9 +126,7 @@ void CMahjongView::UpdateMatchStatus()
     CMainFrame* frame = static_cast<CMainFrame*>(AfxGetMainWnd());
     if (!frame || n <= -1)
         return;
-    CString text;
-    text.Format("%d matched tiles.", n);
-    frame->m_wndStatusBar.SetPaneText(2, text, TRUE);
+    frame->m_wndStatusBar.SetPaneText(2, AfxFormatString(IDS_MATCHED_TILES, {std::to_string(n)}), TRUE);
 }
 
 void CMahjongView::OnHelpMe()
@@ -201,7 +201,7 @@ void CMahjongView::OnRestart()
 {
     if (!TakesClicks() || !g_pBoard->PairGoneSinceStart())
         return;
-    if (AfxMessageBox("Restart this puzzle?", MB_OKCANCEL) != IDOK)
+    if (AfxMessageBox(IDS_RESTART_PUZZLE, MB_OKCANCEL) != IDOK)
         return;
     // The game clock counts on from the puzzle's start: the time spent counts.
     g_pBoard->Restart();

@@ -57,17 +57,32 @@ public:
 // No bitmap resource is found while this lives, so no tiles can be cut.
 class CNoPictures {
 public:
-    CNoPictures() : m_patch("kernel32.dll", "FindResourceW", reinterpret_cast<void*>(NoBitmap)) { s_pPatch = &m_patch; }
+    CNoPictures()
+        : m_find("kernel32.dll", "FindResourceW", reinterpret_cast<void*>(NoBitmap)),
+          m_findEx("kernel32.dll", "FindResourceExW", reinterpret_cast<void*>(NoBitmapEx))
+    {
+        s_pFind = &m_find;
+        s_pFindEx = &m_findEx;
+    }
 
 private:
     using FindResourceFn = HRSRC(WINAPI*)(HMODULE, LPCWSTR, LPCWSTR);
+    using FindResourceExFn = HRSRC(WINAPI*)(HMODULE, LPCWSTR, LPCWSTR, WORD);
     static HRSRC WINAPI NoBitmap(HMODULE hModule, LPCWSTR lpName, LPCWSTR lpType)
     {
         return lpType == MAKEINTRESOURCEW(2) ? nullptr
-                                             : reinterpret_cast<FindResourceFn>(s_pPatch->Original())(hModule, lpName, lpType);
+                                             : reinterpret_cast<FindResourceFn>(s_pFind->Original())(hModule, lpName, lpType);
     }
-    static inline CImportPatch* s_pPatch = nullptr;
-    CImportPatch m_patch;
+    static HRSRC WINAPI NoBitmapEx(HMODULE hModule, LPCWSTR lpType, LPCWSTR lpName, WORD wLanguage)
+    {
+        return lpType == MAKEINTRESOURCEW(2)
+                   ? nullptr
+                   : reinterpret_cast<FindResourceExFn>(s_pFindEx->Original())(hModule, lpType, lpName, wLanguage);
+    }
+    static inline CImportPatch* s_pFind = nullptr;
+    static inline CImportPatch* s_pFindEx = nullptr;
+    CImportPatch m_find;
+    CImportPatch m_findEx;
 };
 
 // Every deal of the test made from one seed.

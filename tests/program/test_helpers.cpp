@@ -6,6 +6,7 @@
 #include "commands/AutoSolveDlg.h"
 #include "framework/App.h"
 #include "resources/resource.h"
+#include "shell/TipsDlg.h"
 
 #include <memory>
 
@@ -291,8 +292,8 @@ TEST(Closing, WhileAHelperHoldsTheGameOrTheReplayIsOpenEndsTheProgramCleanly)
     }
 }
 
-// The tip a dialog shows: the id of the tip picture at (5, 5), 0 for none. Its
-// last rows lie under the dialog's buttons.
+// The tip a dialog shows: the id of the tip picture at (5, 5), 0 for none,
+// where its words are not written. Its last rows lie under the dialog's buttons.
 int ShownTip(HWND hDlg)
 {
     const CCapture screen = CaptureClient(hDlg);
@@ -301,7 +302,7 @@ int ShownTip(HWND hDlg)
         bool same = tip.width == 450 && tip.height == 200;
         for (int y = 0; same && y < 190; y += 7)
             for (int x = 0; same && x < tip.width; ++x)
-                same = screen.At(5 + x, 5 + y) == tip.At(x, y);
+                same = TipWordsAt(id - IDB_TIP_0, x, y) || screen.At(5 + x, 5 + y) == tip.At(x, y);
         if (same)
             return id;
     }

@@ -31,14 +31,15 @@ std::vector<CMenuItem> ReadMenu(HMENU hMenu)
 {
     std::vector<CMenuItem> items;
     for (int i = 0, n = ::GetMenuItemCount(hMenu); i < n; ++i) {
-        char text[256] = "";
-        MENUITEMINFOA info{};
+        wchar_t text[256] = L"";
+        MENUITEMINFOW info{};
         info.cbSize = sizeof info;
         info.fMask = MIIM_STRING | MIIM_ID | MIIM_SUBMENU;
         info.dwTypeData = text;
-        info.cch = sizeof text;
-        ::GetMenuItemInfoA(hMenu, i, TRUE, &info);
-        items.push_back({text, info.hSubMenu ? 0 : info.wID, info.hSubMenu ? ReadMenu(info.hSubMenu) : std::vector<CMenuItem>{}});
+        info.cch = ARRAYSIZE(text);
+        ::GetMenuItemInfoW(hMenu, i, TRUE, &info);
+        items.push_back(
+            {Utf8(text), info.hSubMenu ? 0 : info.wID, info.hSubMenu ? ReadMenu(info.hSubMenu) : std::vector<CMenuItem>{}});
     }
     return items;
 }
@@ -71,7 +72,19 @@ TEST(Menu, HoldsEveryPopupItemTextAndCommand)
           {"Choose sets...\tCtrl+T", 32786, {}},
           {"Select another set...", 32811, {}},
           {"Backgrounds", 0, {{"Easy", 32803, {}}, {"Dark blue", 32804, {}}, {"Clouds", 32805, {}}, {"Green", 32812, {}}}},
-          {"Sound ON", 32797, {}}}},
+          {"Sound ON", 32797, {}},
+          {"Language", 0,
+           {{"Windows' choice", ID_LANGUAGE_WINDOWS, {}},
+            {"English", ID_LANGUAGE_EN, {}},
+            {"Deutsch", ID_LANGUAGE_DE, {}},
+            {"Français", ID_LANGUAGE_FR, {}},
+            {"Español", ID_LANGUAGE_ES, {}},
+            {"Italiano", ID_LANGUAGE_IT, {}},
+            {"Português (Brasil)", ID_LANGUAGE_PT, {}},
+            {"Polski", ID_LANGUAGE_PL, {}},
+            {"Русский", ID_LANGUAGE_RU, {}},
+            {"日本語", ID_LANGUAGE_JA, {}},
+            {"中文(简体)", ID_LANGUAGE_ZH, {}}}}}},
         {"Game", 0,
          {{"Set size", 0,
            {{"8 x 10", 32813, {}},
@@ -118,7 +131,7 @@ TEST(Menu, TheResourceChecksAndGreysNothing)
     std::map<std::string, UINT> states;
     CollectStates(hMenu, "", states);
     ::DestroyMenu(hMenu);
-    EXPECT_EQ(states.size(), 38u);
+    EXPECT_EQ(states.size(), 49u);
     for (const auto& [item, state] : states)
         EXPECT_EQ(state & (MF_CHECKED | MF_GRAYED), 0u) << item;
 }
@@ -155,24 +168,32 @@ TEST(Menu, ChecksWhatTheStoredSettingsChoose)
     } cases[] = {
         {"nothing stored",
          {},
-         {"Game/Set size/8 x 18", "Game/Size of tiles/Normal", "Edit/Backgrounds/Clouds", "Edit/Sound ON",
+         {"Game/Set size/8 x 18", "Game/Size of tiles/Normal", "Edit/Language/Windows' choice", "Edit/Backgrounds/Clouds", "Edit/Sound ON",
           "Game/Animation"}},
         {"every choice stored",
          {{"SizeX", "16"}, {"SizeY", "12"}, {"Tiles", "32"}, {"SizeTiles", "2"}, {"BackPic", "144"},
           {"SoundON", "1"}, {"Animation", "1"}},
-         {"Game/Set size/12 x 16", "Game/Size of tiles/Biggest", "Edit/Backgrounds/Easy"}},
+         {"Game/Set size/12 x 16", "Game/Size of tiles/Biggest", "Edit/Language/Windows' choice", "Edit/Backgrounds/Easy"}},
         {"16 x 10 has 16 columns",
          {{"SizeX", "16"}, {"SizeY", "10"}, {"SizeTiles", "1"}, {"BackPic", "153"}},
-         {"Game/Set size/16 x 10", "Game/Size of tiles/Big", "Edit/Backgrounds/Dark blue", "Edit/Sound ON",
+         {"Game/Set size/16 x 10", "Game/Size of tiles/Big", "Edit/Language/Windows' choice", "Edit/Backgrounds/Dark blue", "Edit/Sound ON",
           "Game/Animation"}},
         {"8 x 10 has 10 columns",
          {{"SizeX", "10"}, {"SizeY", "8"}, {"BackPic", "158"}},
-         {"Game/Set size/8 x 10", "Game/Size of tiles/Normal", "Edit/Backgrounds/Green", "Edit/Sound ON",
+         {"Game/Set size/8 x 10", "Game/Size of tiles/Normal", "Edit/Language/Windows' choice", "Edit/Backgrounds/Green", "Edit/Sound ON",
           "Game/Animation"}},
         {"20 x 16",
          {{"SizeX", "20"}, {"SizeY", "16"}},
-         {"Game/Set size/20 x 16", "Game/Size of tiles/Normal", "Edit/Backgrounds/Clouds", "Edit/Sound ON",
+         {"Game/Set size/20 x 16", "Game/Size of tiles/Normal", "Edit/Language/Windows' choice", "Edit/Backgrounds/Clouds", "Edit/Sound ON",
           "Game/Animation"}},
+        {"a language chosen",
+         {{"Language", "en-US"}},
+         {"Game/Set size/8 x 18", "Game/Size of tiles/Normal", "Edit/Language/English", "Edit/Backgrounds/Clouds",
+          "Edit/Sound ON", "Game/Animation"}},
+        {"a language the game does not have is Windows' choice",
+         {{"Language", "tlh-Latn"}},
+         {"Game/Set size/8 x 18", "Game/Size of tiles/Normal", "Edit/Language/Windows' choice",
+          "Edit/Backgrounds/Clouds", "Edit/Sound ON", "Game/Animation"}},
     };
     for (const auto& c : cases) {
         CScratchSettings store(c.stored);

@@ -119,10 +119,10 @@ TEST(TileNames, EveryBuiltInSetNamesIts45PicturesAndThePlayersPictureNumbersThem
         std::set<std::string> names;
         for (int kind = 0; kind < 45; ++kind) {
             const std::string name = TileName(set.nBitmapId, kind);
-            EXPECT_NE(name, "tile " + std::to_string(kind + 1)) << set.lpszName << " has a name for " << kind;
+            EXPECT_NE(name, "tile " + std::to_string(kind + 1)) << set.nBitmapId << " has a name for " << kind;
             names.insert(name);
         }
-        EXPECT_EQ(names.size(), 45u) << set.lpszName << ": no two kinds share a name";
+        EXPECT_EQ(names.size(), 45u) << set.nBitmapId << ": no two kinds share a name";
     }
     const struct {
         int set, kind;

@@ -92,8 +92,8 @@ TEST(Settings, TheViewReadsThemWhenItIsMade)
 
 TEST(Settings, AreReadInTheirOrderAndSizeYOnlyAfterSizeX)
 {
-    // The first paint then reads the size's best time, for the caption, and asks whether to show the tips.
-    const std::vector<std::string> all = {"read SizeX",     "read SizeY", "read TileSet", "read BackPic",
+    // The language first, for the menu. The first paint then reads the size's best time, for the caption, and asks whether to show the tips.
+    const std::vector<std::string> all = {"read Language", "read SizeX", "read SizeY", "read TileSet", "read BackPic",
                                           "read Animation", "read Tiles", "read SoundON", "read SizeTiles",
                                           "read 8_18",      "read ShowTips"};
     const struct {
@@ -104,7 +104,7 @@ TEST(Settings, AreReadInTheirOrderAndSizeYOnlyAfterSizeX)
         {"every setting stored", {"SizeX", "SizeY", "TileSet", "BackPic", "Animation", "Tiles", "SoundON", "SizeTiles"},
          all},
         {"nothing stored: SizeY is not asked for", {},
-         {"read SizeX", "read TileSet", "read BackPic", "read Animation", "read Tiles", "read SoundON",
+         {"read Language", "read SizeX", "read TileSet", "read BackPic", "read Animation", "read Tiles", "read SoundON",
           "read SizeTiles", "read 8_18", "read ShowTips"}},
         {"SizeX alone: SizeY is asked for", {"SizeX"}, all},
     };

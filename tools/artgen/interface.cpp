@@ -137,47 +137,14 @@ Image toolbarAsShown(const Image& strip, int scale)
     return bar;
 }
 
-// Draws text wrapped to the given width, its first line's top at (x, y).
-void drawWrapped(Image& image, const Font& font, int px, int x, int y, int width, const std::string& text, Rgba colour)
-{
-    const int lineHeight = px * 3 / 2;
-    std::string line, word;
-    auto flush = [&] {
-        write(image, font, line, px, x, y + px, colour);
-        y += lineHeight;
-        line.clear();
-    };
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && text[i] != ' ' && text[i] != '\n') {
-            word += text[i];
-            continue;
-        }
-        std::string candidate = line.empty() ? word : line + " " + word;
-        if (!line.empty() && font.measure(candidate, px) > width) {
-            flush();
-            candidate = word;
-        }
-        line = candidate;
-        word.clear();
-        if (i == text.size() || text[i] == '\n')
-            flush();
-    }
-}
-
-struct TipText {
-    const char* title;
-    const char* body;
-};
-
-// The light-blue panel with the tip's title and text at its top left.
-Image tipPanel(const Fonts& fonts, const TipText& text, int textWidth, int scale)
+// The light-blue panel of a tip; the program writes the tip's title and text
+// at its top left, in the player's language.
+Image tipPanel(int scale)
 {
     Image tip(450 * scale, 200 * scale);
     tip.setScale(scale);
     paint(tip, box(0, 0, 450, 200), [](double, double y) { return mix(rgb(222, 240, 252), rgb(186, 220, 244), float(y / 200)); });
     fill(tip, subtract(box(0, 0, 450, 200), box(2, 2, 448, 198)), rgb(90, 150, 210));
-    write(tip, fonts.sansBold, text.title, 16, 12, 26, kTipInk);
-    drawWrapped(tip, fonts.sans, 12, 12, 38, textWidth, text.body, kTipInk);
     return tip;
 }
 
@@ -282,13 +249,9 @@ std::vector<MenuItem> gameMenu()
             {"Next tiles"},          {"Pouse", "P"},              {"Animation", "", false, true}};
 }
 
-Image tipMatches(const Fonts& fonts, const TileSheet& sheet, int scale)
+Image tipMatches(const TileSheet& sheet, int scale)
 {
-    Image tip = tipPanel(fonts,
-                         {"Which tiles can be matched?",
-                          "Click two equal tiles. They are removed when each of them has a free side and a line of "
-                          "at most three straight parts joins them through empty cells."},
-                         220, scale);
+    Image tip = tipPanel(scale);
     const int w = 30, h = 40, x0 = 262, y0 = 30;
     drawTiles(tip, sheet, {{3, 12, 7, 21, 5}, {0, -1, -1, 30, 8}, {14, 26, -1, 18, 3}, {2, 9, -1, -1, 0}}, x0, y0, w, h);
     markSpot(tip, x0 + 0.5 * w, y0 + 1.5 * h, 17, 22);
@@ -298,13 +261,9 @@ Image tipMatches(const Fonts& fonts, const TileSheet& sheet, int scale)
     return tip;
 }
 
-Image tipAroundTheEdge(const Fonts& fonts, const TileSheet& sheet, int scale)
+Image tipAroundTheEdge(const TileSheet& sheet, int scale)
 {
-    Image tip = tipPanel(fonts,
-                         {"The line may go round the board",
-                          "The empty ring round the board counts as free cells, so two equal tiles on the edge can "
-                          "be joined along the outside."},
-                         220, scale);
+    Image tip = tipPanel(scale);
     const int w = 30, h = 40, x0 = 262, y0 = 48;
     fill(tip, box(x0 - 14, y0 - 18, x0 + 5 * w + 14, y0 + 3 * h + 10), withAlpha(kWhite, 0.35f));
     drawTiles(tip, sheet, {{16, 4, 22, 35, 16}, {1, 29, 6, 19, 25}, {33, 13, 24, 10, 38}}, x0, y0, w, h);
@@ -315,9 +274,9 @@ Image tipAroundTheEdge(const Fonts& fonts, const TileSheet& sheet, int scale)
     return tip;
 }
 
-Image tipToolbarButton(const Fonts& fonts, const Image& strip, int button, const TipText& text, int scale)
+Image tipToolbarButton(const Image& strip, int button, int scale)
 {
-    Image tip = tipPanel(fonts, text, 420, scale);
+    Image tip = tipPanel(scale);
     Image bar = toolbarAsShown(strip, scale);
     const int x0 = (450 - bar.width() / scale) / 2, y0 = 200 - bar.height() / scale - 26;
     tip.paste(bar, x0 * scale, y0 * scale);
@@ -329,10 +288,7 @@ Image tipToolbarButton(const Fonts& fonts, const Image& strip, int button, const
 
 Image tipTileSizes(const Fonts& fonts, const TileSheet& sheet, int scale)
 {
-    Image tip = tipPanel(fonts,
-                         {"Three tile sizes",
-                          "Game > Size of tiles: Normal, Big or Biggest, from the next puzzle on."},
-                         170, scale);
+    Image tip = tipPanel(scale);
     const int barX = 190;
     drawMenuBar(tip, fonts, barX, 40);
     Point game = drawMenu(tip, fonts, barX + gameMenuOffset(fonts), 58, gameMenu(), 1);
@@ -349,11 +305,7 @@ Image tipTileSizes(const Fonts& fonts, const TileSheet& sheet, int scale)
 
 Image tipBoardSizes(const Fonts& fonts, int scale)
 {
-    Image tip = tipPanel(fonts,
-                         {"Nine board sizes",
-                          "Game > Set size deals a new puzzle of the chosen size, from 8 x 10 to 20 x 16. Each size "
-                          "keeps its own best time."},
-                         170, scale);
+    Image tip = tipPanel(scale);
     const int barX = 190;
     drawMenuBar(tip, fonts, barX, 12);
     Point game = drawMenu(tip, fonts, barX + gameMenuOffset(fonts), 30, gameMenu(), 0);
@@ -364,13 +316,10 @@ Image tipBoardSizes(const Fonts& fonts, int scale)
     return tip;
 }
 
-Image tipHint(const Fonts& fonts, const Image& strip, const TileSheet& sheet, int scale)
+Image tipHint(const Image& strip, const TileSheet& sheet, int scale)
 {
-    Image tip = tipToolbarButton(fonts, strip, 2,
-                                 {"Looking for a pair?",
-                                  "Hint shows one pair that can be removed now, for a few seconds."},
-                                 scale);
-    const int w = 30, h = 40, x0 = 270, y0 = 72;
+    Image tip = tipToolbarButton(strip, 2, scale);
+    const int w = 30, h = 40, x0 = 270, y0 = 92;
     drawTiles(tip, sheet, {{9, 20, -1, -1, 9}}, x0, y0, w, h);
     drawLink(tip, {{x0 + 0.5 * w, y0 + 6.0}, {x0 + 0.5 * w, y0 - 6.0}, {x0 + 4.5 * w, y0 - 6.0}, {x0 + 4.5 * w, y0 + 6.0}});
     return tip;
@@ -399,17 +348,17 @@ Image makeToolbar(const Fonts& fonts, int scale)
     return strip;
 }
 
-std::vector<Picture> makeButtons(const Fonts& fonts, int scale)
+std::vector<Picture> makeButtons(int scale)
 {
     std::vector<Picture> out;
     struct Face {
         const char* file;
-        const char* caption;
         int width;
         bool pressed;
     };
-    for (const Face& f : {Face{"button146.bmp", "OK", 80, false}, Face{"button147.bmp", "OK", 80, true},
-                          Face{"button149.bmp", "Clear scores", 160, false}, Face{"button150.bmp", "Clear scores", 160, true}}) {
+    // The faces only: the program writes each button's caption on its face.
+    for (const Face& f : {Face{"button146.bmp", 80, false}, Face{"button147.bmp", 80, true},
+                          Face{"button149.bmp", 160, false}, Face{"button150.bmp", 160, true}}) {
         const int S = 4, w = f.width, h = 40;
         Image big(w * S, h * S, kDialogFace);
         Rgba light = f.pressed ? rgb(40, 90, 140) : rgb(240, 250, 255);
@@ -421,11 +370,7 @@ std::vector<Picture> makeButtons(const Fonts& fonts, int scale)
             float t = float(y / (h * S));
             return f.pressed ? mix(rgb(120, 186, 220), rgb(150, 210, 238), t) : mix(rgb(176, 222, 246), rgb(120, 192, 228), t);
         });
-        Image button = big.shrink(S / scale);
-        const int px = 17 * scale, shift = f.pressed ? scale : 0;
-        int x = (w * scale - fonts.sansBoldItalic.measure(f.caption, px)) / 2 + shift;
-        fonts.sansBoldItalic.draw(button, f.caption, px, x, 26 * scale + shift, rgb(0, 40, 140));
-        out.push_back({scaledName(f.file, scale), button});
+        out.push_back({scaledName(f.file, scale), big.shrink(S / scale)});
     }
     return out;
 }
@@ -434,21 +379,13 @@ std::vector<Picture> makeTips(const Fonts& fonts, const Image& toolbar, const st
 {
     const TileSheet& sheet = sheets.front();
     std::vector<Picture> tips = {
-        {"tip160.bmp", tipMatches(fonts, sheet, scale)},
-        {"tip161.bmp", tipAroundTheEdge(fonts, sheets[3], scale)},
-        {"tip162.bmp", tipToolbarButton(fonts, toolbar, 3,
-                                        {"Watch the puzzle being solved",
-                                         "Press Auto on the tool bar: the program finds a way to clear the board and "
-                                         "shows it to you pair by pair."},
-                                        scale)},
-        {"tip163.bmp", tipToolbarButton(fonts, toolbar, 4,
-                                        {"Changed your mind?",
-                                         "Undo on the tool bar, or Ctrl+Z, puts the last removed pair back. "
-                                         "It goes back up to ten pairs."},
-                                        scale)},
+        {"tip160.bmp", tipMatches(sheet, scale)},
+        {"tip161.bmp", tipAroundTheEdge(sheets[3], scale)},
+        {"tip162.bmp", tipToolbarButton(toolbar, 3, scale)},
+        {"tip163.bmp", tipToolbarButton(toolbar, 4, scale)},
         {"tip164.bmp", tipTileSizes(fonts, sheet, scale)},
         {"tip165.bmp", tipBoardSizes(fonts, scale)},
-        {"tip166.bmp", tipHint(fonts, toolbar, sheet, scale)},
+        {"tip166.bmp", tipHint(toolbar, sheet, scale)},
     };
     for (Picture& tip : tips)
         tip.file = scaledName(tip.file, scale);

@@ -21,7 +21,7 @@ const std::vector<Colour8>& toolbarPalette();
 // Help, About, Exit.
 Image makeToolbar(const Fonts& fonts, int scale);
 // OK and Clear scores, raised and pressed, at scale times their size.
-std::vector<Picture> makeButtons(const Fonts& fonts, int scale);
+std::vector<Picture> makeButtons(int scale);
 // The seven tip pictures, tip160.bmp to tip166.bmp, at scale times their size from the tool bar strip and the
 // tile sheets of that scale.
 std::vector<Picture> makeTips(const Fonts& fonts, const Image& toolbar, const std::vector<TileSheet>& sheets, int scale);

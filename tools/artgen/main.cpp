@@ -59,10 +59,10 @@ int main(int argc, char** argv)
         const Indexed toolbar2x = mapToPalette(makeToolbar(fonts, 2), toolbarPalette());
         writeBmp(out + scaledName("toolbar128.bmp", 2), toolbar2x, 4);
 
-        std::vector<Picture> buttons = makeButtons(fonts, 1);
+        std::vector<Picture> buttons = makeButtons(1);
         for (Picture& p : buttons)
             p.image = writeColourBmp(out + p.file, p.image);
-        for (const Picture& p : makeButtons(fonts, 2))
+        for (const Picture& p : makeButtons(2))
             writeColourBmp(out + p.file, p.image, true);
 
         std::vector<Picture> tips = makeTips(fonts, expand(toolbar), sheets, 1);
