@@ -48,7 +48,6 @@ struct CTileMove {
     std::int32_t col;
     std::int32_t fromRow;
     std::int32_t toRow;
-    bool operator==(const CTileMove& o) const { return col == o.col && fromRow == o.fromRow && toRow == o.toRow; }
 };
 
 // One removed pair with the kinds its two cells held, and the tiles that fell
