@@ -170,9 +170,8 @@ TEST(Deal, GravityDealsStandPackedAndTheSolverClearsThem)
 TEST(Deal, DealOfTheDayIsTheDateInDigits)
 {
     // Year, month, day, and the number; 77 where no date is named and the number stays.
-    const int cases[][4] = {{2026, 12, 9, 20261209}, {2027, 1, 1, 20270101}, {1, 1, 1, 10101}, {9999, 12, 31, 99991231},
-                            {2026, 0, 9, 77}, {2026, 13, 1, 77}, {2026, 12, 0, 77}, {2026, 12, 32, 77}, {0, 5, 5, 77},
-                            {10000, 1, 1, 77}, {-2026, 12, 9, 77}};
+    const int cases[][4] = {{2026, 12, 9, 20261209}, {1, 1, 1, 10101}, {9999, 12, 31, 99991231}, {2026, 0, 9, 77},
+                            {2026, 13, 1, 77}, {2026, 12, 0, 77}, {2026, 12, 32, 77}, {0, 5, 5, 77}, {10000, 1, 1, 77}};
     for (const auto& c : cases) {
         std::uint32_t number = 77;
         EXPECT_EQ(DealOfTheDay(c[0], c[1], c[2], number), c[3] != 77) << c[0] << "-" << c[1] << "-" << c[2];

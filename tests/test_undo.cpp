@@ -106,8 +106,6 @@ std::string Moves(const std::vector<CTileMove>& moves)
     return text.empty() ? text : text.substr(1);
 }
 
-// Each pair is removed, undone and redone; the top tile of its first column is
-// selected throughout, and its selection goes down and up with it.
 TEST(Gravity, TilesAboveAPairFallDownTheirColumnsAndUndoLiftsThem)
 {
     const struct {
@@ -130,7 +128,7 @@ TEST(Gravity, TilesAboveAPairFallDownTheirColumnsAndUndoLiftsThem)
         b.SetGravity(c.gravity);
         const CTileCell first = b.GetCell(c.c1, c.r1), second = b.GetCell(c.c2, c.r2);
         const int selected = b.GetCell(c.c1, 1).kind;
-        b.ToggleSelection(b.GetCell(c.c1, 1));
+        b.ToggleSelection(b.GetCell(c.c1, 1)); // the selection goes down and up with its tile
         b.RecordPair(first, second);
         EXPECT_EQ(Moves(b.RemovePair(first, second)), c.falls) << c.label;
         EXPECT_EQ(b.Rows(), c.after) << c.label;
