@@ -18,10 +18,11 @@ inline std::string SizeName(const OfferedSize& s)
 
 class BenchBoard : public CMahjongBoard {
 public:
-    explicit BenchBoard(const OfferedSize& s) : CMahjongBoard(s.kinds, s.width, s.height)
+    explicit BenchBoard(const OfferedSize& s, bool gravity = false) : CMahjongBoard(s.kinds, s.width, s.height)
     {
         m_nTileWidth = 30;
         m_nTileHeight = 40;
+        SetGravity(gravity);
     }
 };
 

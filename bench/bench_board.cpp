@@ -1,4 +1,6 @@
-// Deal, FindAllPairs and Solve for each of the nine offered sizes.
+// Deal, FindAllPairs and Solve for each of the nine offered sizes; deals under
+// gravity and shuffles of full boards under either rule, one a repetition, so
+// that their median is that of single runs over many deals.
 
 #include "BenchBoard.h"
 
@@ -41,6 +43,33 @@ void BM_Solve(benchmark::State& state, OfferedSize size)
     }
 }
 
+void BM_DealGravity(benchmark::State& state, OfferedSize size)
+{
+    static std::uint32_t seed = 1;
+    for (auto _ : state) {
+        BenchBoard board(size, true);
+        DealWithSeed(board, seed++);
+        benchmark::DoNotOptimize(board.CountTiles());
+    }
+}
+
+void BM_Shuffle(benchmark::State& state, OfferedSize size, bool gravity)
+{
+    static std::uint32_t seed = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        BenchBoard board(size, gravity);
+        DealWithSeed(board, seed++);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(board.Shuffle());
+    }
+}
+
+void OneARepetition(benchmark::internal::Benchmark* b)
+{
+    b->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(31)->ReportAggregatesOnly(true);
+}
+
 int Register()
 {
     for (const OfferedSize& s : kOfferedSizes) {
@@ -48,6 +77,9 @@ int Register()
         benchmark::RegisterBenchmark(("FindAllPairs/" + SizeName(s)).c_str(), BM_FindAllPairs, s)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("Solve/" + SizeName(s)).c_str(), BM_Solve, s)->Unit(benchmark::kMillisecond);
+        OneARepetition(benchmark::RegisterBenchmark(("Deal/gravity/" + SizeName(s)).c_str(), BM_DealGravity, s));
+        OneARepetition(benchmark::RegisterBenchmark(("Shuffle/" + SizeName(s)).c_str(), BM_Shuffle, s, false));
+        OneARepetition(benchmark::RegisterBenchmark(("Shuffle/gravity/" + SizeName(s)).c_str(), BM_Shuffle, s, true));
     }
     return 0;
 }

@@ -43,7 +43,15 @@ struct CTilePair {
 
 using CTilePairList = std::vector<CTilePair>;
 
-// One removed pair with the kinds its two cells held.
+// One tile moved down its column by gravity, or back up by an undo.
+struct CTileMove {
+    std::int32_t col;
+    std::int32_t fromRow;
+    std::int32_t toRow;
+};
+
+// One removed pair with the kinds its two cells held, and the tiles that fell
+// into the gaps it left, in the order they moved.
 struct CUndoEntry {
     std::int32_t col1 = 0;
     std::int32_t row1 = 0;
@@ -51,6 +59,7 @@ struct CUndoEntry {
     std::int32_t col2 = 0;
     std::int32_t row2 = 0;
     std::int32_t kind2 = -1;
+    std::vector<CTileMove> falls;
 };
 
 // Thrown by value, carrying nothing: memory for tile pictures could not be had,

@@ -133,20 +133,25 @@ void CMahjongBoard::RemoveTileAt(const CTileCell& c)
                 m_cells[col][row].kind = -1;
 }
 
+// The playing cell at c's pixel origin, the last in scan order if ever several were.
+bool CMahjongBoard::FindCell(const CTileCell& c, int& col, int& row) const
+{
+    col = row = -1;
+    for (int cc = 1; cc <= m_nWidth; ++cc)
+        for (int rr = 1; rr <= m_nHeight; ++rr)
+            if (m_cells[cc][rr].x == c.x && m_cells[cc][rr].y == c.y) {
+                col = cc;
+                row = rr;
+            }
+    return col >= 0;
+}
+
 int CMahjongBoard::LinkToSelection(const CTileCell& c, CLinkPath& path)
 {
-    if (m_nSelCol < 0)
+    int col, row;
+    if (m_nSelCol < 0 || !FindCell(c, col, row))
         return 1;
-    int found = -1, foundRow = -1;
-    for (int col = 1; col <= m_nWidth; ++col)
-        for (int row = 1; row <= m_nHeight; ++row)
-            if (m_cells[col][row].x == c.x && m_cells[col][row].y == c.y) {
-                found = col;
-                foundRow = row;
-            }
-    if (found < 0)
-        return 1;
-    return FindPath(found, foundRow, m_nSelCol, m_nSelRow, path);
+    return FindPath(col, row, m_nSelCol, m_nSelRow, path);
 }
 
 std::uint32_t CMahjongBoard::GetIndexPixel(int i, int px, int py) const
@@ -188,20 +193,23 @@ void CMahjongBoard::PushUndo(int c1, int r1, int c2, int r2)
         for (int i = 1; i < kUndoDepth; ++i)
             m_undo[i - 1] = m_undo[i];
     }
-    m_undo[m_nUndoTop] = {c1, r1, m_cells[c1][r1].kind, c2, r2, m_cells[c2][r2].kind};
+    m_undo[m_nUndoTop] = {c1, r1, m_cells[c1][r1].kind, c2, r2, m_cells[c2][r2].kind, {}};
 }
 
-void CMahjongBoard::Undo(CTileCell& a, CTileCell& b)
+std::vector<CTileMove> CMahjongBoard::Undo(CTileCell& a, CTileCell& b)
 {
     a = b = CTileCell();
     if (m_nUndoTop < 0)
-        return;
+        return {};
     const CUndoEntry& e = m_undo[m_nUndoTop--];
     m_redo.push_back(e);
+    const std::vector<CTileMove> lifts = Lift(e.falls);
+    CarrySelection(lifts);
     m_cells[e.col1][e.row1].kind = e.kind1;
     m_cells[e.col2][e.row2].kind = e.kind2;
     a = m_cells[e.col1][e.row1];
     b = m_cells[e.col2][e.row2];
+    return lifts;
 }
 
 void CMahjongBoard::Redo(CTileCell& a, CTileCell& b)

@@ -17,6 +17,7 @@ public:
     static constexpr int kMaxSide = kGrid - 2;
     static constexpr int kUndoDepth = 10;
     static constexpr int kSolveLimit = 1000;
+    static constexpr int kArrangeTries = 20;
     static constexpr int kSheetColumns = 9;
     static constexpr int kSheetRows = 5;
     static constexpr unsigned kDefaultSheet = 131;
@@ -36,6 +37,12 @@ public:
     int GetSelCol() const { return m_nSelCol; }
     const CTileImage* GetImages() const { return m_pImages; }
 
+    // Gravity: when a pair goes, the tiles above each of its cells fall down
+    // their column, so that every column touched stays packed from the bottom
+    // row. Deals, the solver, shuffles, Undo and Redo follow the rule in force.
+    void SetGravity(bool on) { m_bGravity = on; }
+    bool HasGravity() const { return m_bGravity; }
+
     CTileCell GetCell(int col, int row) const;
     int GetIndexX(int i) const;
     int GetIndexY(int i) const;
@@ -49,16 +56,33 @@ public:
     CTileCell GetSelectedCell() const;
     void ClearSelection();
     void RemoveTileAt(const CTileCell& c);
+    // Empties the cells of a and b (found by pixel origin, as RemoveTileAt does)
+    // and, under gravity, lets the tiles above them fall. Returns the tiles that
+    // fell, in the order they moved (each cell's kind is then at its toRow). A
+    // selection follows its tile down and is dropped when its own tile goes. When
+    // the newest undo entry names these two cells (RecordPair or Redo just
+    // before), it keeps the fall, so that Undo lifts the tiles back.
+    std::vector<CTileMove> RemovePair(const CTileCell& a, const CTileCell& b);
     int LinkToSelection(const CTileCell& c, CLinkPath& path);
     std::uint32_t GetIndexPixel(int i, int px, int py) const;
     std::uint32_t GetCellPixel(CTileCell c, int px, int py) const;
 
-    // Dealing: from the seed the deal source gives, or from a deal number.
+    // Dealing: from the seed the deal source gives, or from a deal number; the
+    // plan clears the board. Under gravity the tiles stand packed from the
+    // bottom row, arranged so that the solver clears them too (kArrangeTries
+    // arrangements at most).
     void Deal(CTilePairList& plan);
     void Deal(CTilePairList& plan, std::uint32_t seed);
     // Puts every cell at its place for the present tile size, keeping its kind.
     void LayOutCells();
     void ShuffleRemaining();
+    // Mixes the kinds of the tiles left into an arrangement that the solver
+    // clears under the rule in force; the occupied cells and each kind's count
+    // stay. Clears the selection, Undo and Redo (a restart still goes back to
+    // the deal). False, with the board unchanged, when fewer than two tiles are
+    // left, some kind is left an odd number of times, or no arrangement of
+    // kArrangeTries was solved.
+    bool Shuffle();
     void SwapKinds(int c1, int r1, int c2, int r2);
 
     // The connection rule: 0 when linked, 1 when not.
@@ -83,7 +107,9 @@ public:
     // The undo ring.
     void RecordPair(const CTileCell& a, const CTileCell& b);
     void PushUndo(int c1, int r1, int c2, int r2);
-    void Undo(CTileCell& a, CTileCell& b);
+    // Returns the tiles lifted back up to where they stood before the pair
+    // went (fromRow where they had fallen to, toRow where they stand again).
+    std::vector<CTileMove> Undo(CTileCell& a, CTileCell& b);
     // The pair the last Undo put back, taken off the undo ring's redo side and
     // recorded again; its two cells, still holding their tiles, are returned for
     // the caller to remove. Empty records when nothing is left to redo: a new
@@ -118,8 +144,20 @@ protected:
 private:
     bool IsPlaying(int col, int row) const;
     bool InGrid(int col, int row) const;
+    bool FindCell(const CTileCell& c, int& col, int& row) const;
     void ResetCells(int lastCol, int lastRow);
     void PlanClearing(CTilePairList& plan);
+    void DealScrambled(int perKind, CTilePairList& plan);
+    void DealPacked(int perKind, CTilePairList& plan);
+    void ArrangeKinds(std::vector<int> pairKinds, CTilePairList& plan);
+    bool ArrangeSolvable(const std::vector<int>& pairKinds, CTilePairList& plan);
+    bool PickLinkedPair(CTilePair& pair);
+    template <typename T>
+    void Mix(std::vector<T>& items);
+    // Gravity's moves of kinds; the selection stays where it is.
+    std::vector<CTileMove> Settle(int col1, int col2);
+    std::vector<CTileMove> Lift(const std::vector<CTileMove>& falls);
+    void CarrySelection(const std::vector<CTileMove>& moves);
     int SolveFrom(CTilePairList& solution);
     void ClearHistory();
     void CutSheet(const std::uint32_t* pixels, int w, int h, int cx, int cy);
@@ -129,6 +167,7 @@ private:
     std::vector<CUndoEntry> m_redo; // the pairs undone, the last undone at the back
     std::vector<int> m_startKinds;  // the kinds of every grid cell at the deal or load
     int m_nStartTiles = 0;
+    bool m_bGravity = false;
 };
 
 // The one board of the game; null until the first puzzle exists.

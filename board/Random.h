@@ -29,3 +29,7 @@ void SetDealSeedSource(DealSeedSource source); // nullptr restores the clock
 
 // A deal number as the player types it: decimal digits only, 0 to 4294967295.
 bool ParseDealNumber(const std::string& text, std::uint32_t& number);
+// The deal of a local date, the same for every player on that day: its digits
+// YYYYMMDD (9 December 2026 is deal 20261209). False for fields that name no
+// date of the years 1 to 9999.
+bool DealOfTheDay(int year, int month, int day, std::uint32_t& number);

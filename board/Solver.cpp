@@ -1,4 +1,5 @@
-// The solver: a depth-first search over all removable pairs, bounded in steps.
+// The solver: a depth-first search over all removable pairs, bounded in steps,
+// under the rule in force.
 
 #include "MahjongBoard.h"
 
@@ -48,10 +49,12 @@ int CMahjongBoard::SolveFrom(CTilePairList& solution)
         const int kind = m_cells[p.col1][p.row1].kind;
         m_cells[p.col1][p.row1].kind = -1;
         m_cells[p.col2][p.row2].kind = -1;
+        const std::vector<CTileMove> falls = Settle(p.col1, p.col2);
         if (SolveFrom(solution)) {
             solution.push_back(p);
             return 1;
         }
+        Lift(falls);
         m_cells[p.col1][p.row1].kind = kind;
         m_cells[p.col2][p.row2].kind = kind;
     }

@@ -35,8 +35,8 @@ std::string Label(const Size& s, std::uint32_t seed)
            " seed " + std::to_string(seed);
 }
 
-// Plays the pairs in the given order as a player would: each pair must be two
-// unblocked tiles of one kind joined by a line; at the end the board is empty.
+// Plays the pairs in order as a player would, under the board's rule: each pair
+// must be two unblocked tiles of one kind joined by a line; at the end the board is empty.
 void ExpectPlaysToEmpty(TestBoard& b, const std::vector<CTilePair>& order, const std::string& label)
 {
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -48,8 +48,7 @@ void ExpectPlaysToEmpty(TestBoard& b, const std::vector<CTilePair>& order, const
         ASSERT_EQ(a.kind, c.kind) << label << ": pair " << i;
         CLinkPath path;
         ASSERT_EQ(b.FindPath(p.col1, p.row1, p.col2, p.row2, path), 0) << label << ": pair " << i;
-        b.RemoveTileAt(a);
-        b.RemoveTileAt(c);
+        b.RemovePair(a, c);
     }
     EXPECT_EQ(b.CountTiles(), 0) << label;
 }
@@ -145,6 +144,41 @@ TEST(Deal, NumberedDealsArePinned)
     }
 }
 
+TEST(Deal, GravityDealsStandPackedAndTheSolverClearsThem)
+{
+    std::vector<Size> sizes(std::begin(kOffered), std::end(kOffered));
+    sizes.push_back({10, 7, 3, 2}); // one cell stays empty, at the top of a column
+    for (const Size& s : sizes) {
+        const std::uint32_t number = 20261209u + s.width * s.height;
+        const std::string label = Label(s, number) + " gravity";
+        TestBoard b(s.kinds, s.width, s.height);
+        CTilePairList plan, solution;
+        b.SetGravity(true);
+        b.Deal(plan, number);
+        for (int c = 1; c <= s.width; ++c)
+            for (int r = 2; r <= s.height; ++r)
+                EXPECT_FALSE(b.GetCell(c, r).kind == -1 && b.GetCell(c, r - 1).kind != -1) << label << " gap " << c;
+        EXPECT_EQ(b.CountTiles(), s.kinds * s.perKind) << label;
+        for (const auto& [kind, n] : KindCounts(b))
+            EXPECT_EQ(n, s.perKind) << label << " kind " << kind;
+        b.Solve(solution);
+        ASSERT_FALSE(solution.empty()) << label;
+        ExpectPlaysToEmpty(b, {solution.rbegin(), solution.rend()}, label + " by the solver");
+    }
+}
+
+TEST(Deal, DealOfTheDayIsTheDateInDigits)
+{
+    // Year, month, day, and the number; 77 where no date is named and the number stays.
+    const int cases[][4] = {{2026, 12, 9, 20261209}, {1, 1, 1, 10101}, {9999, 12, 31, 99991231}, {2026, 0, 9, 77},
+                            {2026, 13, 1, 77}, {2026, 12, 0, 77}, {2026, 12, 32, 77}, {0, 5, 5, 77}, {10000, 1, 1, 77}};
+    for (const auto& c : cases) {
+        std::uint32_t number = 77;
+        EXPECT_EQ(DealOfTheDay(c[0], c[1], c[2], number), c[3] != 77) << c[0] << "-" << c[1] << "-" << c[2];
+        EXPECT_EQ(number, static_cast<std::uint32_t>(c[3])) << c[0] << "-" << c[1] << "-" << c[2];
+    }
+}
+
 TEST(Deal, NumbersAreDigitsFrom0To4294967295)
 {
     const struct {
@@ -189,6 +223,43 @@ TEST_F(FixedSeed, ShuffleKeepsTheOccupiedCellsAndKinds)
     TestBoard s({"AB"});
     s.SwapKinds(1, 1, 2, 1);
     EXPECT_EQ(s.Rows(), std::vector<std::string>{"BA"});
+}
+
+TEST(Shuffle, MixesTheKindsLeftIntoABoardTheSolverClears)
+{
+    const struct {
+        const char* label;
+        bool gravity, mixes;
+        std::vector<std::string> rows;
+    } cases[] = {
+        {"stuck", false, true, {"AB", "BA"}},
+        {"stuck under gravity", true, true, {"AB", "BA"}},
+        {"scattered tiles", false, true, {"A.BC.", "..DA.", "CB..D"}},
+        {"packed columns under gravity", true, true, {".A...", "BCD.E", "DBCAE"}},
+        {"one tile", true, false, {".A."}},
+        {"a kind left three times", false, false, {"AAB", "AB."}},
+    };
+    for (const auto& c : cases) {
+        TestBoard b(c.rows), again(c.rows);
+        b.SetGravity(c.gravity);
+        again.SetGravity(c.gravity);
+        b.PushUndo(1, 1, 2, 1);
+        ASSERT_EQ(b.Shuffle(), c.mixes) << c.label;
+        EXPECT_EQ(b.UndoTop(), c.mixes ? -1 : 0) << c.label << ": the history";
+        EXPECT_EQ(KindCounts(b), KindCounts(again)) << c.label;
+        for (int col = 1; col <= b.GetWidth(); ++col)
+            for (int row = 1; row <= b.GetHeight(); ++row)
+                EXPECT_EQ(b.GetCell(col, row).kind == -1, again.GetCell(col, row).kind == -1) << c.label;
+        EXPECT_EQ(b.Rows() == c.rows, !c.mixes) << c.label;
+        if (!c.mixes)
+            continue;
+        again.Shuffle();
+        EXPECT_EQ(again.Rows(), b.Rows()) << c.label << ": the same generator mixes the same way";
+        CTilePairList solution;
+        b.Solve(solution);
+        ASSERT_FALSE(solution.empty()) << c.label << ": " << ::testing::PrintToString(b.Rows());
+        ExpectPlaysToEmpty(b, {solution.rbegin(), solution.rend()}, c.label);
+    }
 }
 
 TEST(Solver, FindAllPairsListsBothOrdersInRowOrder)

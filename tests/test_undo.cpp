@@ -1,4 +1,5 @@
-// The undo ring: the last ten removed pairs come back, newest first.
+// The undo ring: the last ten removed pairs come back, newest first; under
+// gravity the tiles that fell are lifted back, and fall again on a redo.
 
 #include "TestBoard.h"
 
@@ -94,6 +95,53 @@ TEST(UndoRing, RecordsWhatTheCellsHoldNow)
     b.Undo(a, c);
     EXPECT_EQ(a.kind, -1);
     EXPECT_EQ(b.CountTiles(), 20);
+}
+
+// Moves as text, "column:from>to" each, in order.
+std::string Moves(const std::vector<CTileMove>& moves)
+{
+    std::string text;
+    for (const CTileMove& m : moves)
+        text += " " + std::to_string(m.col) + ":" + std::to_string(m.fromRow) + ">" + std::to_string(m.toRow);
+    return text.empty() ? text : text.substr(1);
+}
+
+TEST(Gravity, TilesAboveAPairFallDownTheirColumnsAndUndoLiftsThem)
+{
+    const struct {
+        const char* label;
+        bool gravity;
+        std::vector<std::string> before, after;
+        int c1, r1, c2, r2;
+        const char *falls, *lifts;
+    } cases[] = {
+        {"a gap in the middle of a column", true, {".C.", ".B.", ".AA", ".DE"}, {"...", ".C.", ".B.", ".DE"},
+         2, 3, 3, 3, "2:2>3 2:1>2", "2:2>1 2:3>2"},
+        {"two tiles of one column", true, {"B", "A", "C", "A", "D"}, {".", ".", "B", "C", "D"}, 1, 2, 1, 4,
+         "1:3>4 1:1>3", "1:3>1 1:4>3"},
+        {"row 1 under the margin falls, nothing comes down from it", true, {"BC", "AA"}, {"..", "BC"}, 1, 2, 2, 2,
+         "1:1>2 2:1>2", "2:2>1 1:2>1"},
+        {"without gravity nothing falls", false, {"BC", "AA"}, {"BC", ".."}, 1, 2, 2, 2, "", ""},
+    };
+    for (const auto& c : cases) {
+        TestBoard b(c.before);
+        b.SetGravity(c.gravity);
+        const CTileCell first = b.GetCell(c.c1, c.r1), second = b.GetCell(c.c2, c.r2);
+        const int selected = b.GetCell(c.c1, 1).kind;
+        b.ToggleSelection(b.GetCell(c.c1, 1)); // the selection goes down and up with its tile
+        b.RecordPair(first, second);
+        EXPECT_EQ(Moves(b.RemovePair(first, second)), c.falls) << c.label;
+        EXPECT_EQ(b.Rows(), c.after) << c.label;
+        EXPECT_EQ(b.GetSelectedCell().kind, selected) << c.label;
+
+        CTileCell a, d;
+        EXPECT_EQ(Moves(b.Undo(a, d)), c.lifts) << c.label << ": undo";
+        EXPECT_EQ(b.Rows(), c.before) << c.label << ": undo";
+        EXPECT_EQ(b.GetSelectedCell(), b.GetCell(c.c1, 1)) << c.label << ": undo";
+        b.Redo(a, d);
+        EXPECT_EQ(Moves(b.RemovePair(a, d)), c.falls) << c.label << ": redo";
+        EXPECT_EQ(b.Rows(), c.after) << c.label << ": redo";
+    }
 }
 
 } // namespace
