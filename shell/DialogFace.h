@@ -100,7 +100,21 @@ protected:
     {
         button.LoadBitmaps(nUp, nDown);
         button.SizeToContent();
+        KeepInside(button);
         m_pictureButtons.push_back(&button);
+    }
+    // A button whose pictures are larger than its place in the template goes
+    // up and left as far as it must to stay whole within the dialog.
+    void KeepInside(CWnd& button) const
+    {
+        CRect client, r;
+        GetClientRect(&client);
+        button.GetWindowRect(&r);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+        const int x = std::max(0L, r.left + std::min(0L, client.right - r.right));
+        const int y = std::max(0L, r.top + std::min(0L, client.bottom - r.bottom));
+        if (x != r.left || y != r.top)
+            ::SetWindowPos(button.m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     // The top of the buttons, which the painted text stays above.
     int ButtonsTop() const
@@ -112,8 +126,10 @@ protected:
     }
     void TakeScale() override
     {
-        for (CBitmapButton* button : m_pictureButtons)
+        for (CBitmapButton* button : m_pictureButtons) {
             button->TakeScale();
+            KeepInside(*button);
+        }
     }
 
     CBitmapButton m_btnOK;

@@ -35,10 +35,9 @@ bool TipsOffAtStart()
     return ReadSettingText("ShowTips", text, kShowTipsChars) && text.rfind('1', 0) == 0;
 }
 
-bool TipWordsAt(int nTip, int x, int y)
+RECT TipWordsPlace(int nTip, bool bTitle)
 {
-    const POINT at = {x, y};
-    return ::PtInRect(&kTipTitle, at) || (nTip >= 0 && nTip < kTips && ::PtInRect(&kTipText[nTip], at));
+    return bTitle || nTip < 0 || nTip >= kTips ? kTipTitle : kTipText[nTip];
 }
 
 BEGIN_MESSAGE_MAP(CTipsDlg, CDialog)
@@ -87,20 +86,25 @@ void CTipsDlg::DrawTip()
     CClientDC dc(this);
     dc.DrawBitmap(tip, ScaleToDpi(kTipMargin, dpi), ScaleToDpi(kTipMargin, dpi), ScaleToDpi(kTipWidth, dpi),
                   ScaleToDpi(kTipHeight, dpi));
-    const int n = m_nTipBitmap - IDB_TIP_0;
     ::SetBkMode(dc.m_hDC, TRANSPARENT);
     ::SetTextColor(dc.m_hDC, kTipInk);
-    DrawTipWords(dc, IDS_TIP_TITLE + 2 * n, kTipTitle, DT_SINGLELINE | DT_NOPREFIX, kTitlePixels, FW_BOLD);
-    DrawTipWords(dc, IDS_TIP_TEXT + 2 * n, kTipText[n], DT_WORDBREAK | DT_NOPREFIX, kTextPixels, FW_NORMAL);
+    DrawTipWords(dc, true);
+    DrawTipWords(dc, false);
 }
 
-bool CTipsDlg::DrawTipWords(CDC& dc, UINT nID, const RECT& place, UINT uFormat, int nPixels, LONG nWeight)
+bool CTipsDlg::DrawTipWords(CDC& dc, bool bTitle)
 {
+    const int n = m_nTipBitmap - IDB_TIP_0;
+    const RECT place = TipWordsPlace(n, bTitle);
     const UINT dpi = GetDpi();
     const int margin = ScaleToDpi(kTipMargin, dpi);
     const RECT room = {margin + ScaleToDpi(place.left, dpi), margin + ScaleToDpi(place.top, dpi),
                        margin + ScaleToDpi(place.right, dpi), margin + ScaleToDpi(place.bottom, dpi)};
-    return DrawFittingText(dc.m_hDC, Wide(AfxLoadText(nID)), room, uFormat, nPixels, nWeight, false, dpi);
+    const UINT nID = (bTitle ? IDS_TIP_TITLE : IDS_TIP_TEXT) + 2 * n;
+    return bTitle ? DrawFittingText(dc.m_hDC, Wide(AfxLoadText(nID)), room, DT_SINGLELINE | DT_NOPREFIX, kTitlePixels,
+                                    FW_BOLD, false, dpi)
+                  : DrawFittingText(dc.m_hDC, Wide(AfxLoadText(nID)), room, DT_WORDBREAK | DT_NOPREFIX, kTextPixels,
+                                    FW_NORMAL, false, dpi);
 }
 
 void CTipsDlg::OnPaint()

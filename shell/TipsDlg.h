@@ -10,9 +10,9 @@
 // the stored ShowTips begins with "1".
 bool TipsOffAtStart();
 
-// Whether tip nTip (0 to 6) writes its title or text at (x, y), at 96 DPI from
-// its picture's top left: there the picture is written over.
-bool TipWordsAt(int nTip, int x, int y);
+// Where tip nTip (0 to 6) writes its title, or its text, at 96 DPI from its
+// picture's top left: there the picture is written over.
+RECT TipWordsPlace(int nTip, bool bTitle);
 
 class CTipsDlg : public CDialog {
 public:
@@ -27,9 +27,9 @@ protected:
     // Picks, records and draws the next tip of the cycle.
     void ShowNextTip();
     void DrawTip();
-    // Draws the string nID at place on the tip picture, in letters made
-    // smaller where it would not fit; false when it does not fit even so.
-    bool DrawTipWords(CDC& dc, UINT nID, const RECT& place, UINT uFormat, int nPixels, LONG nWeight);
+    // Draws the tip's title or text in its place on the picture, in letters
+    // made smaller where they would not fit; false when they do not fit even so.
+    bool DrawTipWords(CDC& dc, bool bTitle);
 
     DECLARE_MESSAGE_MAP()
 

@@ -11,6 +11,7 @@
 #include "framework/Sound.h"
 #include "shell/DialogFace.h"
 #include "shell/MainFrame.h"
+#include "shell/TipsDlg.h"
 #include "resources/resource.h"
 #include "tests/TestBoard.h"
 #include "view/MahjongView.h"
@@ -53,6 +54,13 @@ public:
     std::time_t m_now = 1700000000;
     std::uint32_t m_ticks = 0;
 };
+
+// Whether tip n writes its words at (x, y) of its picture at 96 DPI.
+inline bool OnTipWords(int n, int x, int y)
+{
+    const RECT title = TipWordsPlace(n, true), text = TipWordsPlace(n, false);
+    return ::PtInRect(&title, {x, y}) || ::PtInRect(&text, {x, y});
+}
 
 // No bitmap resource is found while this lives, so no tiles can be cut.
 class CNoPictures {
@@ -108,9 +116,9 @@ using Cues = std::vector<std::string>;
 
 inline std::string PaneText(HWND hStatus, int pane)
 {
-    char text[256] = "";
-    ::SendMessageA(hStatus, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(text));
-    return text;
+    wchar_t text[256] = L"";
+    ::SendMessageW(hStatus, SB_GETTEXTW, pane, reinterpret_cast<LPARAM>(text));
+    return Utf8(text);
 }
 
 inline std::vector<std::uint32_t> Picture()

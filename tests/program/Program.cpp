@@ -27,6 +27,8 @@ CScratchSettings::CScratchSettings(const Entries& stored, Tips tips)
     std::filesystem::remove_all(ScratchAppData(), error);
     std::filesystem::create_directories(ScratchAppData(), error);
     ::SetEnvironmentVariableW(L"LOCALAPPDATA", ScratchAppData().c_str());
+    // The tests read the English texts, whatever language Windows speaks.
+    Write("Language", "en-US");
     if (tips == Tips::Off)
         Write("ShowTips", "1");
     for (const auto& [name, text] : stored)

@@ -24,8 +24,8 @@ public:
     // "Do not show this dialog on the start." ticked (ShowTips "1").
     enum class Tips { Off, AsOnAFreshMachine };
 
-    // Starts with these settings stored (name, text), after ShowTips "1"
-    // unless tips are as on a fresh machine.
+    // Starts with these settings stored (name, text), after Language "en-US"
+    // and ShowTips "1" unless tips are as on a fresh machine.
     explicit CScratchSettings(const Entries& stored = {}, Tips tips = Tips::Off);
     ~CScratchSettings();
     CScratchSettings(const CScratchSettings&) = delete;

@@ -6,7 +6,6 @@
 #include "commands/AutoSolveDlg.h"
 #include "framework/App.h"
 #include "resources/resource.h"
-#include "shell/TipsDlg.h"
 
 #include <memory>
 
@@ -302,7 +301,7 @@ int ShownTip(HWND hDlg)
         bool same = tip.width == 450 && tip.height == 200;
         for (int y = 0; same && y < 190; y += 7)
             for (int x = 0; same && x < tip.width; ++x)
-                same = TipWordsAt(id - IDB_TIP_0, x, y) || screen.At(5 + x, 5 + y) == tip.At(x, y);
+                same = OnTipWords(id - IDB_TIP_0, x, y) || screen.At(5 + x, 5 + y) == tip.At(x, y);
         if (same)
             return id;
     }

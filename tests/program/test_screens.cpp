@@ -6,7 +6,6 @@
 #include "board/BmpFile.h"
 #include "framework/Scale.h"
 #include "framework/Screen.h"
-#include "shell/TipsDlg.h"
 #include "view/BoardSizes.h"
 
 #include <commctrl.h>
@@ -138,7 +137,7 @@ TEST(Screens, TheTipIsThePictureOfTheScaleAtItsSize)
     int differing = 0, boxChanged = 0;
     for (int y = 0; y < ScaleToDpi(180, dpi); ++y)
         for (int x = 0; x < w; ++x)
-            differing += !TipWordsAt(0, ScaleToDpi(x, kBaseDpi * kBaseDpi / dpi), ScaleToDpi(y, kBaseDpi * kBaseDpi / dpi)) &&
+            differing += !OnTipWords(0, ScaleToDpi(x, kBaseDpi * kBaseDpi / dpi), ScaleToDpi(y, kBaseDpi * kBaseDpi / dpi)) &&
                          screen.At(margin + x, margin + y) != StretchedPixel(tip, w, h, x, y);
     for (int y = checkBox.top; y < checkBox.bottom; ++y)
         for (int x = checkBox.left; x < checkBox.right; ++x)
