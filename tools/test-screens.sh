@@ -26,7 +26,8 @@ for screen in "1366 768 96 40" "1920 1080 144 0" "3840 2160 192 0"; do
         trap wine_stop EXIT
         wine_test_prefix
         wine reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
-        cd "$2" && wine tests/program/test_program.exe --gtest_filter="$3"' screens "$dpi" "$build" "$filter" ||
+        cd "$2" && "$4/tools/wine-run.sh" tests/program/test_program.exe --gtest_filter="$3"' \
+        screens "$dpi" "$build" "$filter" "$PWD" ||
         status=1
     kill "$xvfb"
     wait "$xvfb" 2>/dev/null || true

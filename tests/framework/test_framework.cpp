@@ -421,21 +421,20 @@ TEST(Seams, ATestClockReplacesTheRealOneUntilItGoes)
 
 TEST(Seams, ATestScreenHeightReplacesTheRealOne)
 {
-    SetScreenHeight(600);
-    EXPECT_EQ(GetScreenHeight(), 600);
-    SetScreenHeight(0);
+    {
+        const CScreenHeight screen(600);
+        EXPECT_EQ(GetScreenHeight(), 600);
+    }
     EXPECT_EQ(GetScreenHeight(), ::GetSystemMetrics(SM_CYSCREEN));
 }
 
-std::vector<std::string> g_cues;
-
 TEST(Seams, TestsHearTheCuesThatStart)
 {
-    g_cues.clear();
-    SetSoundObserver([](const char* lpszName) { g_cues.push_back(lpszName); });
-    PlayWaveResource("YES");
-    PlayWaveResource("NO SUCH CUE");
-    SetSoundObserver(nullptr);
+    {
+        const CHeardCues heard;
+        PlayWaveResource("YES");
+        PlayWaveResource("NO SUCH CUE");
+    }
     PlayWaveResource("YES");
     EXPECT_EQ(g_cues, std::vector<std::string>{"YES"});
 }

@@ -65,12 +65,10 @@ const bool g_bWatched = [] {
 CModalAnswers::CModalAnswers()
 {
     g_pAnswers = this;
-    m_hHook = ::SetWindowsHookExA(WH_CBT, CbtProc, nullptr, ::GetCurrentThreadId());
 }
 
 CModalAnswers::~CModalAnswers()
 {
-    ::UnhookWindowsHookEx(m_hHook);
     for (const auto& scheduled : m_scheduled)
         ::KillTimer(nullptr, scheduled.first);
     g_pAnswers = nullptr;
@@ -164,11 +162,9 @@ bool PressKeyAndWait(WORD vk, bool shift, bool ctrl)
     // queue, its press has been handled.
     g_nAwaitedKey = vk;
     g_bKeyReleased = false;
-    HHOOK hHook = ::SetWindowsHookExA(WH_GETMESSAGE, WatchKeyRelease, nullptr, ::GetCurrentThreadId());
+    const CThreadHook hook(WH_GETMESSAGE, WatchKeyRelease);
     PressKey(vk, shift, ctrl);
-    const bool handled = PumpUntil([] { return g_bKeyReleased; }, 3000);
-    ::UnhookWindowsHookEx(hHook);
-    return handled;
+    return PumpUntil([] { return g_bKeyReleased; }, 3000);
 }
 
 std::string WindowText(HWND hWnd)
@@ -262,6 +258,26 @@ int CountGdiObjects()
     for (int i = 0; i < 0x10000; ++i)
         count += table[i * 24 + 14] != 0;
     return count;
+}
+
+std::uint32_t CCapture::At(int x, int y) const
+{
+    const std::size_t i = static_cast<std::size_t>(y) * width + x;
+    if (x >= 0 && y >= 0 && x < width && y < height && i < pixels.size())
+        return pixels[i];
+    if (!reportedOutside)
+        ADD_FAILURE() << "pixel (" << x << ", " << y << ") outside a picture of " << width << " x " << height;
+    reportedOutside = true;
+    return kOutside;
+}
+
+std::vector<std::uint32_t> CCapture::Rect(int x, int y, int cx, int cy) const
+{
+    std::vector<std::uint32_t> rect;
+    for (int row = y; row < y + cy; ++row)
+        for (int col = x; col < x + cx; ++col)
+            rect.push_back(At(col, row));
+    return rect;
 }
 
 CCapture CaptureClient(HWND hWnd)

@@ -4,6 +4,8 @@
 // and what is on the screen read back.
 
 #include "framework/Clock.h"
+#include "framework/Screen.h"
+#include "framework/Sound.h"
 
 #include <windows.h>
 
@@ -13,6 +15,18 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+// A hook of this thread's (SetWindowsHookEx), removed when this goes.
+class CThreadHook {
+public:
+    CThreadHook(int idHook, HOOKPROC proc) : m_hHook(::SetWindowsHookExA(idHook, proc, nullptr, ::GetCurrentThreadId())) {}
+    ~CThreadHook() { ::UnhookWindowsHookEx(m_hHook); }
+    CThreadHook(const CThreadHook&) = delete;
+    CThreadHook& operator=(const CThreadHook&) = delete;
+
+private:
+    HHOOK m_hHook;
+};
 
 // Answers the modal windows (dialogs and message boxes) that open while it
 // lives, in order. Each answer runs once the window is up and painted. A modal
@@ -39,7 +53,7 @@ private:
     static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
     static void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD);
 
-    HHOOK m_hHook = nullptr;
+    CThreadHook m_hook{WH_CBT, CbtProc};
     std::vector<Answer> m_answers;
     std::vector<std::string> m_seen;
     std::vector<std::pair<UINT_PTR, HWND>> m_scheduled;
@@ -76,6 +90,27 @@ public:
     std::uint32_t m_ticks = 0;
 };
 
+// A screen nPixels high in place of the real one, until this goes.
+class CScreenHeight {
+public:
+    explicit CScreenHeight(int nPixels) { SetScreenHeight(nPixels); }
+    ~CScreenHeight() { SetScreenHeight(0); }
+    CScreenHeight(const CScreenHeight&) = delete;
+    CScreenHeight& operator=(const CScreenHeight&) = delete;
+};
+
+// The cues the program starts (g_cues), while this lives.
+inline std::vector<std::string> g_cues;
+class CHeardCues {
+public:
+    CHeardCues()
+    {
+        g_cues.clear();
+        SetSoundObserver([](const char* name) { g_cues.push_back(name); });
+    }
+    ~CHeardCues() { SetSoundObserver(nullptr); }
+};
+
 // Puts a function of our own in place of one this program imports from a
 // system library, until this goes.
 class CImportPatch {
@@ -95,14 +130,20 @@ private:
 // The GDI objects this process holds now.
 int CountGdiObjects();
 
-// The pixels of a window's client area as the screen shows them (0x00RRGGBB),
-// row by row.
+// The pixels of a picture (0x00RRGGBB), row by row. A pixel asked for outside
+// it fails the test that runs, once for the picture, and reads as kOutside,
+// which equals no pixel.
 struct CCapture {
+    static constexpr std::uint32_t kOutside = 0xFF000000;
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;
-    std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+    std::uint32_t At(int x, int y) const;
+    // The pixels of a rectangle of it, row by row.
+    std::vector<std::uint32_t> Rect(int x, int y, int cx, int cy) const;
+    mutable bool reportedOutside = false;
 };
+// The pixels of a window's client area as the screen shows them.
 CCapture CaptureClient(HWND hWnd);
 // The pixels of bitmap resource id of this program.
 CCapture BitmapPixels(UINT id);

@@ -8,7 +8,6 @@
 #include "board/Random.h"
 #include "commands/BoardPicture.h"
 #include "framework/Gdi.h"
-#include "framework/Sound.h"
 #include "shell/DialogFace.h"
 #include "shell/MainFrame.h"
 #include "shell/TipsDlg.h"
@@ -100,18 +99,6 @@ public:
     ~CFixedDeal() { SetDealSeedSource(nullptr); }
 };
 
-// The cues the program starts, while this lives.
-inline std::vector<std::string> g_cues;
-class CHeardCues {
-public:
-    CHeardCues()
-    {
-        g_cues.clear();
-        SetSoundObserver([](const char* name) { g_cues.push_back(name); });
-    }
-    ~CHeardCues() { SetSoundObserver(nullptr); }
-};
-
 using Cues = std::vector<std::string>;
 
 inline std::string PaneText(HWND hStatus, int pane)
@@ -121,11 +108,18 @@ inline std::string PaneText(HWND hStatus, int pane)
     return Utf8(text);
 }
 
+// The board picture, as large as the board's rectangle: a picture missing or
+// of another size fails the test and reads as CCapture::kOutside.
 inline std::vector<std::uint32_t> Picture()
 {
     const CPixelRect r = BoardPictureRect(*g_pBoard);
+    const std::size_t n = static_cast<std::size_t>(r.cx) * r.cy;
+    if (!g_pBoardPicture || g_pBoardPicture->GetSize().cx != r.cx || g_pBoardPicture->GetSize().cy != r.cy) {
+        ADD_FAILURE() << "no board picture of " << r.cx << " x " << r.cy;
+        return std::vector<std::uint32_t>(n, CCapture::kOutside);
+    }
     const std::uint32_t* bits = g_pBoardPicture->GetBits();
-    return std::vector<std::uint32_t>(bits, bits + static_cast<std::size_t>(r.cx) * r.cy);
+    return std::vector<std::uint32_t>(bits, bits + n);
 }
 
 inline CTileCell Cell(int col, int row) { return g_pBoard->GetCell(col, row); }
@@ -196,31 +190,24 @@ inline std::vector<std::uint32_t> BackgroundUnder(int nBackPic, const CPixelRect
     CSize size;
     EXPECT_TRUE(LoadBitmapPixels(nBackPic, back, size));
     EXPECT_EQ(size.cx, 300);
+    const CCapture pattern{size.cx, size.cy, back};
     std::vector<std::uint32_t> under;
     for (int y = r.y; y < r.y + r.cy; ++y)
         for (int x = r.x; x < r.x + r.cx; ++x)
-            under.push_back(back[static_cast<std::size_t>(y % 300) * size.cx + x % 300]);
+            under.push_back(pattern.At(x % 300, y % 300));
     return under;
 }
 
+// A rectangle of a board picture (Picture()).
 inline std::vector<std::uint32_t> PictureRect(const std::vector<std::uint32_t>& picture, const CPixelRect& r)
 {
-    const int width = BoardPictureRect(*g_pBoard).cx;
-    std::vector<std::uint32_t> pixels;
-    for (int y = r.y; y < r.y + r.cy; ++y)
-        for (int x = r.x; x < r.x + r.cx; ++x)
-            pixels.push_back(picture[static_cast<std::size_t>(y) * width + x]);
-    return pixels;
+    const CPixelRect all = BoardPictureRect(*g_pBoard);
+    return CCapture{all.cx, all.cy, picture}.Rect(r.x, r.y, r.cx, r.cy);
 }
 
 inline std::vector<std::uint32_t> ScreenRect(const CRunningProgram& program, const CPixelRect& r)
 {
-    const CCapture screen = CaptureClient(program.View().m_hWnd);
-    std::vector<std::uint32_t> pixels;
-    for (int y = r.y; y < r.y + r.cy; ++y)
-        for (int x = r.x; x < r.x + r.cx; ++x)
-            pixels.push_back(screen.At(x, y));
-    return pixels;
+    return CaptureClient(program.View().m_hWnd).Rect(r.x, r.y, r.cx, r.cy);
 }
 
 inline CPixelRect RectOf(const CTileCell& c) { return {c.x, c.y, c.cx, c.cy}; }

@@ -340,7 +340,7 @@ TEST(TileSizes, EachStepIsStoredCheckedAndDealtAtItsSizeWhereTheScreenHoldsIt)
     };
     for (const auto& c : cases) {
         CScratchSettings store({{"SizeX", c.sizeX}, {"SizeY", c.sizeY}, {"Tiles", c.tiles}});
-        SetScreenHeight(c.screen);
+        const CScreenHeight screen(c.screen);
         CGameClock clock;
         {
             CRunningProgram program;
@@ -362,7 +362,6 @@ TEST(TileSizes, EachStepIsStoredCheckedAndDealtAtItsSizeWhereTheScreenHoldsIt)
             EXPECT_LE(frame.bottom - frame.top, room.bottom - room.top) << c.label << ": the frame fits the screen";
             EXPECT_LE(frame.right - frame.left, room.right - room.left) << c.label;
         }
-        SetScreenHeight(0);
     }
 }
 

@@ -335,7 +335,7 @@ TEST(SizeCommands, DealTheChosenSizeWithItsKindsTilesMarkAndFrame)
     ASSERT_TRUE(program.Started());
     const HWND hView = program.View().m_hWnd;
     for (int screen : {1024, 700}) {
-        SetScreenHeight(screen);
+        const CScreenHeight height(screen);
         for (const auto& s : sizes) {
             const std::string label = std::to_string(s.columns) + " x " + std::to_string(s.rows) + " on " +
                                       std::to_string(screen);
@@ -364,7 +364,6 @@ TEST(SizeCommands, DealTheChosenSizeWithItsKindsTilesMarkAndFrame)
                 << label;
         }
     }
-    SetScreenHeight(0);
 
     // Cancel changes nothing.
     const CMahjongBoard* board = g_pBoard;

@@ -246,11 +246,10 @@ TEST(Menu, OpeningGameWithTheKeyboardShowsItsMarks)
     g_gameMarks.clear();
     g_bMenuWaited = false;
     ::SetForegroundWindow(g_hFrame);
-    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, WatchMenu, nullptr, ::GetCurrentThreadId());
+    const CThreadHook hook(WH_CALLWNDPROC, WatchMenu);
     for (WORD vk : {VK_F10, VK_RIGHT, VK_RIGHT, VK_DOWN})
         PressKey(vk);
     EXPECT_TRUE(PumpUntil([] { return g_bMenuWaited; }, 3000));
-    ::UnhookWindowsHookEx(hHook);
     EXPECT_EQ(g_preparedPopups, std::vector<HMENU>{::GetSubMenu(::GetMenu(g_hFrame), 2)});
     EXPECT_EQ(g_gameMarks, std::set<std::string>{"&Pouse\tP"});
 }
@@ -326,13 +325,12 @@ TEST(Accelerators, KeysIssueTheirCommands)
     CModalAnswers answers;
     answers.Expect([](HWND hBox) { PressButton(hBox, IDCANCEL); });
     answers.Expect([](HWND hDlg) { PressButton(hDlg, IDCANCEL); }); // F3: "Select deal"
-    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, RecordCommands, nullptr, ::GetCurrentThreadId());
+    const CThreadHook hook(WH_CALLWNDPROC, RecordCommands);
     for (const auto& c : cases) {
         g_commands.clear();
         EXPECT_TRUE(PressKeyAndWait(c.vk, c.shift, c.ctrl)) << c.label;
         EXPECT_EQ(g_commands, c.commands) << c.label;
     }
-    ::UnhookWindowsHookEx(hHook);
     EXPECT_EQ(answers.Pending(), 0u) << "the question was asked";
 }
 

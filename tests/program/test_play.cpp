@@ -26,6 +26,7 @@
 #include <cstdint>
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -90,7 +91,7 @@ TEST(PlayStart, SizesTheFrameSoThatTheViewShowsExactlyTheBoard)
     };
     for (const auto& c : cases) {
         CScratchSettings store({{"SizeX", c.sizeX}, {"SizeY", c.sizeY}, {"Tiles", c.tiles}, {"SizeTiles", c.sizeTiles}});
-        SetScreenHeight(c.screen);
+        const CScreenHeight screen(c.screen);
         CRunningClock clock;
         {
             CRunningProgram program;
@@ -124,7 +125,6 @@ TEST(PlayStart, SizesTheFrameSoThatTheViewShowsExactlyTheBoard)
                                                      (tools.bottom - tools.top))
                 << c.label;
         }
-        SetScreenHeight(0);
     }
 }
 
@@ -721,7 +721,7 @@ TEST(PlayWaits, EveryWaitHandlesCOMsMessagesAtOnceAndLeavesInputAndPressesForAft
         {"Help me!", [&] { program.Command(ID_HELP_ME); }},
         {"a step of the replay", [&] { answers.Expect(step), program.Command(ID_SOLVE); }},
     };
-    const HHOOK hHook = ::SetWindowsHookExW(WH_GETMESSAGE, NoteTaken, nullptr, ::GetCurrentThreadId());
+    const CThreadHook hook(WH_GETMESSAGE, NoteTaken);
     for (const auto& w : waits) {
         UseBoard(program, {"A..A", "B..B"});
         g_taken.clear();
@@ -733,7 +733,6 @@ TEST(PlayWaits, EveryWaitHandlesCOMsMessagesAtOnceAndLeavesInputAndPressesForAft
         EXPECT_EQ(g_taken, order) << w.label << ": COM's message during the wait, the click and the key after it";
         EXPECT_NE(g_press, S_OK) << w.label << ": no press during the wait";
     }
-    ::UnhookWindowsHookEx(hHook);
     g_hCom = nullptr;
 }
 
@@ -769,7 +768,7 @@ private:
         if (!m_hFrame || !GameHeld())
             return false;
         if (!m_thread.joinable()) {
-            SetScreenHeight(m_nScreenHeight);
+            m_screen.emplace(m_nScreenHeight);
             m_thread = std::thread([this] {
                 ::SendMessageW(m_hFrame, m_change.message, m_change.wParam, m_change.lParam);
                 m_bArrived = true;
@@ -781,6 +780,7 @@ private:
     HWND m_hFrame = nullptr;
     MSG m_change{};
     int m_nScreenHeight = 0;
+    std::optional<CScreenHeight> m_screen;
     std::atomic<bool> m_bArrived{false};
     std::thread m_thread;
 };
@@ -839,7 +839,6 @@ TEST(PlayWaits, AChangeOfScaleDuringAWaitIsTakenOnceTheWaitIsOver)
         program.View().RenderBoardPicture();
         EXPECT_EQ(Picture(), shown) << w.label << ": the picture is the one composed at the new scale";
     }
-    SetScreenHeight(0);
 }
 
 // The copies to the screen while this lives.

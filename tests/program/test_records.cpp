@@ -104,17 +104,22 @@ TEST(Statistics, CountTheGamesOfTheirSizeAndTheDialogShowsAndResetsThem)
 
 // A game in progress is kept at exit and when the session ends, and comes back
 // once, with its deal and marks; another game played instead makes it a loss.
+// A game with every tile back, or won, is none to keep.
 TEST(LastGame, IsKeptAtTheEndAndResumedOnceWithItsMarks)
 {
+    enum class Left { InPlay, Restarted, Won };
     const struct {
         const char* label;
+        UINT helper; // used in the game, which marks it as aided
         UINT message;
         bool resumed;
-        bool restarted; // every tile back on the board: nothing to keep
-    } cases[] = {{"exit", WM_CLOSE, true, false},
-                 {"end of the session", WM_ENDSESSION, true, false},
-                 {"not resumed", WM_CLOSE, false, false},
-                 {"restarted", WM_CLOSE, false, true}};
+        Left left;
+    } cases[] = {{"exit", ID_HELP_ME, WM_CLOSE, true, Left::InPlay},
+                 {"end of the session", ID_HELP_ME, WM_ENDSESSION, true, Left::InPlay},
+                 {"not resumed", ID_HELP_ME, WM_CLOSE, false, Left::InPlay},
+                 {"restarted", ID_HELP_ME, WM_CLOSE, false, Left::Restarted},
+                 {"exit after a hint", ID_HINT, WM_CLOSE, true, Left::InPlay},
+                 {"won: the session ends at the dialog of the end", ID_HELP_ME, WM_ENDSESSION, false, Left::Won}};
     for (const auto& c : cases) {
         CScratchSettings store;
         StoreStatistics("8_18", {"1", "1", "1", "1", "1", "100"});
@@ -127,16 +132,27 @@ TEST(LastGame, IsKeptAtTheEndAndResumedOnceWithItsMarks)
             CTilePair p{};
             ASSERT_TRUE(FirstPair(p)) << c.label;
             ClickPair(program, p);
-            program.Command(ID_HELP_ME);
-            CModalAnswers answers;
-            answers.Expect([](HWND hBox) { PressButton(hBox, IDOK); });
-            if (c.restarted)
+            program.Command(c.helper);
+            const auto leave = [&] { ::SendMessageW(program.FrameWindow(), c.message, TRUE, 0); };
+            CModalAnswers answers; // Restart's question, or the dialog that ends the won game
+            answers.Expect([&](HWND hWnd) {
+                if (c.left == Left::Won)
+                    leave();
+                PressButton(hWnd, IDOK);
+            });
+            if (c.left == Left::Restarted)
                 program.Command(ID_RESTART);
             kinds = Kinds();
-            ::SendMessageW(program.FrameWindow(), c.message, TRUE, 0);
+            if (c.left == Left::Won) {
+                UseBoard(program, {"AA"});
+                ClickPair(program, {1, 1, 2, 1, 0});
+                EXPECT_EQ(answers.Pending(), 0u) << c.label;
+            } else {
+                leave();
+            }
         }
-        EXPECT_EQ(std::filesystem::exists(LastGameFile()), !c.restarted) << c.label;
-        if (c.restarted)
+        EXPECT_EQ(std::filesystem::exists(LastGameFile()), c.left == Left::InPlay) << c.label;
+        if (c.left != Left::InPlay)
             continue;
         CRunningProgram program;
         ASSERT_TRUE(program.Started()) << c.label;

@@ -77,15 +77,11 @@ TEST(Resources, TheIconHasBothSizes)
     }
 }
 
-std::vector<std::string> g_cues;
-
 TEST(Resources, TheSoundCuesAreWaveResources)
 {
-    g_cues.clear();
-    SetSoundObserver([](const char* lpszName) { g_cues.push_back(lpszName); });
+    const CHeardCues heard;
     for (const char* cue : {"LINE", "LOST", "NO", "WIN", "YES", "MISSING"})
         PlayWaveResource(cue);
-    SetSoundObserver(nullptr);
     EXPECT_EQ(g_cues, (std::vector<std::string>{"LINE", "LOST", "NO", "WIN", "YES"}));
 }
 

@@ -196,7 +196,7 @@ TEST(Screens, WindowsSuggestsTheFrameTheBoardNeedsAtTheNewScaleAndTheFrameStaysW
     RECT frame{};
     ::GetWindowRect(hFrame, &frame);
     // A lower screen: the board needs smaller tiles, and so another frame, than today's.
-    SetScreenHeight((frame.bottom - frame.top) * 3 / 4);
+    const CScreenHeight lower((frame.bottom - frame.top) * 3 / 4);
     SIZE size{};
     ASSERT_TRUE(::SendMessageW(hFrame, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&size)));
     EXPECT_LT(size.cy, frame.bottom - frame.top);
@@ -220,7 +220,6 @@ TEST(Screens, WindowsSuggestsTheFrameTheBoardNeedsAtTheNewScaleAndTheFrameStaysW
         EXPECT_EQ(frame.left, c.left) << c.label;
         EXPECT_EQ(frame.top, c.top) << c.label;
     }
-    SetScreenHeight(0);
 }
 
 // The rectangle of a dialog's control in the dialog's client area.

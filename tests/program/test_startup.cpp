@@ -60,11 +60,8 @@ TEST(StartUp, RunsItsStepsInOrder)
     {
         CSettingsLog settings(g_events);
         ASSERT_TRUE(settings.Active());
-        HHOOK hCreate = ::SetWindowsHookExA(WH_CBT, RecordCreation, nullptr, ::GetCurrentThreadId());
-        HHOOK hShow = ::SetWindowsHookExA(WH_CALLWNDPROC, RecordShow, nullptr, ::GetCurrentThreadId());
+        const CThreadHook created(WH_CBT, RecordCreation), shown(WH_CALLWNDPROC, RecordShow);
         CRunningProgram program;
-        ::UnhookWindowsHookEx(hShow);
-        ::UnhookWindowsHookEx(hCreate);
         ASSERT_TRUE(program.Started());
     }
     // The settings, the main window's parts, and the main window shown.
@@ -124,9 +121,8 @@ TEST(MainFrame, OpensAt50And0With400By400NeitherResizableNorMaximisable)
     CScratchSettings store;
     for (int run = 1; run <= 2; ++run) {
         g_created = {};
-        HHOOK hCreate = ::SetWindowsHookExA(WH_CBT, RecordFramePlacement, nullptr, ::GetCurrentThreadId());
+        const CThreadHook created(WH_CBT, RecordFramePlacement);
         CRunningProgram program;
-        ::UnhookWindowsHookEx(hCreate);
         ASSERT_TRUE(program.Started());
         EXPECT_EQ(g_created.left, 50) << "run " << run;
         EXPECT_EQ(g_created.top, 0) << "run " << run;

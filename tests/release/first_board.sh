@@ -5,10 +5,11 @@
 # 11. Then installs today's package as a player does and starts the program;
 # over it the package made now, the same again, a later version, an earlier
 # one (refused); repairs it and removes it: the player's settings stay.
-# Usage: first_board.sh Morvane.exe first_board.exe WORK_DIR
+# Usage: first_board.sh Morvane.exe first_board.exe WORK_DIR exit_status.exe
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$3
+exit_status=$4
 rm -rf "$work"
 mkdir -p "$work"
 "$root/tools/package.sh" "$1" "$work/Morvane.zip" 2000-01-01
@@ -19,6 +20,27 @@ source "$root/tools/wine-env.sh"
 wine_start
 trap wine_stop EXIT
 wine_no_debugger
+# Runs a Windows program with its arguments until it ends, and fails unless
+# its own exit status is $1. A start that Wine itself failed (no status of the
+# program's: "ShellExecuteEx failed: Internal error") is tried again. The
+# window an installer shows when it fails is answered with Return.
+run() {
+    local expected=$1 status
+    shift
+    for _ in 1 2 3; do
+        wine "$exit_status" "$@" >"$work/run" &
+        while kill -0 $! 2>/dev/null; do
+            sleep 0.2
+            xdotool search --name "Install Failed" key --window %1 Return 2>/dev/null || true
+        done
+        wait $! || true
+        tr -d '\r' <"$work/run" | tee "$work/run.txt" | grep -v '^exit status ' || true
+        status=$(sed -n 's/^exit status //p' "$work/run.txt")
+        [ -n "$status" ] && break
+        echo "Wine did not start $1: once more"
+    done
+    [ "$status" = "$expected" ] || { echo "$1 ${*:2}: exit status ${status:-none}, not $expected"; return 1; }
+}
 for version in win7 win10 win11; do
     # Wine 8 knows no Windows 11, which is Windows 10 from build 22000 on: set
     # to Windows 10, its default, Wine keeps no version of its own and reports
@@ -26,7 +48,8 @@ for version in win7 win10 win11; do
     wine winecfg /v ${version/win11/win10}
     [ $version != win11 ] ||
         wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion' /v CurrentBuildNumber /d 22631 /f >/dev/null
-    wine "$2" "Z:$work/player/Morvane.exe" && wine reg delete 'HKCU\Software\Kestova' /f >/dev/null
+    run 0 "$2" "Z:$work/player/Morvane.exe"
+    wine reg delete 'HKCU\Software\Kestova' /f >/dev/null
 done
 
 app=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs/Morvane
@@ -52,24 +75,23 @@ program=$1
 # Runs msiexec with the options after $1, timed; the player must then find $1.
 msi() {
     local TIMEFORMAT="msiexec ${*:2}: %3R s"
-    time wine msiexec "${@:2}" /qn
+    time run 0 msiexec "${@:2}" /qn
     [ "$(found "$program")" = "$1" ] || { echo "msiexec ${*:2}: $(found "$program")"; exit 1; }
 }
 msi "Morvane 3.1.0 icon shortcut" /i "Z:$old"  # its program is not the one built here
-wine "$2" "C:\\users\\$(id -un)\\AppData\\Local\\Programs\\Morvane\\Morvane.exe"
+run 0 "$2" "C:\\users\\$(id -un)\\AppData\\Local\\Programs\\Morvane\\Morvane.exe"
 settings=$(wine reg query 'HKCU\Software\Kestova\Morvane' /s)
 msi "Morvane 3.1.0 icon files shortcut" /i "Z:$work/3.1.0.msi"  # another build of the version replaces it
 msi "Morvane 3.1.0 icon files shortcut" /i "Z:$work/3.1.0.msi"  # the same package again: nothing changes
 msi "Morvane 3.2.0 icon files shortcut" /i "Z:$work/3.2.0.msi"
 # An earlier version is refused with the package's message, which Wine shows only with a user interface.
-WINEDEBUG=trace+msgbox wine msiexec /i "Z:$work/3.1.0.msi" /qb 2>"$work/refused" &
-xdotool key --window "$(timeout 60 xdotool search --sync --name "Install Failed" | head -1)" Return 2>/dev/null
-! wait $! && grep -q '"A later version of Morvane is installed already."' "$work/refused" &&
+WINEDEBUG=trace+msgbox run 1603 msiexec /i "Z:$work/3.1.0.msi" /qb 2>"$work/refused" &&
+    grep -q '"A later version of Morvane is installed already."' "$work/refused" &&
     [ "$(found "$1")" = "Morvane 3.2.0 icon files shortcut" ] || { echo "3.1.0 over 3.2.0: $(found "$1")"; exit 1; }
 # Repaired as msiexec /fa asks (Wine's takes the package for a product code).
 rm "$app/Morvane.exe"
 msi "Morvane 3.2.0 icon files shortcut" /i "Z:$work/3.2.0.msi" REINSTALL=ALL REINSTALLMODE=a
 TIMEFORMAT="msiexec /x: %3R s"
-time wine msiexec /x "Z:$work/3.2.0.msi" /qn
+time run 0 msiexec /x "Z:$work/3.2.0.msi" /qn
 [ -z "$(found "$1")" ] && [ ! -e "$app" ] && [ "$(wine reg query 'HKCU\Software\Kestova\Morvane' /s)" = "$settings" ] ||
     { echo "removed: \"$(found "$1")\" left, or $app, or the settings changed"; exit 1; }
