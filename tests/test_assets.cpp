@@ -3,15 +3,18 @@
 
 #include "board/BmpFile.h"
 #include "board/TileImage.h"
+#include "tools/artgen/vision.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -42,7 +45,7 @@ std::uint32_t Le32(const std::vector<unsigned char>& b, std::size_t at)
 std::string CaseName(const char* file)
 {
     std::string name = file;
-    std::replace(name.begin(), name.end(), '.', '_');
+    std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
     return name;
 }
 
@@ -154,6 +157,78 @@ const char* const kSheets[] = {"tiles131.bmp", "tiles134.bmp", "tiles135.bmp", "
                                "tiles139.bmp", "tiles140.bmp", "tiles167.bmp", "tiles168.bmp"};
 
 INSTANTIATE_TEST_SUITE_P(Resources, TileSheet, ::testing::ValuesIn(kSheets),
+                         [](const ::testing::TestParamInfo<const char*>& info) { return CaseName(info.param); });
+
+// ---- Tile sheets as players see them who cannot tell red from green.
+
+// Worked out by hand from the published matrices: decode to linear light, multiply, clamp, encode.
+TEST(ColourVision, SimulatesInLinearLight)
+{
+    struct Case {
+        const char* label;
+        Viewer viewer;
+        Rgb8 colour, seen;
+    };
+    const Case cases[] = {
+        {"full colour keeps every colour", kFullColour, {12, 200, 99}, {12, 200, 99}},
+        {"grey stays grey", kProtan, {128, 128, 128}, {128, 128, 128}},
+        {"protan red", kProtan, {255, 0, 0}, {109, 95, 0}},
+        {"protan blue, clamped both ways", kProtan, {0, 0, 255}, {0, 89, 255}},
+        {"deutan green", kDeutan, {0, 255, 0}, {239, 214, 58}},
+    };
+    for (const Case& c : cases) {
+        const Rgb8 seen = seenBy(c.viewer, c.colour);
+        EXPECT_EQ(std::vector<int>({seen.r, seen.g, seen.b}), std::vector<int>({c.seen.r, c.seen.g, c.seen.b})) << c.label;
+    }
+}
+
+// Two tiles of one colour each, side by side.
+Picture8 TwoTiles(Rgb8 a, Rgb8 b)
+{
+    Picture8 p{4, 2, {}};
+    for (int i = 0; i < 8; ++i)
+        p.pixels.push_back(i % 4 < 2 ? a : b);
+    return p;
+}
+
+TEST(ColourVision, FindsTilesToldApartByRedAndGreenAlone)
+{
+    struct Case {
+        const char* label;
+        Rgb8 a, b;
+        bool alike;
+    };
+    const Case cases[] = {
+        {"red and green", {220, 30, 40}, {20, 150, 50}, true},
+        {"red and blue", {220, 30, 40}, {20, 110, 235}, false},
+        {"the same colour", {220, 30, 40}, {220, 30, 40}, false},
+        {"greys a little apart", {128, 128, 128}, {134, 134, 134}, true},
+        {"blue and purple, 27 apart without red and green but 82 in full colour", {20, 110, 235}, {150, 40, 190}, true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(pairsTooAlike(TwoTiles(c.a, c.b), 2, 1).size(), c.alike ? 1u : 0u) << c.label;
+    EXPECT_THROW(pairsTooAlike(TwoTiles({}, {}), 5, 1), std::invalid_argument) << "more columns than pixels";
+}
+
+class TileSheetWithoutRedAndGreen : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(TileSheetWithoutRedAndGreen, TellsEveryPairApart)
+{
+    CBmpFile bmp(ResourcePath(GetParam()).c_str());
+    ASSERT_TRUE(bmp.Decode());
+    Picture8 sheet{bmp.GetWidth(), bmp.GetHeight(), {}};
+    std::transform(bmp.GetBits(), bmp.GetBits() + sheet.width * sheet.height, std::back_inserter(sheet.pixels),
+                   [](std::uint32_t c) { return Rgb8{std::uint8_t(c), std::uint8_t(c >> 8), std::uint8_t(c >> 16)}; });
+    for (const TilePair& pair : pairsTooAlike(sheet, kColumns, kRows))
+        ADD_FAILURE() << "slots " << pair.a << " and " << pair.b << ": " << describe(pair);
+}
+
+const char* const kSheetsAtBothSizes[] = {
+    "tiles131.bmp", "tiles134.bmp", "tiles135.bmp", "tiles136.bmp", "tiles139.bmp", "tiles140.bmp",
+    "tiles167.bmp", "tiles168.bmp", "tiles131-2x.bmp", "tiles134-2x.bmp", "tiles135-2x.bmp", "tiles136-2x.bmp",
+    "tiles139-2x.bmp", "tiles140-2x.bmp", "tiles167-2x.bmp", "tiles168-2x.bmp"};
+
+INSTANTIATE_TEST_SUITE_P(Resources, TileSheetWithoutRedAndGreen, ::testing::ValuesIn(kSheetsAtBothSizes),
                          [](const ::testing::TestParamInfo<const char*>& info) { return CaseName(info.param); });
 
 // ---- Backgrounds: 300 x 300 squares laid edge to edge.

@@ -1,10 +1,13 @@
 #include "tiles.h"
 
 #include "draw.h"
+#include "quantize.h"
+#include "vision.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 
 Fonts::Fonts(const std::string& dejavuDir, const std::string& notoDir)
@@ -89,10 +92,17 @@ Image bigGlyph(const Font& font, char32_t cp, Rgba colour, int thickness)
     return thickness > 0 ? thicken(g, thickness) : g;
 }
 
+// A colour lifted toward white (lift 0..1) or, below 0, toward black.
+Rgba lifted(Rgba c, float lift)
+{
+    return lift >= 0 ? mix(c, rgb(255, 255, 255), lift) : scaled(c, 1 + lift);
+}
+
 // One picture of a sheet: what a screen reader calls it.
 struct Sign {
     char32_t cp;
     const char* name;
+    float lift = 0;  // lighter or darker than the font draws it, where it would look like another without its hue
 };
 
 // The sheet of the tiles (drawn at S times their size) at scale times the size of a sheet.
@@ -118,8 +128,13 @@ SheetArt signSheet(const FaceStyle& face, const std::vector<const Font*>& fonts,
         auto font = std::find_if(fonts.begin(), fonts.end(), [&](const Font* f) { return f->has(signs[i].cp); });
         if (font == fonts.end())
             throw std::runtime_error("no font has a chosen sign");
+        Image glyph = bigGlyph(**font, signs[i].cp, colours[i % colours.size()], thickness);
+        if (signs[i].lift != 0)
+            for (int y = 0; y < glyph.height(); ++y)
+                for (int x = 0; x < glyph.width(); ++x)
+                    glyph.at(x, y) = withAlpha(lifted(glyph.at(x, y), signs[i].lift), glyph.at(x, y).a);
         Image t = blankTile(face);
-        placeGlyph(t, bigGlyph(**font, signs[i].cp, colours[i % colours.size()], thickness), fill);
+        placeGlyph(t, glyph, fill);
         tiles.push_back(t);
         names.push_back(signs[i].name);
     }
@@ -182,20 +197,52 @@ SheetArt signsSheet(const Fonts& fonts)
     return signSheet(face, {&fonts.symbols, &fonts.symbols2}, signs, colours, 2, 0.95);
 }
 
+// The mark that tells each of the five colours of a sheet from the others without its hue, so that a player
+// who cannot tell red from green, or blue from purple, still tells every kind apart.
+enum class Mark { Solid, Dots, Stripes, Bands, Checks };
+
+// Whether the point (x, y) of a tile drawn at S times its size lies on the mark's pattern.
+bool onMark(Mark mark, double x, double y)
+{
+    const double period = 4.0 * S, u = x / period, v = y / period;
+    auto frac = [](double a) { return a - std::floor(a); };
+    switch (mark) {
+    case Mark::Solid: return false;
+    case Mark::Dots: {
+        const double du = frac(u + 0.5 * std::floor(v)) - 0.5, dv = frac(v) - 0.5;
+        return du * du + dv * dv < 0.28 * 0.28;
+    }
+    case Mark::Stripes: return frac(u + v) < 0.45;
+    case Mark::Bands: return frac(v) < 0.42;
+    default: return (int(x / (5 * S)) + int(y / (5 * S))) % 2 == 0;  // squares of 5 tile pixels
+    }
+}
+
 struct NamedColour {
     Rgba colour;
     const char* name;
+    Mark mark;
+    // Changes of lightness (see lifted) that part the colours where their hues do not: of a flat or glossy
+    // figure, of the mark on it, and of a fractal figure.
+    float figureLift, markLift, fractalLift;
 };
 
 const std::vector<NamedColour>& brightColours()
 {
     // Hues far apart, so that one figure in two colours never looks alike.
-    static const std::vector<NamedColour> colours = {{rgb(220, 30, 40), "red"},
-                                                     {rgb(235, 180, 0), "yellow"},
-                                                     {rgb(20, 150, 50), "green"},
-                                                     {rgb(20, 110, 235), "blue"},
-                                                     {rgb(150, 40, 190), "purple"}};
+    static const std::vector<NamedColour> colours = {{rgb(220, 30, 40), "red", Mark::Solid, -0.2f, 0, -0.2f},
+                                                     {rgb(235, 180, 0), "yellow", Mark::Dots, 0, -0.3f, 0},
+                                                     {rgb(20, 150, 50), "green", Mark::Stripes, -0.4f, 0.7f, 0.25f},
+                                                     {rgb(20, 110, 235), "blue", Mark::Bands, -0.3f, 0.6f, 0},
+                                                     {rgb(150, 40, 190), "purple", Mark::Checks, 0.1f, -0.45f, -0.25f}};
     return colours;
+}
+
+// The colour of a flat or glossy figure at each point, its mark in a tone of its own.
+std::function<Rgba(double, double)> marked(const NamedColour& c)
+{
+    const Rgba on = lifted(c.colour, c.markLift), off = lifted(c.colour, c.figureLift);
+    return [=](double x, double y) { return onMark(c.mark, x, y) ? on : off; };
 }
 
 // The names of a sheet of nine figures in five colours, row by row: "red circle".
@@ -216,12 +263,37 @@ std::vector<const char*> brightColourNames()
     return names;
 }
 
+// The colour's mark printed faintly on the picture area, to lie behind the figure.
+void markGround(Image& t, const NamedColour& c)
+{
+    Shape area = roundedBox(kArtLeft * S, kArtTop * S, kArtRight * S, kArtBottom * S, 2 * S);
+    fill(t, intersect(area, [&](double x, double y) { return onMark(c.mark, x, y); }), withAlpha(c.colour, 0.2f));
+}
+
+// The picture window of each row of "Fractal dark", a shape of its own so that the rows differ without their
+// hues: red rounded, gold with cut corners, green arched, blue with notched corners, violet oval.
+Shape fractalWindow(int row)
+{
+    const double l = kArtLeft * S, t = kArtTop * S, r = kArtRight * S, b = kArtBottom * S, half = (r - l) / 2;
+    const double cut = 7 * S, notch = 5 * S;
+    switch (row) {
+    case 1: return polygon({{l + cut, t}, {r - cut, t}, {r, t + cut}, {r, b - cut}, {r - cut, b}, {l + cut, b},
+                            {l, b - cut}, {l, t + cut}});
+    case 2: return unite(roundedBox(l, t + half, r, b, 2 * S), circle(l + half, t + half, half));
+    case 3: return subtract(box(l, t, r, b), unite(unite(circle(l, t, notch), circle(r, t, notch)),
+                                                    unite(circle(l, b, notch), circle(r, b, notch))));
+    case 4: return ellipse(kArtX * S, kArtY * S, half, (b - t) / 2);
+    default: return roundedBox(l, t, r, b, 2 * S);
+    }
+}
+
 // ---- Fractal dark: eight Julia sets and the Mandelbrot set, glowing in a night-dark window.
 SheetArt fractalDarkSheet()
 {
     const double seeds[8][2] = {{-1.0, 0.0},  {-0.123, 0.745}, {0.25, 0.0},  {-0.391, -0.587},
                                 {0.285, 0.01}, {-1.31, 0.0},    {-0.75, 0.11}, {-0.2, 0.0}};
-    const float hues[5] = {0, 50, 130, 210, 285};
+    // Red leans a little toward orange, which keeps its thin sets apart for a protanope.
+    const float hues[5] = {5, 50, 130, 210, 285};
     const int limit = 60;
     FaceStyle face{rgb(236, 236, 240), rgb(206, 208, 216), rgb(96, 100, 116)};
     std::vector<Image> tiles;
@@ -230,8 +302,7 @@ SheetArt fractalDarkSheet()
             Image t = blankTile(face);
             const bool mandelbrot = col == 8;
             const float hue = hues[row];
-            Shape window = roundedBox(kArtLeft * S, kArtTop * S, kArtRight * S, kArtBottom * S, 2 * S);
-            paint(t, window, [&](double x, double y) {
+            paint(t, fractalWindow(row), [&](double x, double y) {
                 // The set's long axis runs down the tile.
                 double pi = (x - kArtX * S) / (kArtY - kArtTop) / S * 1.75, pr = (y - kArtY * S) / (kArtY - kArtTop) / S * 1.75;
                 double zr = mandelbrot ? 0 : pr, zi = mandelbrot ? 0 : pi;
@@ -397,9 +468,10 @@ SheetArt fractalBrightSheet()
     const double w = (kArtRight - kArtLeft) * S, h = (kArtBottom - kArtTop) * S;
     const double left = kArtLeft * S, top = kArtTop * S, cx = kArtX * S, cy = kArtY * S;
     for (const NamedColour& named : brightColours()) {
-        const Rgba& colour = named.colour;
+        const Rgba colour = lifted(named.colour, named.fractalLift);
         for (int figure = 0; figure < kSheetColumns; ++figure) {
             Image t = blankTile(face);
+            markGround(t, named);
             switch (figure) {
             case 0: sierpinski(t, {cx, top + 0.12 * h}, {left, top + 0.88 * h}, {left + w, top + 0.88 * h}, 2, colour); break;
             case 1: carpet(t, left, cy - w / 2, w, 2, colour); break;
@@ -477,6 +549,7 @@ SheetArt easySheet()
         for (int kind = 0; kind < kSheetColumns; ++kind) {
             Image t = blankTile(face);
             fillOutlined(t, easyShape(kind), c.colour, scaled(c.colour, 0.55f), 0.8 * S);
+            paint(t, easyShape(kind), marked(c));  // the fill in its marked tones
             tiles.push_back(t);
         }
     return {tiles, colouredNames(brightColourNames(), {"circle", "square", "triangle", "diamond", "star",
@@ -506,7 +579,7 @@ std::vector<float> edgeDistance(const Image& mask)
 }
 
 // Shades a shape as a rounded, shiny plastic button lit from the top left.
-void glossy(Image& t, const Shape& shape, Rgba colour)
+void glossy(Image& t, const Shape& shape, const std::function<Rgba(double, double)>& colourAt)
 {
     Image mask(t.width(), t.height());
     fill(mask, shape, rgb(255, 255, 255));
@@ -529,7 +602,7 @@ void glossy(Image& t, const Shape& shape, Rgba colour)
         // Blinn's half vector between the light and the viewer, who looks along z.
         float hl = std::sqrt(lx * lx + ly * ly + (lz + 1) * (lz + 1));
         float shine = std::pow(std::max(0.0f, (nx * lx + ny * ly + nz * (lz + 1)) / hl), 30.0f);
-        Rgba c = scaled(colour, 0.45f + 0.75f * diffuse);
+        Rgba c = scaled(colourAt(px, py), 0.45f + 0.75f * diffuse);
         return mix(c, rgb(255, 255, 255), std::min(1.0f, shine * 0.9f));
     });
 }
@@ -541,7 +614,7 @@ SheetArt plasticSheet()
     for (const NamedColour& c : brightColours())
         for (int kind = 0; kind < kSheetColumns; ++kind) {
             Image t = blankTile(face);
-            glossy(t, plasticShape(kind), c.colour);
+            glossy(t, plasticShape(kind), marked(c));
             tiles.push_back(t);
         }
     return {tiles, colouredNames(brightColourNames(), {"ball", "ring", "bar", "square", "star", "heart",
@@ -557,7 +630,7 @@ SheetArt childSheet(const Fonts& fonts)
         {0x1F437, "pig"}, {0x1F438, "frog"}, {0x1F435, "monkey"}, {0x1F414, "hen"}, {0x1F427, "penguin"},
         {0x1F424, "chick"}, {0x1F989, "owl"}, {0x1F984, "unicorn"}, {0x1F41D, "bee"}, {0x1F41E, "ladybird"},
         {0x1F98B, "butterfly"}, {0x1F422, "turtle"}, {0x1F40C, "snail"}, {0x1F419, "octopus"}, {0x1F420, "fish"},
-        {0x1F433, "whale"}, {0x1F992, "giraffe"}, {0x1F34E, "apple"}, {0x1F350, "pear"}, {0x1F34A, "tangerine"},
+        {0x1F433, "whale"}, {0x1F992, "giraffe"}, {0x1F34E, "apple"}, {0x1F350, "pear", -0.15f}, {0x1F34A, "tangerine"},
         {0x1F34B, "lemon"}, {0x1F34C, "banana"}, {0x1F349, "watermelon"}, {0x1F347, "grapes"},
         {0x1F353, "strawberry"}, {0x1F352, "cherries"}, {0x1F388, "balloon"}, {0x1F9F8, "teddy bear"},
         {0x1F697, "car"}, {0x1F682, "steam engine"}, {0x26BD, "football"}, {0x1F381, "present"},
@@ -611,4 +684,23 @@ Image tileOf(const TileSheet& sheet, int slot, int scale)
 {
     const int w = kTileWidth * scale, h = kTileHeight * scale;
     return (scale == 2 ? sheet.sheet2x : sheet.sheet).crop(slot % kSheetColumns * w, slot / kSheetColumns * h, w, h);
+}
+
+std::vector<std::string> tilesSeenAlike(const TileSheet& sheet)
+{
+    std::vector<std::string> alike;
+    for (int scale : {1, 2}) {
+        const Image& image = scale == 2 ? sheet.sheet2x : sheet.sheet;
+        Picture8 picture{image.width(), image.height(), {}};
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const Colour8 c = toColour8(image.at(x, y));
+                picture.pixels.push_back({c.r, c.g, c.b});
+            }
+        for (const TilePair& pair : pairsTooAlike(picture, kSheetColumns, kSheetRows))
+            alike.push_back(std::to_string(sheet.id) + " " + sheet.name + " at " + std::to_string(scale) + "x: " +
+                            sheet.names[std::size_t(pair.a)] + ", " + sheet.names[std::size_t(pair.b)] + ": " +
+                            describe(pair));
+    }
+    return alike;
 }

@@ -35,3 +35,6 @@ constexpr int kTilesPerSheet = kSheetColumns * kSheetRows;
 std::vector<TileSheet> makeTileSheets(const Fonts& fonts);
 // The tile in the given slot of the sheet at scale 1 or 2.
 Image tileOf(const TileSheet& sheet, int slot, int scale = 1);
+// The pairs of the sheet's tiles, at 1x and at 2x, that a player who cannot tell red from
+// green would take for one another: "135 Fractal dark at 2x: red chain, gold chain: ...".
+std::vector<std::string> tilesSeenAlike(const TileSheet& sheet);
