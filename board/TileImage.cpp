@@ -3,6 +3,7 @@
 #include "BoardTypes.h"
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 #include <vector>
 
@@ -81,9 +82,12 @@ struct CAxisShares {
 
 constexpr int kChannels = 3;
 
-unsigned Channel(std::uint32_t color, int k)
+// Adds each channel of color, weight times, to its sum.
+void AddWeighted(std::uint32_t* sums, std::uint32_t color, std::uint32_t weight)
 {
-    return color >> (8 * k) & 0xFF;
+    sums[0] += weight * (color & 0xFF);
+    sums[1] += weight * (color >> 8 & 0xFF);
+    sums[2] += weight * (color >> 16 & 0xFF);
 }
 
 } // namespace
@@ -92,32 +96,30 @@ void AveragePixels(const std::uint32_t* src, int w, int h, CTileImage& dst)
 {
     if (!src || w < 1 || h < 1)
         return;
-    const int width = dst.m_nWidth, height = dst.m_nHeight;
-    const CAxisShares across(w, width), down(h, height);
-
-    // Across first: every source row summed into the target columns (each sum weighs w in all).
-    std::vector<std::uint32_t> rows(static_cast<std::size_t>(width) * h * kChannels);
-    std::uint32_t* sum = rows.data();
-    for (int y = 0; y < h; ++y) {
-        const std::uint32_t* row = src + static_cast<std::size_t>(y) * w;
-        for (int x = 0; x < width; ++x, sum += kChannels)
-            for (std::size_t i = across.first[x]; i < across.first[x + 1]; ++i)
-                for (int k = 0; k < kChannels; ++k)
-                    sum[k] += across.shares[i].weight * Channel(row[across.shares[i].source], k);
-    }
-    // Then down, and divided by the whole weight, w h, rounding to the nearest.
+    const CAxisShares across(w, dst.m_nWidth), down(h, dst.m_nHeight);
     const std::uint64_t whole = static_cast<std::uint64_t>(w) * h;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            std::uint64_t total[kChannels] = {};
-            for (std::size_t i = down.first[y]; i < down.first[y + 1]; ++i) {
-                const std::uint32_t* from = &rows[(static_cast<std::size_t>(down.shares[i].source) * width + x) * kChannels];
-                for (int k = 0; k < kChannels; ++k)
-                    total[k] += static_cast<std::uint64_t>(down.shares[i].weight) * from[k];
-            }
-            std::uint32_t color = 0;
-            for (int k = 0; k < kChannels; ++k)
-                color |= static_cast<std::uint32_t>((total[k] + whole / 2) / whole) << (8 * k);
-            dst.SetAt(x, y, color);
+    const auto mean = [whole](std::uint64_t sum) { return static_cast<std::uint32_t>((sum + whole / 2) / whole); };
+    // Row by row of dst: the source rows it covers summed down each column
+    // (weighing h in all, which 32 bits hold below 16 million rows), then
+    // those sums across (w h in all), then divided.
+    std::vector<std::uint32_t> columns(static_cast<std::size_t>(w) * kChannels);
+    for (int y = 0; y < dst.m_nHeight; ++y) {
+        std::fill(columns.begin(), columns.end(), 0);
+        for (std::size_t i = down.first[y]; i < down.first[y + 1]; ++i) {
+            const std::uint32_t* row = src + static_cast<std::size_t>(down.shares[i].source) * w;
+            for (int x = 0; x < w; ++x)
+                AddWeighted(&columns[static_cast<std::size_t>(x) * kChannels], row[x], down.shares[i].weight);
         }
+        for (int x = 0; x < dst.m_nWidth; ++x) {
+            std::uint64_t red = 0, green = 0, blue = 0;
+            for (std::size_t i = across.first[x]; i < across.first[x + 1]; ++i) {
+                const std::uint64_t weight = across.shares[i].weight;
+                const std::uint32_t* sums = &columns[static_cast<std::size_t>(across.shares[i].source) * kChannels];
+                red += weight * sums[0];
+                green += weight * sums[1];
+                blue += weight * sums[2];
+            }
+            dst.SetAt(x, y, mean(red) | mean(green) << 8 | mean(blue) << 16);
+        }
+    }
 }
