@@ -7,7 +7,8 @@ CBoardFit FitBoardToView(int nViewWidth, int nViewHeight, int nColumns, int nRow
     // Sizes that make no board or no tile are taken as the nearest that do.
     constexpr int kLargestTile = 1 << 16;
     const long long across = std::max<long long>(nColumns, 1) + 2, down = std::max<long long>(nRows, 1) + 2;
-    const long long normalCx = std::clamp(nNormalCx, 1, kLargestTile), normalCy = std::clamp(nNormalCy, 1, kLargestTile);
+    const long long normalCx = std::clamp(nNormalCx, 1, kLargestTile);
+    const long long normalCy = std::clamp(nNormalCy, 1, kLargestTile);
     // A tile cy high is (2 cy normalCx + normalCy) div (2 normalCy) wide; that
     // is at most widest exactly when 2 cy normalCx < normalCy (2 widest + 1).
     const long long widest = std::max(nViewWidth, 0) / across;
