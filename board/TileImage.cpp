@@ -97,8 +97,15 @@ void AveragePixels(const std::uint32_t* src, int w, int h, CTileImage& dst)
     if (!src || w < 1 || h < 1)
         return;
     const CAxisShares across(w, dst.m_nWidth), down(h, dst.m_nHeight);
-    const std::uint64_t whole = static_cast<std::uint64_t>(w) * h;
-    const auto mean = [whole](std::uint64_t sum) { return static_cast<std::uint32_t>((sum + whole / 2) / whole); };
+    // A mean is a sum over w h, rounded. Sums stay below 2^53, so a double holds
+    // them exactly and its one rounding of the quotient cannot cross a whole:
+    // a quotient that is not whole lies at least 1 / (w h) from the next one.
+    // (A double divides several times faster here than a 64-bit integer.)
+    const std::int64_t whole = static_cast<std::int64_t>(w) * h;
+    const auto mean = [whole](std::uint64_t sum) {
+        return static_cast<std::uint32_t>(static_cast<double>(static_cast<std::int64_t>(sum) + whole / 2) /
+                                          static_cast<double>(whole));
+    };
     // Row by row of dst: the source rows it covers summed down each column
     // (weighing h in all, which 32 bits hold below 16 million rows), then
     // those sums across (w h in all), then divided.
