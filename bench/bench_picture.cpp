@@ -1,11 +1,16 @@
 // The board picture at the largest tiles: composing it, cutting the tiles, and
-// how many fade frames fit in 500 ms (one frame blends one tile's rectangle).
+// how many fade frames fit in 500 ms (one frame blends one tile's rectangle);
+// and one step of a board fitted to a view: tiles made and picture composed.
 
+#include "board/BoardLayout.h"
 #include "board/MahjongBoard.h"
 #include "commands/BoardPicture.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -39,9 +44,11 @@ struct Scene {
         const CPixelRect r = BoardPictureRect(board);
         pixels.assign(static_cast<std::size_t>(r.cx) * r.cy, 0);
     }
+    // The picture at the board's size, its pixels enlarged if the board has grown.
     CPixelSurface Picture()
     {
         const CPixelRect r = BoardPictureRect(board);
+        pixels.resize(std::max(pixels.size(), static_cast<std::size_t>(r.cx) * r.cy));
         return CPixelSurface(pixels.data(), r.cx, r.cy);
     }
     CPixelSurface Background() { return CPixelSurface(background.data(), layout.back, layout.back); }
@@ -105,8 +112,74 @@ void BM_FadeFrame(benchmark::State& state, Layout l)
     }
 }
 
+// What a view does when its size changes: the tiles made at the size that
+// fits it and the board composed, centred in the whole view. The fixed sizes'
+// step is the same with their own tiles in a picture of the board's size.
+struct Fit {
+    const char* name;
+    int viewW, viewH; // 0 x 0: the board's own picture at the layout's tiles
+    Layout layout;
+    CTileScaling scaling;
+};
+const Fit kFits[] = {
+    {"FitToWindow/20x16 in 2560x1440", 2560, 1440, {40, 20, 16, 26, 35, 1131, 300}, CTileScaling::Average},
+    {"FitToWindow/18x8 in 2560x1440", 2560, 1440, {36, 18, 8, 30, 40, 1131, 300}, CTileScaling::Average},
+    {"FixedBiggest/20x16@44x59", 0, 0, {40, 20, 16, 44, 59, 131, 300}, CTileScaling::Stretch},
+    {"FixedBiggest/18x8@51x68", 0, 0, {36, 18, 8, 51, 68, 131, 300}, CTileScaling::Stretch},
+};
+
+CBoardFit TilesFor(const Fit& f)
+{
+    const Layout& l = f.layout;
+    return f.viewW ? FitBoardToView(f.viewW, f.viewH, l.width, l.height, l.cx, l.cy) : CBoardFit{l.cx, l.cy, 0, 0};
+}
+
+void BM_MakeTiles(benchmark::State& state, Fit f)
+{
+    const CBoardFit fit = TilesFor(f);
+    CMahjongBoard board(f.layout.kinds, f.layout.width, f.layout.height);
+    for (auto _ : state)
+        board.LoadTilesFromResource(nullptr, fit.cx, fit.cy, f.layout.sheet, f.scaling);
+}
+
+void BM_ComposeInView(benchmark::State& state, Fit f)
+{
+    Scene scene(f.layout);
+    const CBoardFit fit = TilesFor(f);
+    scene.board.LoadTilesFromResource(nullptr, fit.cx, fit.cy, f.layout.sheet, f.scaling);
+    scene.board.SetLayoutArea(f.viewW, f.viewH);
+    for (auto _ : state) {
+        CPixelSurface picture = scene.Picture();
+        ComposeBoardPicture(picture, scene.board, scene.Background());
+        benchmark::DoNotOptimize(scene.pixels.data());
+    }
+}
+
+void BM_ResizeStep(benchmark::State& state, Fit f)
+{
+    Scene scene(f.layout);
+    const CBoardFit fit = TilesFor(f);
+    scene.board.SetLayoutArea(f.viewW, f.viewH);
+    for (auto _ : state) {
+        scene.board.LoadTilesFromResource(nullptr, fit.cx, fit.cy, f.layout.sheet, f.scaling);
+        scene.board.LayOutCells();
+        CPixelSurface picture = scene.Picture();
+        ComposeBoardPicture(picture, scene.board, scene.Background());
+        benchmark::DoNotOptimize(scene.pixels.data());
+    }
+}
+
 int Register()
 {
+    for (const Fit& f : kFits) {
+        const std::string name = f.name;
+        for (const auto& [what, run] : {std::pair("/MakeTiles", BM_MakeTiles), std::pair("/Compose", BM_ComposeInView),
+                                        std::pair("/Step", BM_ResizeStep)})
+            benchmark::RegisterBenchmark((name + what).c_str(), run, f)
+                ->Unit(benchmark::kMillisecond)
+                ->Repetitions(9)
+                ->ReportAggregatesOnly(true);
+    }
     for (const Layout& l : kLargest) {
         const std::string name = std::to_string(l.width) + "x" + std::to_string(l.height) + "@" +
                                  std::to_string(l.cx) + "x" + std::to_string(l.cy);

@@ -4,6 +4,9 @@
 
 #include "MahjongBoard.h"
 
+#include "BoardLayout.h"
+
+#include <algorithm>
 #include <cstring>
 #include <ctime>
 #include <string>
@@ -45,19 +48,41 @@ bool DealOfTheDay(int year, int month, int day, std::uint32_t& number)
     return true;
 }
 
+CTileCell CMahjongBoard::PlacedCell(int col, int row, int kind) const
+{
+    return CTileCell(GetOriginX() + col * m_nTileWidth, GetOriginY() + row * m_nTileHeight, kind, m_nTileWidth,
+                     m_nTileHeight);
+}
+
 void CMahjongBoard::ResetCells(int lastCol, int lastRow)
 {
     for (int c = 0; c <= lastCol; ++c)
         for (int r = 0; r <= lastRow; ++r)
-            m_cells[c][r] = CTileCell(c * m_nTileWidth, r * m_nTileHeight, -1, m_nTileWidth, m_nTileHeight);
+            m_cells[c][r] = PlacedCell(c, r, -1);
 }
 
 void CMahjongBoard::LayOutCells()
 {
     for (int c = 0; c < kGrid; ++c)
         for (int r = 0; r < kGrid; ++r)
-            m_cells[c][r] = CTileCell(c * m_nTileWidth, r * m_nTileHeight, m_cells[c][r].kind, m_nTileWidth,
-                                      m_nTileHeight);
+            m_cells[c][r] = PlacedCell(c, r, m_cells[c][r].kind);
+}
+
+void CMahjongBoard::SetLayoutArea(int nWidth, int nHeight)
+{
+    m_nAreaWidth = std::max(nWidth, 0);
+    m_nAreaHeight = std::max(nHeight, 0);
+    LayOutCells();
+}
+
+int CMahjongBoard::GetOriginX() const
+{
+    return CentredOffset(m_nAreaWidth, static_cast<long long>(m_nWidth + 2) * m_nTileWidth);
+}
+
+int CMahjongBoard::GetOriginY() const
+{
+    return CentredOffset(m_nAreaHeight, static_cast<long long>(m_nHeight + 2) * m_nTileHeight);
 }
 
 void CMahjongBoard::Deal(CTilePairList& plan)

@@ -21,6 +21,8 @@ public:
     static constexpr int kSheetColumns = 9;
     static constexpr int kSheetRows = 5;
     static constexpr unsigned kDefaultSheet = 131;
+    // The sheet drawn at twice the size is the resource this far above its own.
+    static constexpr unsigned kDoubleSizeSheet = 1000;
 
     CMahjongBoard();
     // Throws CBadBoardSize unless 1 <= width, height <= 38 and 1 <= kinds <= 1600.
@@ -36,6 +38,12 @@ public:
     int GetKinds() const { return m_nKinds; }
     int GetSelCol() const { return m_nSelCol; }
     const CTileImage* GetImages() const { return m_pImages; }
+    // The board and its margin ring lie centred in an area of the view, at the
+    // top-left corner along a side where the area is no larger (as with none).
+    int GetAreaWidth() const { return m_nAreaWidth; }
+    int GetAreaHeight() const { return m_nAreaHeight; }
+    int GetOriginX() const;
+    int GetOriginY() const;
 
     // Gravity: when a pair goes, the tiles above each of its cells fall down
     // their column, so that every column touched stays packed from the bottom
@@ -73,8 +81,10 @@ public:
     // arrangements at most).
     void Deal(CTilePairList& plan);
     void Deal(CTilePairList& plan, std::uint32_t seed);
-    // Puts every cell at its place for the present tile size, keeping its kind.
+    // Puts every cell at its place for the present tile size and area, keeping its kind.
     void LayOutCells();
+    // Takes the area that the board is centred in (0 x 0: none) and lays the cells out in it.
+    void SetLayoutArea(int nWidth, int nHeight);
     void ShuffleRemaining();
     // Mixes the kinds of the tiles left into an arrangement that the solver
     // clears under the rule in force; the occupied cells and each kind's count
@@ -99,10 +109,12 @@ public:
     int SaveToFile(const char* path, int nElapsed) const;
     int LoadFromFile(const char* path, int* pElapsed);
 
-    // Tile pictures, cut from a sheet of 9 x 5 slots stretched to 9 cx x 5 cy.
-    void LoadTilesFromResource(CDC* pDC, int cx, int cy, unsigned id = kDefaultSheet);
-    // A picture that cannot be used gives the default sheet's tiles, and false.
-    bool LoadTilesFromFile(CDC* pDC, int cx, int cy, const char* path);
+    // Tile pictures, cut from a sheet of 9 x 5 slots brought to 9 cx x 5 cy by scaling.
+    void LoadTilesFromResource(CDC* pDC, int cx, int cy, unsigned id = kDefaultSheet,
+                               CTileScaling scaling = CTileScaling::Stretch);
+    // A picture that cannot be used gives the default sheet's tiles, and false;
+    // averaged tiles come from its sheet drawn at twice the size.
+    bool LoadTilesFromFile(CDC* pDC, int cx, int cy, const char* path, CTileScaling scaling = CTileScaling::Stretch);
 
     // The undo ring.
     void RecordPair(const CTileCell& a, const CTileCell& b);
@@ -133,6 +145,8 @@ protected:
     int m_nSelRow = -1;
     int m_nTileWidth = 0;
     int m_nTileHeight = 0;
+    int m_nAreaWidth = 0;
+    int m_nAreaHeight = 0;
     int m_nShuffleFactor = 4;
     CUndoEntry m_undo[kUndoDepth];
     int m_nUndoTop = -1;
@@ -146,6 +160,7 @@ private:
     bool InGrid(int col, int row) const;
     bool FindCell(const CTileCell& c, int& col, int& row) const;
     void ResetCells(int lastCol, int lastRow);
+    CTileCell PlacedCell(int col, int row, int kind) const;
     void PlanClearing(CTilePairList& plan);
     void DealScrambled(int perKind, CTilePairList& plan);
     void DealPacked(int perKind, CTilePairList& plan);
@@ -160,7 +175,7 @@ private:
     void CarrySelection(const std::vector<CTileMove>& moves);
     int SolveFrom(CTilePairList& solution);
     void ClearHistory();
-    void CutSheet(const std::uint32_t* pixels, int w, int h, int cx, int cy);
+    void CutSheet(const std::uint32_t* pixels, int w, int h, int cx, int cy, CTileScaling scaling);
     static CTileImage* NewImages(int nKinds);
 
     CRandom m_random;

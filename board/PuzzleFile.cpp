@@ -1,6 +1,7 @@
 // The puzzle file (.mhj): a raw little-endian dump of the size, the tile size,
 // the number of kinds, the elapsed seconds and every cell including the margin
-// ring, column by column. Cell records are x, y, cx, cy, kind.
+// ring, column by column. Cell records are x, y, cx, cy, kind, the position
+// counted from the margin ring's corner wherever the board lies in the view.
 
 #include "MahjongBoard.h"
 #include "Utf8File.h"
@@ -17,7 +18,7 @@ namespace {
 
 constexpr std::size_t kHeaderBytes = 24;
 constexpr std::size_t kCellBytes = 20;
-constexpr int kMaxTileSide = 256;
+constexpr int kMaxTileSide = 1024; // a board of 8 rows fitted to a screen 10 240 pixels high
 constexpr std::int32_t kMaxPixel = CMahjongBoard::kGrid * kMaxTileSide;
 
 std::size_t FileBytes(int w, int h)
@@ -65,7 +66,7 @@ int CMahjongBoard::SaveToFile(const char* path, int nElapsed) const
     for (int c = 0; c <= m_nWidth + 1; ++c)
         for (int r = 0; r <= m_nHeight + 1; ++r) {
             const CTileCell& cell = m_cells[c][r];
-            for (std::int32_t v : {cell.x, cell.y, cell.cx, cell.cy, cell.kind})
+            for (std::int32_t v : {cell.x - GetOriginX(), cell.y - GetOriginY(), cell.cx, cell.cy, cell.kind})
                 PutInt(out, v);
         }
 

@@ -4,6 +4,7 @@
 #include "SheetFiles.h"
 
 #include "BmpFile.h"
+#include "MahjongBoard.h"
 #include "TileSheetSource.h"
 
 #include <string>
@@ -19,9 +20,9 @@ void SetSheetFolder(const char* folder)
 
 bool LoadBuiltInSheet(unsigned id, CTileImage& sheet)
 {
-    // The sheets drawn at twice the size are resources 1000 above their own.
+    const unsigned twice = CMahjongBoard::kDoubleSizeSheet;
     const std::string path =
-        g_folder + "/tiles" + (id >= 1000 ? std::to_string(id - 1000) + "-2x" : std::to_string(id)) + ".bmp";
+        g_folder + "/tiles" + (id >= twice ? std::to_string(id - twice) + "-2x" : std::to_string(id)) + ".bmp";
     CBmpFile bmp(path.c_str());
     if (!bmp.Decode())
         return false;

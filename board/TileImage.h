@@ -29,3 +29,15 @@ private:
 // Stretches a w x h picture onto dst's size by dropping or repeating pixels,
 // never blending (what a COLORONCOLOR stretch does).
 void StretchPixels(const std::uint32_t* src, int w, int h, CTileImage& dst);
+
+// Brings a w x h picture to dst's size by area averaging: each channel of a
+// pixel of dst is the mean, rounded to the nearest whole, of the part of the
+// picture it covers, every source pixel weighted by how much of it lies there.
+// A picture without pixels leaves dst as it is.
+void AveragePixels(const std::uint32_t* src, int w, int h, CTileImage& dst);
+
+// How tile pictures are brought to the tile size from their sheet.
+enum class CTileScaling {
+    Stretch, // StretchPixels: the fixed sizes' pictures
+    Average, // AveragePixels: sharp at any size
+};

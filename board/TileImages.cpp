@@ -7,7 +7,7 @@
 
 #include <string>
 
-void CMahjongBoard::CutSheet(const std::uint32_t* pixels, int w, int h, int cx, int cy)
+void CMahjongBoard::CutSheet(const std::uint32_t* pixels, int w, int h, int cx, int cy, CTileScaling scaling)
 {
     if (!pixels || w < 1 || h < 1)
         throw NULL_PICTURE();
@@ -15,7 +15,7 @@ void CMahjongBoard::CutSheet(const std::uint32_t* pixels, int w, int h, int cx, 
         throw CBadBoardSize("tile size " + std::to_string(cx) + " x " + std::to_string(cy) + " is not positive");
     CTileImage sheet;
     sheet.Resize(kSheetColumns * cx, kSheetRows * cy);
-    StretchPixels(pixels, w, h, sheet);
+    (scaling == CTileScaling::Average ? AveragePixels : StretchPixels)(pixels, w, h, sheet);
 
     m_nTileWidth = cx;
     m_nTileHeight = cy;
@@ -31,24 +31,25 @@ void CMahjongBoard::CutSheet(const std::uint32_t* pixels, int w, int h, int cx, 
     }
 }
 
-void CMahjongBoard::LoadTilesFromResource(CDC*, int cx, int cy, unsigned id)
+void CMahjongBoard::LoadTilesFromResource(CDC*, int cx, int cy, unsigned id, CTileScaling scaling)
 {
     CTileImage sheet;
     if (!LoadBuiltInSheet(id, sheet))
         throw NULL_PICTURE();
-    CutSheet(sheet.m_pBits, sheet.m_nWidth, sheet.m_nHeight, cx, cy);
+    CutSheet(sheet.m_pBits, sheet.m_nWidth, sheet.m_nHeight, cx, cy, scaling);
 }
 
-bool CMahjongBoard::LoadTilesFromFile(CDC* pDC, int cx, int cy, const char* path)
+bool CMahjongBoard::LoadTilesFromFile(CDC* pDC, int cx, int cy, const char* path, CTileScaling scaling)
 {
     // A missing, unreadable or undecodable picture gives the default sheet.
     if (path) {
         CBmpFile bmp(path);
         if (bmp.Decode()) {
-            CutSheet(bmp.GetBits(), bmp.GetWidth(), bmp.GetHeight(), cx, cy);
+            CutSheet(bmp.GetBits(), bmp.GetWidth(), bmp.GetHeight(), cx, cy, scaling);
             return true;
         }
     }
-    LoadTilesFromResource(pDC, cx, cy, kDefaultSheet);
+    const unsigned fallback = scaling == CTileScaling::Average ? kDefaultSheet + kDoubleSizeSheet : kDefaultSheet;
+    LoadTilesFromResource(pDC, cx, cy, fallback, scaling);
     return false;
 }

@@ -22,7 +22,8 @@ CPixelRect Union(const CPixelRect& a, const CPixelRect& b)
 
 CPixelRect BoardPictureRect(const CMahjongBoard& board)
 {
-    return {0, 0, (board.GetWidth() + 2) * board.GetTileWidth(), (board.GetHeight() + 2) * board.GetTileHeight()};
+    return {0, 0, std::max(board.GetAreaWidth(), (board.GetWidth() + 2) * board.GetTileWidth()),
+            std::max(board.GetAreaHeight(), (board.GetHeight() + 2) * board.GetTileHeight())};
 }
 
 void PaintBackground(CPixelSurface& dst, const CPixelSurface& background, int nAcross, int nDown)

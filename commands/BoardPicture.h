@@ -61,7 +61,8 @@ constexpr int SquaresToCover(int pixels)
     return (pixels + kBackgroundSquare - 1) / kBackgroundSquare;
 }
 
-// The size of the board picture: the board with one tile of margin on every side.
+// The size of the board picture: the board with one tile of margin on every
+// side, or the board's area in the view where that is larger.
 CPixelRect BoardPictureRect(const CMahjongBoard& board);
 
 // nAcross x nDown background squares, square (i, j) at (side i, side j).

@@ -1,6 +1,7 @@
 // The board picture's pixels: composition and anchoring, fades, inverted marks.
 
 #include "TestBoard.h"
+#include "board/BoardLayout.h"
 #include "commands/BoardPicture.h"
 
 #include <gtest/gtest.h>
@@ -245,6 +246,50 @@ TEST(BoardPicture, LinkLine)
     EXPECT_EQ(pic.pixels, before) << "twice restores the picture";
     EXPECT_EQ(InvertLink(pic.surface, b, path, 3).cx, 63) << "three pixels wide at 144 DPI";
     EXPECT_TRUE(Changed(pic, before).count({107, 80}) && !Changed(pic, before).count({108, 80}));
+}
+
+TEST(BoardPicture, FitToView)
+{
+    struct Case {
+        const char* label;
+        int viewW, viewH, columns, rows, normalCx, normalCy;
+        CBoardFit fit;
+    };
+    const Case cases[] = {
+        {"20 x 16 in 2560 x 1440: as high as the view", 2560, 1440, 20, 16, 26, 35, {59, 80, 631, 0}},
+        {"the Biggest picture of 18 x 8 gives Biggest", 1020, 680, 18, 8, 30, 40, {51, 68, 0, 0}},
+        {"one pixel too narrow for Biggest", 1019, 680, 18, 8, 30, 40, {50, 67, 9, 5}},
+        {"one pixel too low for Biggest", 1020, 679, 18, 8, 30, 40, {50, 67, 10, 4}},
+        {"far wider than tall", 5000, 700, 18, 8, 30, 40, {53, 70, 1970, 0}},
+        {"smaller than Normal: Normal at the corner", 500, 300, 18, 8, 30, 40, {30, 40, 0, 0}},
+        {"no board and no tile: the smallest", 100, 100, -5, 0, 0, 0, {33, 33, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        const CBoardFit fit = FitBoardToView(c.viewW, c.viewH, c.columns, c.rows, c.normalCx, c.normalCy);
+        EXPECT_TRUE(fit == c.fit) << c.label << ": " << fit.cx << " x " << fit.cy << " at " << fit.x << ", " << fit.y;
+    }
+}
+
+// 2 x 2 tiles of 30 x 40 in their ring make 120 x 160; files count from the ring's corner.
+TEST(BoardPicture, ABoardCentredInItsArea)
+{
+    struct Case {
+        const char* label;
+        int areaW, areaH, x, y, pictureW, pictureH;
+    };
+    const Case cases[] = {{"larger: centred", 200, 170, 40, 5, 200, 170},
+                          {"narrower and higher", 100, 300, 0, 70, 120, 300}};
+    TestBoard b({"AB", "BA"}, 2);
+    ScratchDir dir;
+    for (const Case& c : cases) {
+        b.SetLayoutArea(c.areaW, c.areaH);
+        EXPECT_EQ(b.GetCell(1, 1), CTileCell(c.x + 30, c.y + 40, 0, 30, 40)) << c.label;
+        EXPECT_EQ(b.CellFromPoint(c.x + 31, c.y + 41), b.GetCell(1, 1)) << c.label;
+        EXPECT_TRUE(BoardPictureRect(b).cx == c.pictureW && BoardPictureRect(b).cy == c.pictureH) << c.label;
+        CMahjongBoard loaded;
+        ASSERT_EQ(b.SaveToFile(dir.File("a").c_str(), 0) + loaded.LoadFromFile(dir.File("a").c_str(), nullptr), 0);
+        EXPECT_EQ(loaded.GetCell(1, 1), CTileCell(30, 40, 0, 30, 40)) << c.label << ": saved and loaded";
+    }
 }
 
 } // namespace

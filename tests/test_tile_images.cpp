@@ -75,6 +75,30 @@ TEST(TileImage, StretchIsExactAtOneToOneAndNeverBlends)
     }
 }
 
+TEST(TileImage, AveragingWeighsTheCoveredArea)
+{
+    struct Case {
+        const char* label;
+        int w, h;
+        Pixels src;
+        int cx, cy;
+        Pixels expected;
+    };
+    // By hand: 3 x 3 to 2 x 2 gives (4 a + 2 b + 2 d + e) / 9 at (0, 0); blue 250 / 9 = 27.8, so 28.
+    const Case cases[] = {
+        {"3 x 3 to 2 x 2", 3, 3,
+         {0x00C800, 0x00C85A, 0x00C8B4, 0x00C809, 0xFAC863, 0x00C8BD, 0x00C812, 0x00C86C, 0x00C8C6}, 2, 2,
+         {0x1CC821, 0x1CC899, 0x1CC82D, 0x1CC8A5}},
+        {"2 to 3: the middle halves each", 2, 1, {0x000000, 0x5A5A5A}, 3, 1, {0x000000, 0x2D2D2D, 0x5A5A5A}},
+    };
+    for (const Case& c : cases) {
+        CTileImage dst;
+        dst.Resize(c.cx, c.cy);
+        AveragePixels(c.src.data(), c.w, c.h, dst);
+        EXPECT_EQ(Pixels(dst.m_pBits, dst.m_pBits + c.cx * c.cy), c.expected) << c.label;
+    }
+}
+
 class TileSheets : public ::testing::Test {
 protected:
     void SetUp() override
@@ -159,6 +183,18 @@ TEST_F(TileSheets, UnusablePicturesGiveTheDefaultSheet)
                       Pixels(expected.GetImages()[kind].m_pBits, expected.GetImages()[kind].m_pBits + 21 * 27))
                 << (path ? path : "no path") << " kind " << kind;
     }
+}
+
+// Black and white alternate in the double-size sheet: (255 + 255) / 4 = 127.5, grey 128.
+TEST_F(TileSheets, AveragedTilesComeFromTheDoubleSizeSheet)
+{
+    Pixels checks(540 * 400);
+    for (int i = 0; i < 540 * 400; ++i)
+        checks[i] = (i % 540 + i / 540) % 2 ? 0xFFFFFF : 0;
+    WriteBytes(m_dir.File("tiles131-2x.bmp"), Bmp24(540, 400, checks));
+    CMahjongBoard board(36, 18, 8);
+    EXPECT_FALSE(board.LoadTilesFromFile(nullptr, 30, 40, nullptr, CTileScaling::Average));
+    EXPECT_EQ(board.GetImages()[35].GetAt(29, 39), 0x808080u) << "the last kind's last pixel";
 }
 
 TEST_F(TileSheets, AMissingBuiltInSheetIsAPictureWithoutPixels)
