@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <vector>
 
 BOOL CControlBar::CreateControl(LPCSTR lpszClassName, DWORD dwStyle, CWnd* pParentWnd, UINT nID)
@@ -159,18 +160,25 @@ BOOL CStatusBar::TakeScale()
     if (m_hFont)
         ::DeleteObject(m_hFont);
     m_hFont = hFont;
-    // Each pane's width: its indicator string in the bar's font, with the
-    // bar's borders on both sides and the gap to the next pane.
+    return LayOutPanes();
+}
+
+BOOL CStatusBar::LayOutPanes()
+{
+    // Each pane's width: its indicator string in the bar's font, or the text
+    // it shows where that is wider, with the bar's borders on both sides and
+    // the gap to the next pane.
     int borders[3] = {};
     SendMessage(SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
     CClientDC dc(this);
     CSelectedObject font(dc, m_hFont);
     std::vector<int> rightEdges;
     int right = 0;
-    for (UINT id : m_indicators) {
+    for (std::size_t i = 0; i < m_indicators.size(); ++i) {
         CString text;
-        text.LoadString(id);
-        right += dc.GetTextExtent(text).cx + 2 * borders[0] + borders[2];
+        text.LoadString(m_indicators[i]);
+        const int shown = i < m_texts.size() ? dc.GetTextExtent(m_texts[i]).cx : 0;
+        right += std::max<int>(dc.GetTextExtent(text).cx, shown) + 2 * borders[0] + borders[2];
         rightEdges.push_back(right);
     }
     return SendMessage(SB_SETPARTS, rightEdges.size(), reinterpret_cast<LPARAM>(rightEdges.data())) != 0;
@@ -178,8 +186,11 @@ BOOL CStatusBar::TakeScale()
 
 BOOL CStatusBar::SetPaneText(int nIndex, LPCSTR lpszNewText, BOOL bUpdate)
 {
-    if (!SendMessage(SB_SETTEXTW, nIndex, reinterpret_cast<LPARAM>(Wide(lpszNewText).c_str())))
+    if (nIndex < 0 || !SendMessage(SB_SETTEXTW, nIndex, reinterpret_cast<LPARAM>(Wide(lpszNewText).c_str())))
         return FALSE;
+    m_texts.resize(std::max(m_texts.size(), static_cast<std::size_t>(nIndex) + 1));
+    m_texts[static_cast<std::size_t>(nIndex)] = lpszNewText;
+    LayOutPanes();
     if (bUpdate)
         UpdateWindow();
     return TRUE;

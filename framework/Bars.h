@@ -59,6 +59,9 @@ public:
     ~CStatusBar() override;
 
 private:
+    // Sets each pane's width: its indicator's, or its text's where that is wider.
+    BOOL LayOutPanes();
     std::vector<UINT> m_indicators;
+    std::vector<CString> m_texts; // what each pane shows
     HFONT m_hFont = nullptr;
 };

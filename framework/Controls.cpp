@@ -2,6 +2,7 @@
 
 #include "framework/Scale.h"
 
+#include <algorithm>
 #include <string>
 
 BOOL CBitmapButton::LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel)
@@ -21,8 +22,14 @@ BOOL CBitmapButton::TakeScale()
 
 void CBitmapButton::SizeToContent()
 {
+    // As wide as its caption needs where that is wider than the picture.
     const CSize size = m_bitmap.GetSize();
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const UINT dpi = GetDpi();
+    CClientDC dc(this);
+    const int caption = SingleLineWidth(dc.m_hDC, Wide(ReadWindowText(m_hWnd)), kCaptionPixels, FW_BOLD, true, dpi) +
+                        2 * ScaleToDpi(kCaptionRim, dpi);
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, std::max<int>(size.cx, caption), size.cy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 BOOL CBitmapButton::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* pResult)
@@ -41,7 +48,14 @@ void CBitmapButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
         return;
     CDC dc(lpDrawItemStruct->hDC);
     const RECT& r = lpDrawItemStruct->rcItem;
-    dc.DrawBitmap(picture, r.left, r.top, r.right - r.left, r.bottom - r.top);
+    // A face wider than its picture: the picture's halves at its ends, its
+    // middle (alike from left to right) repeated between them.
+    const CSize size = picture.GetSize();
+    const int half = size.cx / 2, width = r.right - r.left;
+    for (int x = half; x < width - half; x += half)
+        dc.DrawBitmap(picture, r.left + x, r.top, std::min(half, width - half - x), size.cy, size.cx / 4, 0);
+    dc.DrawBitmap(picture, r.left, r.top, std::min(half, width), size.cy, 0, 0);
+    dc.DrawBitmap(picture, std::max(r.left, r.right - (size.cx - half)), r.top, size.cx - half, size.cy, half, 0);
     DrawCaption(dc, r, (lpDrawItemStruct->itemState & ODS_SELECTED) != 0);
 }
 

@@ -1,5 +1,7 @@
 #include "framework/Scale.h"
 
+#include <climits>
+
 namespace {
 // The per-monitor functions of Windows 10 1607, looked up by name so that the
 // program still starts on Windows 7 and 8.1, which lack them.
@@ -125,4 +127,19 @@ bool DrawFittingText(HDC hDC, const std::wstring& text, RECT rect, UINT uFormat,
     ::SelectObject(hDC, hOld);
     ::DeleteObject(hFont);
     return fits;
+}
+
+int SingleLineWidth(HDC hDC, const std::wstring& text, int nPixels, LONG nWeight, bool bItalic, UINT nDpi)
+{
+    const RECT unbounded = {0, 0, INT_MAX / 2, INT_MAX / 2};
+    bool fits = false;
+    const HFONT hFont = CreateFittingFont(hDC, text, unbounded, DT_SINGLELINE, nPixels, nWeight, bItalic, nDpi, &fits);
+    if (!hFont)
+        return 0;
+    const HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+    SIZE size{};
+    ::GetTextExtentPoint32W(hDC, text.c_str(), static_cast<int>(text.size()), &size);
+    ::SelectObject(hDC, hOld);
+    ::DeleteObject(hFont);
+    return size.cx;
 }

@@ -48,3 +48,6 @@ HFONT CreateFixedFontForDpi(int nPoints, UINT nDpi);
 // so (it is drawn all the same) or no font can be made.
 bool DrawFittingText(HDC hDC, const std::wstring& text, RECT rect, UINT uFormat, int nPixels, LONG nWeight,
                      bool bItalic, UINT nDpi);
+
+// The width text takes on one line in the font DrawFittingText starts with.
+int SingleLineWidth(HDC hDC, const std::wstring& text, int nPixels, LONG nWeight, bool bItalic, UINT nDpi);

@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(cmake g++ libgtest-dev libbenchmark-dev clang-14 libclang-rt-14-dev
           g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xauth x11-apps imagemagick
-          zip unzip xdotool wixl msitools faketime locales x11-utils)
+          zip unzip xdotool wixl msitools faketime locales x11-utils
+          fonts-droid-fallback python3)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -16,6 +16,7 @@ export WINEPREFIX=$PWD/build/wineprefix-play
 source tools/wine-env.sh
 wine_start
 wine_fonts
+wine_cjk_fonts
 trap wine_stop EXIT
 cd build/win
 wine Morvane.exe

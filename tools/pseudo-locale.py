@@ -13,8 +13,8 @@ import sys
 ACCENTED = dict(zip(
     "abcdeghiklnorstuwyzABCDEGHIKLNORSTUWYZ",
     "åƀçđéĝĥíķļñöŕšţüŵýžÅƁÇĐÉĜĤÍĶĻÑÖŔŠŢÜŴÝŽ"))
-PADDING = "ƥŝéūđō"
-GROWTH = 1.5
+PADDING = "ļíţéšå"
+GROWTH = 1.8
 # Parts of a text that the program or Windows reads: placeholders, escapes,
 # file patterns.
 KEEP = re.compile(r'%\d|\\[tn]|""|\*\.\w+')
@@ -66,8 +66,8 @@ def split_fields(statement):
 
 
 def widened(statement):
-    """A dialog or one of its controls with its left edges and widths half as
-    large again: the room of the longer texts. The layout the code makes itself
+    """A dialog or one of its controls with its left edges and widths four fifths
+    larger: the room of the longer texts. The layout the code makes itself
     does not grow; that is what shows."""
     header = re.match(r'(\w+ DIALOGEX \d+, \d+, )(\d+)(, \d+)', statement)
     if header:

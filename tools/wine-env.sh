@@ -36,6 +36,17 @@ wine_fonts() {
     ln -sf /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
+# Japanese and Chinese letters: Windows draws them in the interface's faces by
+# linking those faces to a font that has them; Wine does the same when told so.
+wine_cjk_fonts() {
+    ln -sf /usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    local face
+    for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2"; do
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
+            /t REG_MULTI_SZ /d 'DroidSansFallbackFull.ttf,Droid Sans Fallback' /f >/dev/null
+    done
+}
+
 wine_stop() {
     wineserver -k 2>/dev/null || true
 }

@@ -147,7 +147,7 @@ void ExpectControlTextWhole(HWND hDlg, HWND hCtrl, const std::string& label)
         EXPECT_TRUE(button->DrawCaption(dc, {0, 0, w, h}, false)) << what;
     } else if (cls == "Button" && !text.empty()) {
         const bool box = (style & 0xF) == BS_AUTOCHECKBOX || (style & 0xF) == BS_CHECKBOX;
-        const int room = w - (box ? GetSystemMetricForDpi(SM_CXMENUCHECK, dpi) + ScaleToDpi(4, dpi) : ScaleToDpi(6, dpi));
+        const int room = w - (box ? GetSystemMetricForDpi(SM_CXMENUCHECK, dpi) + ScaleToDpi(3, dpi) : ScaleToDpi(6, dpi));
         EXPECT_LE(Needed(hCtrl, text, DT_SINGLELINE, room).cx, room) << what;
     } else if (cls == "Static" && !text.empty() && (style & SS_TYPEMASK) != SS_BITMAP) {
         const SIZE needed = Needed(hCtrl, text, DT_WORDBREAK, w);
