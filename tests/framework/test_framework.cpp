@@ -345,13 +345,17 @@ TEST_F(FrameworkTest, ATextOverTheLimitIsRefusedAndTheDialogStaysOpen)
 TEST_F(FrameworkTest, APictureButtonShowsItsRaisedAndPressedPictures)
 {
     CModalAnswers answers;
-    CCapture raised, pressed;
+    CCapture captioned, raised, pressed;
     SIZE size{};
     answers.Expect([&](HWND hDlg) {
         const HWND hButton = ::GetDlgItem(hDlg, IDC_PICTURE);
         RECT r{};
         ::GetClientRect(hButton, &r);
         size = {r.right, r.bottom};
+        captioned = CaptureClient(hButton);
+        // Without a caption the pictures show as they are.
+        ::SetWindowTextW(hButton, L"");
+        ::RedrawWindow(hButton, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         raised = CaptureClient(hButton);
         ::SendMessageA(hButton, BM_SETSTATE, TRUE, 0);
         ::UpdateWindow(hButton);
@@ -365,6 +369,7 @@ TEST_F(FrameworkTest, APictureButtonShowsItsRaisedAndPressedPictures)
     EXPECT_EQ(size.cy, 40);
     EXPECT_EQ(raised.pixels, BitmapPixels(IDB_UP).pixels);
     EXPECT_EQ(pressed.pixels, BitmapPixels(IDB_DOWN).pixels);
+    EXPECT_NE(captioned.pixels, raised.pixels) << "the caption is written on the picture";
 }
 
 TEST_F(FrameworkTest, FileDialogsHandBackThePathThePlayerChose)

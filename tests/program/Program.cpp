@@ -1,5 +1,7 @@
 #include "tests/program/Program.h"
 
+#include "framework/Language.h"
+
 #include "framework/App.h"
 #include "shell/MainFrame.h"
 #include "view/MahjongView.h"
@@ -128,6 +130,8 @@ CRunningProgram::~CRunningProgram()
         if (msg.message != WM_QUIT)
             ::DispatchMessageA(&msg);
     pApp->ExitInstance();
+    // The next case starts from the language the tests read.
+    AfxSetResourceLanguage(kEnglishLangId);
 }
 
 CMainFrame& CRunningProgram::Frame() const

@@ -214,9 +214,11 @@ CAboutLook LookAtAbout(HWND hDlg)
             }
     const CCapture picture = BitmapPixels(IDB_OK_UP);
     look.buttonShowsPicture = picture.width == look.button.cx && picture.height == look.button.cy;
+    // Its caption is written in the middle; the picture's rim shows as it is.
     for (int y = 0; look.buttonShowsPicture && y < picture.height; ++y)
         for (int x = 0; look.buttonShowsPicture && x < picture.width; ++x)
-            look.buttonShowsPicture = screen.At(b.left + x, b.top + y) == picture.At(x, y);
+            look.buttonShowsPicture = (x >= 6 && x < picture.width - 6 && y >= 8 && y < picture.height - 8) ||
+                                      screen.At(b.left + x, b.top + y) == picture.At(x, y);
     return look;
 }
 

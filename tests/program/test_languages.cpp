@@ -74,7 +74,7 @@ TEST(Languages, TheStoredChoiceIsTakenAtStart)
     } cases[] = {
         {"German", "de-DE", "&Datei"},
         {"Japanese", "ja-JP", "ファイル(&F)"},
-        {"the pseudo-language, by its name only", "qps-ploc", "[&Fíļéƥŝ]"},
+        {"the pseudo-language, by its name only", "qps-ploc", "[&Fíļéļí]"},
         {"a language the game does not have", "tlh-Latn", "&File"},
         {"a damaged value", "de-DE-de-DE-de-DE-de-DE", "&File"},
     };
