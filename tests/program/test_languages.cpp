@@ -118,8 +118,9 @@ void ExpectControlTextWhole(HWND hDlg, HWND hCtrl, const std::string& label)
     const int w = r.right - r.left, h = r.bottom - r.top;
     const std::string what = label + ", control " + std::to_string(::GetDlgCtrlID(hCtrl)) + " \"" + text + "\"";
     const bool picture = cls == "Static" && (style & SS_TYPEMASK) == SS_BITMAP;
-    if (AfxGetResourceLanguage() == kPseudoLanguage.nLangId && !text.empty() && cls != "Edit" && !picture)
+    if (AfxGetResourceLanguage() == kPseudoLanguage.nLangId && !text.empty() && cls != "Edit" && !picture) {
         EXPECT_EQ(text.front(), '[') << what << ": a text from the resources";
+    }
     const UINT dpi = GetWindowDpi(hDlg);
     if (cls == "Button" && (style & 0xF) == BS_OWNERDRAW) {
         auto* button = dynamic_cast<CBitmapButton*>(CWnd::FromHandle(hCtrl));
