@@ -12,39 +12,9 @@
 
 namespace {
 
-RECT WindowRect(HWND hWnd)
-{
-    RECT r{};
-    ::GetWindowRect(hWnd, &r);
-    return r;
-}
+std::pair<int, int> TileSize() { return {Cell(1, 1).cx, Cell(1, 1).cy}; }
 
-RECT ClientRect(HWND hWnd)
-{
-    RECT r{};
-    ::GetClientRect(hWnd, &r);
-    return r;
-}
-
-// The centre of playing cell (col, row) of a board of tiles tw x th centred in the client area.
-POINT CentredCellCentre(const RECT& client, int tw, int th, int col, int row)
-{
-    const int left = (client.right - (g_pBoard->GetWidth() + 2) * tw) / 2;
-    const int top = (client.bottom - (g_pBoard->GetHeight() + 2) * th) / 2;
-    return {left + col * tw + tw / 2, top + row * th + th / 2};
-}
-
-// The tile size of the board in play.
-std::pair<int, int> TileSize()
-{
-    return {Cell(1, 1).cx, Cell(1, 1).cy};
-}
-
-bool Resizable(HWND hFrame)
-{
-    const LONG_PTR style = ::GetWindowLongPtrW(hFrame, GWL_STYLE);
-    return (style & WS_THICKFRAME) && (style & WS_MAXIMIZEBOX);
-}
+std::vector<LONG> Corners(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 TEST(FitToWindow, FillsTheMaximizedFrameAndStartsAgainWhereItWas)
 {
@@ -58,65 +28,62 @@ TEST(FitToWindow, FillsTheMaximizedFrameAndStartsAgainWhereItWas)
         const auto [normalCx, normalCy] = TileSize();
         program.Command(ID_TILES_FIT); // no question: the puzzle in play stays
         EXPECT_EQ(Kinds(), kinds);
-        EXPECT_TRUE(Resizable(hFrame));
-        EXPECT_EQ(CScratchSettings::Read("SizeTiles"), std::optional<std::string>("3"));
+        EXPECT_EQ(::GetWindowLongW(hFrame, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), WS_THICKFRAME | WS_MAXIMIZEBOX);
 
         ::SendMessageW(hFrame, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-        const RECT client = ClientRect(hView);
+        RECT client{};
+        ::GetClientRect(hView, &client);
+        // The largest whole-pixel tile of the Normal tile's shape, centred: one pixel higher would not fit.
         const auto [tw, th] = TileSize();
-        EXPECT_GT(tw, normalCx);
-        // The largest whole-pixel tile in the Normal tile's shape: one pixel higher would not fit.
         const int across = g_pBoard->GetWidth() + 2, down = g_pBoard->GetHeight() + 2;
-        EXPECT_TRUE(across * tw <= client.right && down * th <= client.bottom);
+        EXPECT_GT(tw, normalCx);
         EXPECT_EQ(tw, (th * normalCx + normalCy / 2) / normalCy);
+        EXPECT_TRUE(across * tw <= client.right && down * th <= client.bottom);
         EXPECT_TRUE(across * (((th + 1) * normalCx + normalCy / 2) / normalCy) > client.right ||
                     down * (th + 1) > client.bottom);
         EXPECT_EQ(ScreenRect(program, RectOf(Cell(1, 1))), PictureRect(Picture(), RectOf(Cell(1, 1))));
         CTilePair pair;
         ASSERT_TRUE(FirstPair(pair));
-        Click(program, CentredCellCentre(client, tw, th, pair.col1, pair.row1));
-        Click(program, CentredCellCentre(client, tw, th, pair.col2, pair.row2));
-        EXPECT_EQ(Cell(pair.col1, pair.row1).kind, -1);
-        EXPECT_EQ(Cell(pair.col2, pair.row2).kind, -1);
+        for (const auto& [col, row] : {std::pair(pair.col1, pair.row1), std::pair(pair.col2, pair.row2)})
+            Click(program, {(client.right - across * tw) / 2 + col * tw + tw / 2,
+                            (client.bottom - down * th) / 2 + row * th + th / 2});
+        EXPECT_EQ(Cell(pair.col1, pair.row1).kind + Cell(pair.col2, pair.row2).kind, -2) << "the pair is gone";
 
         ::SendMessageW(hFrame, WM_SYSCOMMAND, SC_RESTORE, 0);
         EXPECT_EQ(TileSize(), std::make_pair(normalCx, normalCy));
         ::MoveWindow(hFrame, 30, 40, 900, 700, TRUE);
-        placed = WindowRect(hFrame);
+        ::GetWindowRect(hFrame, &placed);
         ::SendMessageW(hFrame, WM_CLOSE, 0, 0);
     }
     CRunningProgram again;
     ASSERT_TRUE(again.Started());
-    EXPECT_TRUE(Resizable(again.FrameWindow()));
-    const RECT now = WindowRect(again.FrameWindow());
-    EXPECT_EQ(std::vector<LONG>({now.left, now.top, now.right, now.bottom}),
-              std::vector<LONG>({placed.left, placed.top, placed.right, placed.bottom}));
+    RECT now{};
+    ::GetWindowRect(again.FrameWindow(), &now);
+    EXPECT_EQ(Corners(now), Corners(placed));
 }
 
 TEST(FitToWindow, PutsAPlacementItCannotUseAtTheNormalSizeOnThePrimaryMonitor)
 {
-    WINDOWPLACEMENT offScreen{};
-    offScreen.length = sizeof offScreen;
-    offScreen.showCmd = SW_SHOWNORMAL;
-    offScreen.rcNormalPosition = RECT{20000, 20000, 20900, 20700};
-    WINDOWPLACEMENT wrongLength = offScreen;
-    wrongLength.length = 7;
-    wrongLength.rcNormalPosition = RECT{30, 40, 930, 740};
+    WINDOWPLACEMENT offScreen{sizeof(WINDOWPLACEMENT), 0, SW_SHOWNORMAL, {}, {}, RECT{20000, 20000, 20900, 20700}};
+    WINDOWPLACEMENT wrongLength{7, 0, SW_SHOWNORMAL, {}, {}, RECT{30, 40, 930, 740}};
     const struct {
         const char* label;
-        std::string bytes;
+        const WINDOWPLACEMENT* placement;
+        DWORD bytes;
     } cases[] = {
-        {"on a monitor that is gone", std::string(reinterpret_cast<const char*>(&offScreen), sizeof offScreen)},
-        {"a wrong length inside", std::string(reinterpret_cast<const char*>(&wrongLength), sizeof wrongLength)},
-        {"cut short", std::string(reinterpret_cast<const char*>(&wrongLength), 20)},
+        {"on a monitor that is gone", &offScreen, sizeof offScreen},
+        {"a wrong length inside", &wrongLength, sizeof wrongLength},
+        {"cut short", &offScreen, 20},
     };
     for (const auto& c : cases) {
         CScratchSettings store(CScratchSettings::Entries{{"SizeTiles", "3"}});
         ::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Kestova\\Morvane", L"WindowPlacement", REG_BINARY,
-                          c.bytes.data(), static_cast<DWORD>(c.bytes.size()));
+                          c.placement, c.bytes);
         CRunningProgram program;
         ASSERT_TRUE(program.Started()) << c.label;
-        const RECT frame = WindowRect(program.FrameWindow()), client = ClientRect(program.View().m_hWnd);
+        RECT frame{}, client{};
+        ::GetWindowRect(program.FrameWindow(), &frame);
+        ::GetClientRect(program.View().m_hWnd, &client);
         const RECT room = GetWorkArea(program.FrameWindow());
         const UINT dpi = program.View().GetDpi();
         EXPECT_EQ(TileSize(), std::make_pair(ScaleToDpi(30, dpi), ScaleToDpi(40, dpi))) << c.label;
