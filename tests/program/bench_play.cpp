@@ -195,11 +195,14 @@ void MeasureResize(int rounds)
             ::MoveWindow(hFrame, 0, 0, cx + extraX, cy + extraY, TRUE);
             return Now() - start;
         };
-        std::vector<double> cut, same, rescale;
+        std::vector<double> cut, same, render, rescale;
         for (int i = 0; i < rounds * 2; ++i) {
             if (step[0] == '3') {
                 cut.push_back(timeStep(2560, 1440 - 18 * (i % 2)));
                 same.push_back(timeStep(2560 - i % 2, 1440));
+                const double start = Now();
+                program.View().RenderBoardPicture();
+                render.push_back(Now() - start);
             } else {
                 const UINT dpi = program.View().GetDpi();
                 const double start = Now();
@@ -210,9 +213,10 @@ void MeasureResize(int rounds)
         ::GetClientRect(hView, &client);
         if (step[0] == '3')
             std::printf("20x16 fit to a view of %ldx%ld at %dx%d: resize step with new tiles: median %.1f ms; "
-                        "with the same tiles: median %.1f ms (%d steps each)\n",
+                        "with the same tiles: median %.1f ms, of which the picture made and shown %.1f ms "
+                        "(%d steps each)\n",
                         client.right, client.bottom, g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight(),
-                        Median(cut), Median(same), static_cast<int>(cut.size()));
+                        Median(cut), Median(same), Median(render), static_cast<int>(cut.size()));
         else
             std::printf("20x16 at Biggest, %dx%d: laid out anew, tiles and all: median %.1f ms (%d)\n",
                         g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight(), Median(rescale),
