@@ -6,7 +6,6 @@
 #include "framework/Scale.h"
 #include "framework/Screen.h"
 
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -29,7 +28,6 @@ TEST(FitToWindow, FillsTheMaximizedFrameAndStartsAgainWhereItWas)
         program.Command(ID_TILES_FIT); // no question: the puzzle in play stays
         EXPECT_EQ(Kinds(), kinds);
         EXPECT_EQ(::GetWindowLongW(hFrame, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), WS_THICKFRAME | WS_MAXIMIZEBOX);
-
         ::SendMessageW(hFrame, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
         RECT client{};
         ::GetClientRect(hView, &client);
@@ -48,7 +46,6 @@ TEST(FitToWindow, FillsTheMaximizedFrameAndStartsAgainWhereItWas)
             Click(program, {(client.right - across * tw) / 2 + col * tw + tw / 2,
                             (client.bottom - down * th) / 2 + row * th + th / 2});
         EXPECT_EQ(Cell(pair.col1, pair.row1).kind + Cell(pair.col2, pair.row2).kind, -2) << "the pair is gone";
-
         ::SendMessageW(hFrame, WM_SYSCOMMAND, SC_RESTORE, 0);
         EXPECT_EQ(TileSize(), std::make_pair(normalCx, normalCy));
         ::MoveWindow(hFrame, 30, 40, 900, 700, TRUE);
