@@ -48,10 +48,14 @@ void CAutoSolveDlg::ShowNextPair()
     if (m_nStep < 0 || !g_pBoard || !m_pView)
         return;
     CMahjongBoard& board = *g_pBoard;
-    const int tw = board.GetTileWidth(), th = board.GetTileHeight();
     const CTilePair& p = m_solution[static_cast<std::size_t>(m_nStep)];
-    const CTileCell a = board.CellFromPoint(p.col1 * tw + tw / 2, p.row1 * th + th / 2);
-    const CTileCell b = board.CellFromPoint(p.col2 * tw + tw / 2, p.row2 * th + th / 2);
+    // Each tile is taken as a click at its cell's centre takes it.
+    const auto clickAt = [&](int col, int row) {
+        const CTileCell cell = board.GetCell(col, row);
+        return board.CellFromPoint(cell.x + cell.cx / 2, cell.y + cell.cy / 2);
+    };
+    const CTileCell a = clickAt(p.col1, p.row1);
+    const CTileCell b = clickAt(p.col2, p.row2);
     // A pair the board does not hold as two free, joined tiles is passed over untouched.
     CLinkPath path;
     if (a.kind != -1 && b.kind != -1) {

@@ -46,6 +46,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_MESSAGE(WM_ENDSESSION, OnEndSession)
     ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
     ON_MESSAGE(WM_GETDPISCALEDSIZE, OnGetDpiScaledSize)
+    ON_MESSAGE(WM_GETMINMAXINFO, OnGetMinMaxInfo)
     ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
     ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
     ON_MESSAGE(WM_TAKE_PENDING_SCALE, OnTakePendingScale)
@@ -97,6 +98,15 @@ LRESULT CMainFrame::OnGetDpiScaledSize(WPARAM wParam, LPARAM lParam)
         return FALSE; // no board yet: Windows scales the frame as it is
     *reinterpret_cast<SIZE*>(lParam) = size;
     return TRUE;
+}
+
+LRESULT CMainFrame::OnGetMinMaxInfo(WPARAM, LPARAM lParam)
+{
+    auto* view = static_cast<CMahjongView*>(GetActiveView());
+    const CSize least = view ? view->MinFrameSize() : CSize();
+    if (least.cx > 0)
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{least.cx, least.cy};
+    return 0;
 }
 
 LRESULT CMainFrame::OnDisplayChange(WPARAM, LPARAM)
@@ -188,6 +198,8 @@ LRESULT CMainFrame::OnEndSession(WPARAM wParam, LPARAM)
 
 void CMainFrame::KeepLastGame()
 {
-    if (auto* view = static_cast<CMahjongView*>(GetActiveView()))
+    if (auto* view = static_cast<CMahjongView*>(GetActiveView())) {
         view->KeepLastGame();
+        view->KeepWindowPlacement();
+    }
 }

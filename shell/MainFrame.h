@@ -1,6 +1,7 @@
 #pragma once
 // CMainFrame: the main window with the tool bar and the three-pane status bar.
-// It cannot be resized or maximised; the view sizes it to the board.
+// It cannot be resized or maximised and the view sizes it to the board, except
+// with "Fit to window", where the player sizes it and the board follows.
 
 #include "framework/Bars.h"
 #include "framework/FrameWnd.h"
@@ -23,13 +24,15 @@ protected:
     void OnLanguage(UINT nID);
     void OnUpdateLanguage(CCmdUI* pCmdUI);
     // Exit, the close box or Alt+F4, and the end of the Windows session: the
-    // game in progress is kept for the next start.
+    // game in progress, and a frame the player sizes, are kept for the next start.
     void OnClose();
     LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
     // The frame is on a monitor of another scale, or the scale has changed.
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     // The size Windows is to suggest for the frame at another scale: the board's.
     LRESULT OnGetDpiScaledSize(WPARAM wParam, LPARAM lParam);
+    // With "Fit to window": no smaller than the board at the Normal tile size.
+    LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
     // The screen or its work area has changed.
     LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
     LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);

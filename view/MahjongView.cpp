@@ -26,10 +26,11 @@ constexpr std::array<std::pair<UINT, int>, 4> kBackgrounds = {{
 }};
 
 // Tile-size commands and their steps.
-constexpr std::array<std::pair<UINT, int>, 3> kTileSizes = {{
+constexpr std::array<std::pair<UINT, int>, 4> kTileSizes = {{
     {ID_TILES_NORMAL, 0},
     {ID_TILES_BIG, 1},
     {ID_TILES_BIGGEST, 2},
+    {ID_TILES_FIT, kFitToWindow},
 }};
 
 template <std::size_t N>
@@ -46,6 +47,8 @@ IMPLEMENT_DYNCREATE(CMahjongView)
 BEGIN_MESSAGE_MAP(CMahjongView, CView)
     ON_WM_CREATE()
     ON_WM_TIMER()
+    ON_WM_SIZE()
+    ON_MESSAGE(WM_FIT_AGAIN, OnFitAgain)
     ON_WM_LBUTTONDOWN()
     ON_WM_KEYDOWN()
     ON_MESSAGE(WM_PRESS_CELL, OnPressCell)
@@ -78,6 +81,7 @@ BEGIN_MESSAGE_MAP(CMahjongView, CView)
     ON_COMMAND(ID_TILES_NORMAL, OnTilesNormal)
     ON_COMMAND(ID_TILES_BIG, OnTilesBig)
     ON_COMMAND(ID_TILES_BIGGEST, OnTilesBiggest)
+    ON_COMMAND(ID_TILES_FIT, OnTilesFit)
     ON_COMMAND(ID_HIGH_SCORES, OnHighScores)
     ON_COMMAND_EX(ID_SIZE_8X10, OnSetSize)
     ON_COMMAND_EX(ID_SIZE_8X18, OnSetSize)
@@ -100,6 +104,7 @@ BEGIN_MESSAGE_MAP(CMahjongView, CView)
     ON_UPDATE_COMMAND_UI(ID_TILES_NORMAL, OnUpdateTileSize)
     ON_UPDATE_COMMAND_UI(ID_TILES_BIG, OnUpdateTileSize)
     ON_UPDATE_COMMAND_UI(ID_TILES_BIGGEST, OnUpdateTileSize)
+    ON_UPDATE_COMMAND_UI(ID_TILES_FIT, OnUpdateTileSize)
     ON_UPDATE_COMMAND_UI(ID_BACK_EASY, OnUpdateBackground)
     ON_UPDATE_COMMAND_UI(ID_BACK_DARK_BLUE, OnUpdateBackground)
     ON_UPDATE_COMMAND_UI(ID_BACK_CLOUDS, OnUpdateBackground)
@@ -152,7 +157,7 @@ void CMahjongView::ReadSettings()
         m_nTileSet = IDB_SET_EGIPTIAN;
     m_bSoundOff = m_bSoundOff == 1 ? 1 : 0;
     m_bNoAnimation = m_bNoAnimation != 0 ? 1 : 0;
-    if (m_nSizeTiles < 0 || m_nSizeTiles > 2)
+    if (m_nSizeTiles < 0 || m_nSizeTiles > kFitToWindow)
         m_nSizeTiles = 0;
 }
 

@@ -27,6 +27,11 @@ constexpr UINT_PTR ID_TIMER_TOTAL = 1001; // the time since start-up, status pan
 
 // Posted to the view: a click at the centre of cell (wParam, lParam), as a screen reader asks for it.
 constexpr UINT WM_PRESS_CELL = WM_APP + 1;
+// Posted to the view when its size changed during a wait: the board is fitted once the wait is over.
+constexpr UINT WM_FIT_AGAIN = WM_APP + 2;
+
+// The tile-size step of "Fit to window": the tiles as large as the view allows.
+constexpr int kFitToWindow = 3;
 
 class CMahjongView : public CView {
 protected:
@@ -46,7 +51,7 @@ public:
     int m_bSoundOff = 0;        // 1: the cues are silent
     std::uint8_t m_bPaused = 0; // nonzero while the game is paused
     int m_tPause = 0;           // while paused: when it began; after: how long it lasted
-    int m_nSizeTiles = 0;       // tile size step: 0 Normal, 1 Big, 2 Biggest
+    int m_nSizeTiles = 0;       // tile size step: 0 Normal, 1 Big, 2 Biggest, 3 Fit to window
     int m_bNoAnimation = 0;     // 1: removed tiles vanish without fading
     // The number the deal in play was dealt from; unknown after a load.
     bool m_bDealKnown = false;
@@ -71,6 +76,12 @@ public:
     // The frame the puzzle in play needs at nDpi (empty before the first
     // puzzle): what Windows is to suggest when the frame's scale changes.
     CSize FrameSizeAtDpi(UINT nDpi) const;
+    // With "Fit to window": the frame's smallest size, the board's at the
+    // Normal tile size (empty otherwise, and before the first puzzle).
+    CSize MinFrameSize() const;
+    // With "Fit to window": the frame's size, place and maximized state kept
+    // for the next start.
+    void KeepWindowPlacement() const;
 
     // The board picture.
     void RenderBoardPicture();
@@ -143,6 +154,9 @@ protected:
     void OnTilesNormal();
     void OnTilesBig();
     void OnTilesBiggest();
+    void OnTilesFit();
+    void OnSize(UINT nType, int cx, int cy);
+    LRESULT OnFitAgain(WPARAM wParam, LPARAM lParam);
     void OnPause();
     void OnHighScores();
     void OnHelpMe();
@@ -194,6 +208,25 @@ private:
     // The tile size of the puzzle at 96 DPI, the step applied: what the tiles
     // are laid out at before they are fitted to the screen.
     CSize m_sizeLaidTile;
+    // The base tile size of the puzzle at 96 DPI, before the step.
+    CSize m_sizeBaseTile;
+    // The tile size in force at the window's scale: the fit of the view with
+    // "Fit to window", FittedTileSize otherwise.
+    CSize TileSizeInForce() const;
+    // Lays the board's cells out at the board's tile size: centred in the view
+    // with "Fit to window", from the view's corner otherwise.
+    void LayOutBoard();
+    // With "Fit to window", after the view's size changed: the tiles cut anew
+    // when their size changed, the board laid out and shown.
+    void FollowViewSize();
+    // The frame resizable with "Fit to window", fixed otherwise; the first
+    // time the mode is taken, at the placement kept at the last exit.
+    void TakeFrameStyle();
+    bool m_bPlacementTaken = false;
+    // The frame at the placement kept at the last exit, inside the work area of
+    // a monitor there is now; else at the Normal board's size, centred on the
+    // primary monitor.
+    void RestoreWindowPlacement();
     // The screen's height in pixels at 96 DPI, which the base tile size depends on.
     int ScreenHeightAt96Dpi() const;
     // m_sizeLaidTile at nDpi, or the largest smaller tile size whose frame

@@ -56,7 +56,11 @@ void CMahjongView::OnDraw(CDC* pDC)
         ShowTipsAtStart();
     }
     if (m_bPaused) {
-        PaintBackground(pDC, 6, 6);
+        CRect client;
+        GetClientRect(&client);
+        const int side = BackgroundSide();
+        PaintBackground(pDC, static_cast<std::uint16_t>((client.Width() + side - 1) / side),
+                        static_cast<std::uint16_t>((client.Height() + side - 1) / side));
         return;
     }
     if (!HasPicture())
@@ -124,19 +128,20 @@ BOOL CMahjongView::PutBoardInPlay(std::unique_ptr<CMahjongBoard> board, CSize ba
 BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
 {
     // The step chosen at the window's scale, or the largest smaller tile size
-    // whose frame the screen can hold.
-    m_sizeLaidTile = ScaleTileSize(CSize(cx, cy), m_nSizeTiles);
-    const CSize tile = FittedTileSize(GetDpi());
+    // whose frame the screen can hold; or the tiles that fit the view.
+    m_sizeBaseTile = CSize(cx, cy);
+    m_sizeLaidTile = ScaleTileSize(m_sizeBaseTile, m_nSizeTiles);
+    TakeFrameStyle();
+    const CSize tile = TileSizeInForce();
 
     const std::uint32_t deal = m_chosenDeal.value_or(DealSeed());
     const bool made = Attempt([&] {
         CutTiles(tile, nullptr);
+        // A puzzle read from a file is laid out anew at the tile size in force.
+        LayOutBoard();
         if (bDeal == 1) {
             CTilePairList plan;
             g_pBoard->Deal(plan, deal);
-        } else {
-            // A puzzle read from a file is laid out anew at the tile size in force.
-            g_pBoard->LayOutCells();
         }
     });
     if (!made)
@@ -165,16 +170,20 @@ BOOL CMahjongView::PreparePuzzle(int cx, int cy, int bDeal)
 
 bool CMahjongView::CutTiles(CSize tile, const char* lpszPicture)
 {
+    // Tiles that fit the view are averaged; the fixed sizes keep their pictures.
+    const bool fit = m_nSizeTiles == kFitToWindow;
+    const CTileScaling scaling = fit ? CTileScaling::Average : CTileScaling::Stretch;
     CClientDC dc(this);
     if (m_nTileSet == 0) {
         std::string stored;
         if (!lpszPicture && ReadTileSetFile(stored))
             lpszPicture = stored.c_str();
-        return g_pBoard->LoadTilesFromFile(&dc, tile.cx, tile.cy, lpszPicture);
+        return g_pBoard->LoadTilesFromFile(&dc, tile.cx, tile.cy, lpszPicture, scaling);
     }
-    // Above 96 DPI the tiles are cut from the sheet drawn at twice the size.
-    const unsigned sheet = GetDpi() > kBaseDpi ? m_nTileSet + kDoubleSizeBitmap : m_nTileSet;
-    g_pBoard->LoadTilesFromResource(&dc, tile.cx, tile.cy, sheet);
+    // Above 96 DPI, and at any size that fits the view, the tiles are cut from
+    // the sheet drawn at twice the size.
+    const unsigned sheet = GetDpi() > kBaseDpi || fit ? m_nTileSet + kDoubleSizeBitmap : m_nTileSet;
+    g_pBoard->LoadTilesFromResource(&dc, tile.cx, tile.cy, sheet, scaling);
     return true;
 }
 
@@ -183,13 +192,23 @@ void CMahjongView::TakeWindowScale()
     // The puzzle in play stays as it is, laid out anew at the new scale.
     if (!HasPicture())
         return;
-    const CSize tile = FittedTileSize(GetDpi());
+    TakeFrameStyle();
+    const CSize tile = TileSizeInForce();
     const bool made = Attempt([&] {
         CutTiles(tile, nullptr);
-        g_pBoard->LayOutCells();
+        LayOutBoard();
     });
     if (made)
         PlaceFrame(tile);
+    RenderBoardPicture();
+}
+
+void CMahjongView::FollowViewSize()
+{
+    const CSize tile = TileSizeInForce();
+    if (tile.cx != g_pBoard->GetTileWidth() || tile.cy != g_pBoard->GetTileHeight())
+        Attempt([&] { CutTiles(tile, nullptr); });
+    LayOutBoard();
     RenderBoardPicture();
 }
 
@@ -200,7 +219,8 @@ int CMahjongView::ScreenHeightAt96Dpi() const
 
 CSize CMahjongView::FrameSizeAtDpi(UINT nDpi) const
 {
-    return HasPicture() ? FrameSizeFor(FittedTileSize(nDpi), nDpi) : CSize();
+    // A frame the player sizes keeps its size in the new scale's terms, as Windows suggests it.
+    return HasPicture() && m_nSizeTiles != kFitToWindow ? FrameSizeFor(FittedTileSize(nDpi), nDpi) : CSize();
 }
 
 CSize CMahjongView::FittedTileSize(UINT nDpi) const
@@ -216,11 +236,17 @@ CSize CMahjongView::FittedTileSize(UINT nDpi) const
 void CMahjongView::PlaceFrame(CSize tile)
 {
     // The frame stays where it is unless that puts part of it off the work area.
+    // A frame the player sizes keeps its size, or grows to its smallest; maximized, it stays.
     CWnd* frame = AfxGetMainWnd();
-    const CSize size = FrameSizeFor(tile, GetDpi());
+    if (::IsZoomed(frame->m_hWnd))
+        return;
     const RECT room = GetWorkArea(frame->m_hWnd);
     CRect placed;
     frame->GetWindowRect(&placed);
+    const CSize least = MinFrameSize();
+    const CSize size = m_nSizeTiles == kFitToWindow
+                           ? CSize(std::max<int>(placed.Width(), least.cx), std::max<int>(placed.Height(), least.cy))
+                           : FrameSizeFor(tile, GetDpi());
     const int left = std::max<int>(room.left, std::min<int>(placed.left, room.right - size.cx));
     const int top = std::max<int>(room.top, std::min<int>(placed.top, room.bottom - size.cy));
     frame->MoveWindow(left, top, size.cx, size.cy, TRUE);

@@ -9,9 +9,11 @@
 #include <vector>
 
 namespace {
+constexpr wchar_t kRoot[] = L"Software\\Kestova\\Morvane";
+
 std::wstring KeyPath(const char* lpszName)
 {
-    return Wide(std::string("Software\\Kestova\\Morvane\\") + lpszName);
+    return kRoot + (L'\\' + Wide(lpszName));
 }
 } // namespace
 
@@ -91,6 +93,20 @@ void WriteSettingValue(const char* lpszKey, const char* lpszValue, const std::st
     const std::wstring wide = Wide(text);
     ::RegSetKeyValueW(HKEY_CURRENT_USER, KeyPath(lpszKey).c_str(), Wide(lpszValue).c_str(), REG_SZ, wide.c_str(),
                       static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+}
+
+bool ReadSettingBytes(const char* lpszValue, void* pData, std::size_t nSize)
+{
+    // A longer value does not fit the buffer, and a shorter one is told by its size.
+    DWORD size = static_cast<DWORD>(nSize);
+    return ::RegGetValueW(HKEY_CURRENT_USER, kRoot, Wide(lpszValue).c_str(), RRF_RT_REG_BINARY, nullptr, pData,
+                          &size) == ERROR_SUCCESS &&
+           size == nSize;
+}
+
+void WriteSettingBytes(const char* lpszValue, const void* pData, std::size_t nSize)
+{
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, kRoot, Wide(lpszValue).c_str(), REG_BINARY, pData, static_cast<DWORD>(nSize));
 }
 
 void DeleteSettingKey(const char* lpszKey)

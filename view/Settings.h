@@ -22,5 +22,9 @@ bool ReadSettingValue(const char* lpszKey, const char* lpszValue, std::string& t
 // A failed write goes unnoticed, as the game has no use for knowing.
 void WriteSetting(const char* lpszName, const std::string& text);
 void WriteSettingValue(const char* lpszKey, const char* lpszValue, const std::string& text);
+// The bytes of value lpszValue of the store's root key: false unless it is
+// binary and exactly nSize bytes long.
+bool ReadSettingBytes(const char* lpszValue, void* pData, std::size_t nSize);
+void WriteSettingBytes(const char* lpszValue, const void* pData, std::size_t nSize);
 // Removes key lpszKey below the store's root, with all it holds.
 void DeleteSettingKey(const char* lpszKey);

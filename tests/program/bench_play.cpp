@@ -8,8 +8,9 @@
 // player's pictures; the time from an arrow key to the keyboard cursor on the
 // screen; from a change of scale to the board laid out anew; the game's CPU
 // time over the wall time of three matches and a hint, and how long a message
-// to COM's window waits meanwhile. bench_play [rounds] (bench_play waits: the
-// last alone)
+// to COM's window waits meanwhile; a resize step with "Fit to window".
+// bench_play [rounds] (bench_play waits: the last alone; bench_play resize
+// [rounds]: the resize step alone)
 
 #include "tests/program/Program.h"
 
@@ -174,10 +175,63 @@ void MeasureWaits()
                     static_cast<int>(g_comWaits.size()));
 }
 
+// A resize step of a 20 x 16 board with "Fit to window", from the frame's new
+// size to the board on the screen: the view made 2560 x 1440 (or as large as
+// the screen lets it be) and 18 pixels lower by turns, each step with tiles cut
+// anew, then one pixel narrower by turns, with the same tiles. Beside it, the
+// same board at Biggest laid out anew, tiles and all, as a change of scale does.
+void MeasureResize(int rounds)
+{
+    for (const char* step : {"3", "2"}) {
+        CScratchSettings store({{"SizeX", "20"}, {"SizeY", "16"}, {"Tiles", "40"}, {"SizeTiles", step}});
+        CRunningProgram program;
+        const HWND hFrame = program.FrameWindow(), hView = program.View().m_hWnd;
+        RECT frame{}, client{};
+        ::GetWindowRect(hFrame, &frame);
+        ::GetClientRect(hView, &client);
+        const int extraX = frame.right - frame.left - client.right, extraY = frame.bottom - frame.top - client.bottom;
+        const auto timeStep = [&](int cx, int cy) {
+            const double start = Now();
+            ::MoveWindow(hFrame, 0, 0, cx + extraX, cy + extraY, TRUE);
+            return Now() - start;
+        };
+        std::vector<double> cut, same, render, rescale;
+        for (int i = 0; i < rounds * 2; ++i) {
+            if (step[0] == '3') {
+                cut.push_back(timeStep(2560, 1440 - 18 * (i % 2)));
+                same.push_back(timeStep(2560 - i % 2, 1440));
+                const double start = Now();
+                program.View().RenderBoardPicture();
+                render.push_back(Now() - start);
+            } else {
+                const UINT dpi = program.View().GetDpi();
+                const double start = Now();
+                ::SendMessageW(hFrame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
+                rescale.push_back(Now() - start);
+            }
+        }
+        ::GetClientRect(hView, &client);
+        if (step[0] == '3')
+            std::printf("20x16 fit to a view of %ldx%ld at %dx%d: resize step with new tiles: median %.1f ms; "
+                        "with the same tiles: median %.1f ms, of which the picture made and shown %.1f ms "
+                        "(%d steps each)\n",
+                        client.right, client.bottom, g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight(),
+                        Median(cut), Median(same), Median(render), static_cast<int>(cut.size()));
+        else
+            std::printf("20x16 at Biggest, %dx%d: laid out anew, tiles and all: median %.1f ms (%d)\n",
+                        g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight(), Median(rescale),
+                        static_cast<int>(rescale.size()));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc > 1 && std::string(argv[1]) == "resize") {
+        MeasureResize(argc > 2 ? std::atoi(argv[2]) : 5);
+        return 0;
+    }
     MeasureWaits();
     if (argc > 1 && std::string(argv[1]) == "waits")
         return 0;

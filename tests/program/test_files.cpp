@@ -77,6 +77,7 @@ TEST(SaveLoad, APuzzleComesBackWithItsClockSizeAndTilesLaidOutAnew)
     } cases[] = {
         {"18 x 8", "18", "8", "36", "0", {30, 40}},
         {"18 x 8 saved at Big", "18", "8", "36", "1", {30, 40}},
+        {"18 x 8 saved fitted to the window", "18", "8", "36", "3", {30, 40}},
         {"12 x 12 takes smaller tiles", "12", "12", "36", "0", {26, 35}},
         {"20 x 16", "20", "16", "40", "0", {21, 27}},
     };

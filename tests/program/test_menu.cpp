@@ -96,7 +96,7 @@ TEST(Menu, HoldsEveryPopupItemTextAndCommand)
             {"12 x 24", 32776, {}},
             {"16 x 10", 32788, {}},
             {"20 x 16", 32789, {}}}},
-          {"Size of tiles", 0, {{"Normal", 32808, {}}, {"Big", 32809, {}}, {"Biggest", 32810, {}}}},
+          {"Size of tiles", 0, {{"Normal", 32808, {}}, {"Big", 32809, {}}, {"Biggest", 32810, {}}, {"Fit to window", 32870, {}}}},
           {"Help me!", 32771, {}},
           {"Hint", 32816, {}},
           {"Next tiles", 32801, {}},
@@ -131,7 +131,7 @@ TEST(Menu, TheResourceChecksAndGreysNothing)
     std::map<std::string, UINT> states;
     CollectStates(hMenu, "", states);
     ::DestroyMenu(hMenu);
-    EXPECT_EQ(states.size(), 49u);
+    EXPECT_EQ(states.size(), 50u);
     for (const auto& [item, state] : states)
         EXPECT_EQ(state & (MF_CHECKED | MF_GRAYED), 0u) << item;
 }
@@ -182,6 +182,10 @@ TEST(Menu, ChecksWhatTheStoredSettingsChoose)
          {{"SizeX", "10"}, {"SizeY", "8"}, {"BackPic", "158"}},
          {"Game/Set size/8 x 10", "Game/Size of tiles/Normal", "Edit/Language/English", "Edit/Backgrounds/Green", "Edit/Sound ON",
           "Game/Animation"}},
+        {"fit to window",
+         {{"SizeTiles", "3"}},
+         {"Game/Set size/8 x 18", "Game/Size of tiles/Fit to window", "Edit/Language/English", "Edit/Backgrounds/Clouds",
+          "Edit/Sound ON", "Game/Animation"}},
         {"20 x 16",
          {{"SizeX", "20"}, {"SizeY", "16"}},
          {"Game/Set size/20 x 16", "Game/Size of tiles/Normal", "Edit/Language/English", "Edit/Backgrounds/Clouds", "Edit/Sound ON",

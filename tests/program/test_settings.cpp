@@ -79,7 +79,7 @@ TEST(Settings, TheViewReadsThemWhenItIsMade)
          With(kDefaults, &P::backPic, 155)},
         {"SoundON other than 0 or 1 lets the cues play", {{"SoundON", "7"}}, kDefaults},
         {"Animation other than 0 switches the fade off", {{"Animation", "7"}}, With(kDefaults, &P::noAnimation, 1)},
-        {"a tile-size step above Biggest", {{"SizeTiles", "3"}}, kDefaults},
+        {"a tile-size step above Fit to window", {{"SizeTiles", "4"}}, kDefaults},
         {"a negative tile-size step", {{"SizeTiles", "-1"}}, kDefaults},
     };
     for (const auto& c : cases) {
