@@ -152,6 +152,7 @@ void CMahjongView::KeepLastGame()
     WriteSettingValue(kLastGameKey, "Deal", m_bDealKnown ? std::to_string(m_nDeal) : "");
     WriteSettingValue(kLastGameKey, "Aided", m_marks.bAided ? "1" : "0");
     WriteSettingValue(kLastGameKey, "SolverPlayed", m_bSolverPlayed ? "1" : "0");
+    WriteSettingValue(kLastGameKey, "Gravity", g_pBoard->HasGravity() ? "1" : "0");
     ::CreateDirectoryW(Wide(path.substr(0, path.rfind('\\'))).c_str(), nullptr); // may be there already
     g_pBoard->SaveToFile(path.c_str(), static_cast<int>(GameSeconds()));
 }
@@ -160,11 +161,18 @@ void CMahjongView::OnResumeLastGame()
 {
     if (!LastGameKept())
         return;
-    std::string deal, aided, solver;
+    std::string deal, aided, solver, gravity;
     ReadLastGameMark("Deal", deal);
     ReadLastGameMark("Aided", aided);
     ReadLastGameMark("SolverPlayed", solver);
+    ReadLastGameMark("Gravity", gravity);
+    // The kept game plays on under its own rule, which is the rule in force from now on.
+    const bool rule = m_bGravity;
+    m_bGravity = gravity == "1";
     const bool resumed = LoadPuzzle(LastGamePath());
+    if (!resumed)
+        m_bGravity = rule;
+    WriteSetting("Gravity", m_bGravity ? "1" : "0");
     // Resumed or refused, the kept game goes: a damaged file is not offered again.
     DropKeptGame(false);
     if (!resumed)
