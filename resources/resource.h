@@ -180,6 +180,8 @@
 
 /* What a screen reader hears of the tiles of a kind outlined */
 #define IDS_KIND_LEFT 2100
+/* A row of records of games under gravity: the size's name, then the rule */
+#define IDS_GRAVITY_ROW 2101
 
 /* Status bar panes */
 #define ID_INDICATOR_GAME_TIME 32790

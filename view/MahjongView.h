@@ -253,8 +253,8 @@ private:
     bool LoadPuzzle(const CString& path);
     // The time the game clock shows: a pause going on does not count.
     unsigned GameSeconds() const;
-    // The game with these marks, on a board of this size, left with tiles on it.
-    void RecordGameLeft(const CGameMarks& marks, int nColumns, int nRows);
+    // The game with these marks, on a board of this size under this rule, left with tiles on it.
+    void RecordGameLeft(const CGameMarks& marks, int nColumns, int nRows, bool bGravity);
     // The kept game goes, its file and marks; lost when another game is played instead.
     void DropKeptGame(bool bLost);
     // Keyboard play: a shown cursor follows a click to its playing cell.

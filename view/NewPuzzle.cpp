@@ -139,7 +139,7 @@ BOOL CMahjongView::PutBoardInPlay(std::unique_ptr<CMahjongBoard> board, CSize ba
     m_nTiles = g_pBoard->GetKinds();
     if (PreparePuzzle(base.cx, base.cy, bDeal)) {
         if (previous && previous->CountTiles() > 0)
-            RecordGameLeft(marks, size[0], size[1]);
+            RecordGameLeft(marks, size[0], size[1], previous->HasGravity());
         return TRUE;
     }
     delete g_pBoard;

@@ -80,6 +80,48 @@ TEST(Gravity, SwitchingAsksDealsUnderTheRuleAndAMatchLetsTheTilesAboveFallUntilU
     EXPECT_EQ(Picture(), shown) << "redo";
 }
 
+TEST(Gravity, GamesKeepRecordsOfTheirOwnInRowsOfTheirOwnAndTheKeptGameItsRule)
+{
+    CScratchSettings store({{"Gravity", "1"}, {"Animation", "1"}, {"8_18", "61"}, {"8_18G", "75"}});
+    CFixedDeal deal;
+    CGameClock clock;
+    std::vector<int> kept;
+    {
+        CRunningProgram program;
+        ASSERT_TRUE(program.Started());
+        EXPECT_EQ(WindowText(program.FrameWindow()), "Best result is 00:01:15");
+        CTilePair p{};
+        ASSERT_TRUE(FirstPair(p));
+        ClickPair(program, p);
+        EXPECT_EQ(AnswerCommand(program, ID_FILE_NEW, IDOK), "Create new puzzle?"); // a game under gravity left
+        std::vector<std::vector<std::string>> rows;
+        CModalAnswers answers;
+        answers.Expect([&](HWND hDlg) {
+            const HWND hList = ::GetDlgItem(hDlg, IDC_STATISTICS_LIST);
+            for (int row : {1, 10, 17})
+                rows.push_back(ListRow(hList, row));
+            PressButton(hDlg, IDOK);
+        });
+        program.Command(ID_STATISTICS);
+        EXPECT_EQ(rows, (std::vector<std::vector<std::string>>{
+                            {"8 x 18", "0", "0", "0", "-", "0", "0", "-", "00:01:01"},
+                            {"8 x 18, gravity", "1", "0", "0", "0 %", "0", "0", "-", "00:01:15"},
+                            {"20 x 16, gravity", "0", "0", "0", "-", "0", "0", "-", "-"}}));
+        ASSERT_TRUE(FirstPair(p));
+        ClickPair(program, p);
+        kept = Kinds();
+        ::SendMessageW(program.FrameWindow(), WM_CLOSE, 0, 0);
+    }
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Kestova\\Morvane\\Gravity", nullptr, REG_SZ, L"0", 4);
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    EXPECT_FALSE(g_pBoard->HasGravity());
+    program.Command(ID_RESUME_LAST_GAME);
+    EXPECT_EQ(Kinds(), kept);
+    EXPECT_TRUE(g_pBoard->HasGravity()) << "the kept game plays on under its rule";
+    EXPECT_TRUE(MenuChecked(program, ID_GRAVITY));
+}
+
 TEST(Gravity, ADealUnderGravityStandsPackedFromTheBottomRow)
 {
     CScratchSettings store(CScratchSettings::Entries{{"Gravity", "1"}});
