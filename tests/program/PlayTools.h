@@ -349,22 +349,6 @@ inline void MoveCursorTo(const CRunningProgram& program, int col, int row)
         PressKeys({static_cast<WORD>(r < row ? VK_DOWN : VK_UP)});
 }
 
-// The texts of a row of the list as a screen reader gets them.
-inline std::vector<std::string> ListRow(HWND hList, int row)
-{
-    std::vector<std::string> texts;
-    for (int col = 0; col < 9; ++col) {
-        wchar_t text[64] = L"";
-        LVITEMW item{};
-        item.iSubItem = col;
-        item.pszText = text;
-        item.cchTextMax = 64;
-        ::SendMessageW(hList, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-        texts.push_back(Utf8(text));
-    }
-    return texts;
-}
-
 // A text of a screen reader's, as a narrow string.
 inline std::string TakeText(BSTR text)
 {

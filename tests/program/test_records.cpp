@@ -37,6 +37,22 @@ std::vector<std::string> StoredStatistics(const char* key)
     return values;
 }
 
+// The texts of a row of the list as a screen reader gets them.
+std::vector<std::string> ListRow(HWND hList, int row)
+{
+    std::vector<std::string> texts;
+    for (int col = 0; col < 9; ++col) {
+        wchar_t text[64] = L"";
+        LVITEMW item{};
+        item.iSubItem = col;
+        item.pszText = text;
+        item.cchTextMax = 64;
+        ::SendMessageW(hList, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+        texts.push_back(Utf8(text));
+    }
+    return texts;
+}
+
 std::wstring LastGameFile()
 {
     return CScratchSettings::ScratchAppData() + L"\\Morvane\\Last game.mhj";
