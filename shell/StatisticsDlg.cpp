@@ -85,10 +85,13 @@ void CStatisticsDlg::ShowRecords()
     std::vector<int> widths;
     for (int i = 0; i < kColumns; ++i)
         widths.push_back(width(Wide(AfxLoadText(IDS_STATISTICS_COLUMN + i))) + width(L"MM"));
-    // The sizes without gravity first, then under gravity.
+    // The sizes without gravity first, then those with a game or a best time under gravity.
     const int sizes = static_cast<int>(kBoardSizes.size());
-    for (int row = 0; row < 2 * sizes; ++row) {
-        const std::vector<CString> texts = RowTexts(kBoardSizes[static_cast<std::size_t>(row % sizes)], row >= sizes);
+    int row = 0;
+    for (int i = 0; i < 2 * sizes; ++i) {
+        const std::vector<CString> texts = RowTexts(kBoardSizes[static_cast<std::size_t>(i % sizes)], i >= sizes);
+        if (i >= sizes && texts[1].str() == "0" && texts[8].str() == "-")
+            continue;
         for (int col = 0; col < static_cast<int>(texts.size()); ++col) {
             std::wstring text = Wide(texts[static_cast<std::size_t>(col)]);
             int& widest = widths[static_cast<std::size_t>(col)];
@@ -101,7 +104,10 @@ void CStatisticsDlg::ShowRecords()
             const bool add = col == 0 && ::SendMessageW(hList, LVM_GETITEMCOUNT, 0, 0) <= row;
             ::SendMessageW(hList, add ? LVM_INSERTITEMW : LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
         }
+        ++row;
     }
+    while (::SendMessageW(hList, LVM_GETITEMCOUNT, 0, 0) > row) // rows that a reset emptied
+        ::SendMessageW(hList, LVM_DELETEITEM, row, 0);
     for (int col = 0; col < static_cast<int>(widths.size()); ++col)
         ::SendMessageW(hList, LVM_SETCOLUMNWIDTH, col, widths[static_cast<std::size_t>(col)]);
 }

@@ -42,6 +42,19 @@ TEST(Gravity, SwitchedAfterTheQuestionTheTilesAboveAPairFallAndUndoLiftsThem)
     program.Command(ID_UNDO);
     EXPECT_EQ(Kinds(), Kinds(TestBoard(start)));
     EXPECT_EQ(Picture(), dealt);
+
+    std::wstring rows[2][2]; // the first and last columns of the rows 8 x 18 and 8 x 18 under gravity
+    CModalAnswers answers;
+    answers.Expect([&](HWND hDlg) {
+        for (int i = 0; i < 4; ++i) {
+            LVITEMW item{0, 0, i % 2 * 8, 0, 0, (rows[i / 2][i % 2] = std::wstring(32, L'\0')).data(), 32};
+            ::SendDlgItemMessageW(hDlg, IDC_STATISTICS_LIST, LVM_GETITEMTEXTW, i / 2 * 8 + 1, reinterpret_cast<LPARAM>(&item));
+        }
+        PressButton(hDlg, IDOK);
+    });
+    program.Command(ID_STATISTICS);
+    EXPECT_EQ(Utf8(rows[1][0].c_str()) + " " + Utf8(rows[1][1].c_str()), "8 x 18, gravity 00:01:15");
+    EXPECT_EQ(Utf8(rows[0][0].c_str()) + " " + Utf8(rows[0][1].c_str()), "8 x 18 00:01:01");
 }
 
 TEST(DealOfTheDay, DealsTheNumberOfTheLocalDateAndSelectDealShowsIt)
