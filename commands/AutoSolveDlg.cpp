@@ -66,8 +66,7 @@ void CAutoSolveDlg::ShowNextPair()
             m_pView->DrawLink(path);
             WaitMilliseconds(kLineMilliseconds);
             m_pView->DrawLink(path);
-            m_pView->EraseTile(a);
-            m_pView->EraseTile(b);
+            m_pView->ErasePair(a, b);
             m_pView->RecordPairGone();
         }
     }

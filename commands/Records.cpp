@@ -26,7 +26,7 @@ bool CMahjongView::GetSizeKey(std::string& key) const
     const CBoardSize* size = FindBoardSize(m_nSizeX, m_nSizeY);
     if (!size)
         return false;
-    key = size->lpszKey;
+    key = RecordKey(*size, m_bGravity);
     return true;
 }
 
@@ -77,11 +77,11 @@ void CMahjongView::OnStatistics()
 // The statistics.
 
 namespace {
-// The size key of a board of these columns and rows; empty for a size that has none.
-std::string SizeKeyOf(int nColumns, int nRows)
+// The record key of a board of these columns and rows under a rule; empty for a size that has none.
+std::string SizeKeyOf(int nColumns, int nRows, bool bGravity)
 {
     const CBoardSize* size = FindBoardSize(nColumns, nRows);
-    return size ? size->lpszKey : "";
+    return size ? RecordKey(*size, bGravity) : "";
 }
 
 // Counts an event on the record of a size; a size without a key keeps none.
@@ -117,16 +117,16 @@ void CMahjongView::RecordPairGone()
 {
     if (!m_marks.bCounted)
         DropKeptGame(true); // another game is played instead of the kept one
-    CountOn(SizeKeyOf(m_nSizeX, m_nSizeY), [&](CGameRecord& record) {
+    CountOn(SizeKeyOf(m_nSizeX, m_nSizeY, m_bGravity), [&](CGameRecord& record) {
         CountPairGone(m_marks, record);
         if (g_pBoard->CountTiles() == 0)
             CountWin(m_marks, record, SecondsSince(m_tGameStart));
     });
 }
 
-void CMahjongView::RecordGameLeft(const CGameMarks& marks, int nColumns, int nRows)
+void CMahjongView::RecordGameLeft(const CGameMarks& marks, int nColumns, int nRows, bool bGravity)
 {
-    CountOn(SizeKeyOf(nColumns, nRows), [&](CGameRecord& record) { CountLeft(marks, record); });
+    CountOn(SizeKeyOf(nColumns, nRows, bGravity), [&](CGameRecord& record) { CountLeft(marks, record); });
 }
 
 void CMahjongView::DropKeptGame(bool bLost)
@@ -134,7 +134,7 @@ void CMahjongView::DropKeptGame(bool bLost)
     if (!LastGameKept())
         return;
     std::string key;
-    if (bLost && ReadLastGameMark("Size", key) && FindBoardSizeKey(key))
+    if (bLost && ReadLastGameMark("Size", key) && IsRecordKey(key))
         CountOn(key, [](CGameRecord& record) { CountLeft({true, false, false}, record); });
     ::DeleteFileW(Wide(LastGamePath()).c_str());
     DeleteSettingKey(kLastGameKey);
@@ -148,10 +148,11 @@ void CMahjongView::KeepLastGame()
     if (!m_marks.bCounted || tiles == 0 || tiles == g_pBoard->GetWidth() * g_pBoard->GetHeight() || path.empty())
         return;
     // The marks first: a file without them is resumed as a game with none.
-    WriteSettingValue(kLastGameKey, "Size", SizeKeyOf(m_nSizeX, m_nSizeY));
+    WriteSettingValue(kLastGameKey, "Size", SizeKeyOf(m_nSizeX, m_nSizeY, m_bGravity));
     WriteSettingValue(kLastGameKey, "Deal", m_bDealKnown ? std::to_string(m_nDeal) : "");
     WriteSettingValue(kLastGameKey, "Aided", m_marks.bAided ? "1" : "0");
     WriteSettingValue(kLastGameKey, "SolverPlayed", m_bSolverPlayed ? "1" : "0");
+    WriteSettingValue(kLastGameKey, "Gravity", g_pBoard->HasGravity() ? "1" : "0");
     ::CreateDirectoryW(Wide(path.substr(0, path.rfind('\\'))).c_str(), nullptr); // may be there already
     g_pBoard->SaveToFile(path.c_str(), static_cast<int>(GameSeconds()));
 }
@@ -160,11 +161,18 @@ void CMahjongView::OnResumeLastGame()
 {
     if (!LastGameKept())
         return;
-    std::string deal, aided, solver;
+    std::string deal, aided, solver, gravity;
     ReadLastGameMark("Deal", deal);
     ReadLastGameMark("Aided", aided);
     ReadLastGameMark("SolverPlayed", solver);
+    ReadLastGameMark("Gravity", gravity);
+    // The kept game plays on under its own rule, which is the rule in force from now on.
+    const bool rule = m_bGravity;
+    m_bGravity = gravity == "1";
     const bool resumed = LoadPuzzle(LastGamePath());
+    if (!resumed)
+        m_bGravity = rule;
+    WriteSetting("Gravity", m_bGravity ? "1" : "0");
     // Resumed or refused, the kept game goes: a damaged file is not offered again.
     DropKeptGame(false);
     if (!resumed)

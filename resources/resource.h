@@ -116,6 +116,11 @@
 #define ID_LANGUAGE_JA 32849
 #define ID_LANGUAGE_ZH 32850
 
+/* Game > Shuffle, Game > Gravity, File > Deal of the day */
+#define ID_SHUFFLE 32860
+#define ID_GRAVITY 32861
+#define ID_DEAL_OF_THE_DAY 32862
+
 /* Strings: messages, labels and the tips' texts */
 #define IDS_CREATE_NEW_PUZZLE 2000
 #define IDS_RESTART_PUZZLE 2001
@@ -173,6 +178,11 @@
 #define IDS_TIP_TEXT_5 2059
 #define IDS_TIP_TITLE_6 2060
 #define IDS_TIP_TEXT_6 2061
+
+/* What a screen reader hears of the tiles of a kind outlined */
+#define IDS_KIND_LEFT 2100
+/* A row of records of games under gravity: the size's name, then the rule */
+#define IDS_GRAVITY_ROW 2101
 
 /* Status bar panes */
 #define ID_INDICATOR_GAME_TIME 32790

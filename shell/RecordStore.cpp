@@ -58,5 +58,6 @@ void WriteGameRecord(const std::string& key, const CGameRecord& record)
 void ClearGameRecords()
 {
     for (const CBoardSize& size : kBoardSizes)
-        WriteGameRecord(size.lpszKey, {});
+        for (const bool bGravity : {false, true})
+            WriteGameRecord(RecordKey(size, bGravity), {});
 }

@@ -24,13 +24,16 @@ CString TimeText(unsigned seconds)
     return text;
 }
 
-// The texts of a size's row, in the order of the columns.
-std::vector<CString> RowTexts(const CBoardSize& size)
+// The texts of the row of a size under a rule, in the order of the columns.
+std::vector<CString> RowTexts(const CBoardSize& size, bool bGravity)
 {
-    CGameRecord record = ReadGameRecord(size.lpszKey);
+    const std::string key = RecordKey(size, bGravity);
+    CGameRecord record = ReadGameRecord(key);
     std::string name = size.lpszKey; // "8_10" is "8 x 10" in the menu
     name.replace(name.find('_'), 1, " x ");
-    const unsigned best = ReadBestTime(size.lpszKey);
+    if (bGravity)
+        name = AfxFormatString(IDS_GRAVITY_ROW, {name}).str();
+    const unsigned best = ReadBestTime(key);
     const std::int64_t played = record.Played(), won = record.Won();
     return {name,
             std::to_string(played),
@@ -82,8 +85,13 @@ void CStatisticsDlg::ShowRecords()
     std::vector<int> widths;
     for (int i = 0; i < kColumns; ++i)
         widths.push_back(width(Wide(AfxLoadText(IDS_STATISTICS_COLUMN + i))) + width(L"MM"));
-    for (int row = 0; row < static_cast<int>(kBoardSizes.size()); ++row) {
-        const std::vector<CString> texts = RowTexts(kBoardSizes[static_cast<std::size_t>(row)]);
+    // The sizes without gravity first, then those with a game or a best time under gravity.
+    const int sizes = static_cast<int>(kBoardSizes.size());
+    int row = 0;
+    for (int i = 0; i < 2 * sizes; ++i) {
+        const std::vector<CString> texts = RowTexts(kBoardSizes[static_cast<std::size_t>(i % sizes)], i >= sizes);
+        if (i >= sizes && texts[1].str() == "0" && texts[8].str() == "-")
+            continue;
         for (int col = 0; col < static_cast<int>(texts.size()); ++col) {
             std::wstring text = Wide(texts[static_cast<std::size_t>(col)]);
             int& widest = widths[static_cast<std::size_t>(col)];
@@ -96,7 +104,10 @@ void CStatisticsDlg::ShowRecords()
             const bool add = col == 0 && ::SendMessageW(hList, LVM_GETITEMCOUNT, 0, 0) <= row;
             ::SendMessageW(hList, add ? LVM_INSERTITEMW : LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
         }
+        ++row;
     }
+    while (::SendMessageW(hList, LVM_GETITEMCOUNT, 0, 0) > row) // rows that a reset emptied
+        ::SendMessageW(hList, LVM_DELETEITEM, row, 0);
     for (int col = 0; col < static_cast<int>(widths.size()); ++col)
         ::SendMessageW(hList, LVM_SETCOLUMNWIDTH, col, widths[static_cast<std::size_t>(col)]);
 }

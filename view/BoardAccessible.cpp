@@ -89,6 +89,24 @@ HRESULT CBoardAccessible::get_accName(VARIANT varChild, BSTR* pszName)
     return ReturnText(name, pszName);
 }
 
+HRESULT CBoardAccessible::get_accDescription(VARIANT varChild, BSTR* pszDescription)
+{
+    // A cell of the kind outlined tells how many tiles of it are left.
+    int col = 0, row = 0;
+    const Target target = Find(varChild, col, row);
+    if (target == Target::None)
+        return E_INVALIDARG;
+    const int kind = m_view.m_nOutlinedKind;
+    if (target != Target::Cell || kind < 0 || g_pBoard->GetCell(col, row).kind != kind) {
+        *pszDescription = nullptr;
+        return S_FALSE;
+    }
+    int left = 0;
+    for (int i = 0; i < g_pBoard->GetWidth() * g_pBoard->GetHeight(); ++i)
+        left += g_pBoard->GetIndexKind(i) == kind;
+    return ReturnText(AfxFormatString(IDS_KIND_LEFT, {std::to_string(left)}), pszDescription);
+}
+
 HRESULT CBoardAccessible::get_accRole(VARIANT varChild, VARIANT* pvarRole)
 {
     int col = 0, row = 0;

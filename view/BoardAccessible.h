@@ -19,6 +19,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* pcountChildren) override;
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT varChild, IDispatch** ppdispChild) override;
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT varChild, BSTR* pszName) override;
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT varChild, BSTR* pszDescription) override;
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT varChild, VARIANT* pvarRole) override;
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT varChild, VARIANT* pvarState) override;
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* pvarChild) override;

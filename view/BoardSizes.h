@@ -50,6 +50,19 @@ inline const CBoardSize* FindBoardSizeKey(const std::string& key)
     return nullptr;
 }
 
+// The key of a size's records under a rule: the size's own key for the game
+// without gravity, with "G" after it under gravity ("8_18G").
+inline std::string RecordKey(const CBoardSize& size, bool bGravity)
+{
+    return std::string(size.lpszKey) + (bGravity ? "G" : "");
+}
+
+// Whether key is the record key of some size under either rule.
+inline bool IsRecordKey(const std::string& key)
+{
+    return FindBoardSizeKey(key) || (!key.empty() && key.back() == 'G' && FindBoardSizeKey(key.substr(0, key.size() - 1)));
+}
+
 // The size that menu command nCommand chooses, or null.
 inline const CBoardSize* FindBoardSizeCommand(unsigned nCommand)
 {

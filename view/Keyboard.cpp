@@ -8,6 +8,8 @@
 #include "board/MahjongBoard.h"
 #include "view/BoardAccessible.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -16,16 +18,20 @@ namespace {
 // The cursor's colours as picture pixels: dashes of black and yellow show on any background and tile.
 constexpr std::uint32_t kCursorDark = 0x000000;
 constexpr std::uint32_t kCursorLight = 0xFFD800;
+// The outline round every tile of a kind, and the key that shows it for the cursor's tile.
+constexpr std::uint32_t kOutline = 0xFF00FF;
+constexpr UINT kOutlineKey = 'K';
 
-// The cursor over a cell-sized surface: a ring nWidth pixels wide along its
-// edge, in dashes of 1.5 times that (two and three pixels at 96 DPI).
-void PaintCursor(CPixelSurface& cell, int nWidth)
+// A ring over a cell-sized surface, nWidth pixels wide along its edge, in
+// dashes of 1.5 times that (two and three pixels at 96 DPI): the cursor's of
+// two colours, the outline's of one.
+void PaintRing(CPixelSurface& cell, int nWidth, std::uint32_t dark, std::uint32_t light)
 {
     const int w = cell.Width(), h = cell.Height(), dash = nWidth * 3 / 2;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             if (std::min({x, y, w - 1 - x, h - 1 - y}) < nWidth)
-                cell.Set(x, y, (x + y) / dash % 2 ? kCursorDark : kCursorLight);
+                cell.Set(x, y, (x + y) / dash % 2 ? dark : light);
 }
 
 // Where a key takes the cursor from (col, row): an arrow one cell that way,
@@ -59,6 +65,13 @@ bool MoveByKey(const CMahjongBoard& board, UINT nChar, bool bCtrl, int& col, int
 
 void CMahjongView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
+    // The key held on the cursor's tile outlines its kind, as the right button does.
+    if (nChar == kOutlineKey && !m_bPaused && HasPicture() && m_bCursorShown) {
+        OutlineKind(g_pBoard->GetCell(m_nCursorCol, m_nCursorRow).kind);
+        ::NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, m_hWnd, OBJID_CLIENT,
+                         CellChild(*g_pBoard, m_nCursorCol, m_nCursorRow));
+        return;
+    }
     const bool press = nChar == VK_SPACE || nChar == VK_RETURN;
     int col = m_nCursorCol, row = m_nCursorRow;
     if (m_bPaused || !HasPicture() || !(press || MoveByKey(*g_pBoard, nChar, ::GetKeyState(VK_CONTROL) < 0, col, row))) {
@@ -136,12 +149,59 @@ void CMahjongView::DrawCursor(CDC& dc, const CPixelRect& shown)
     if (shown.x >= cell.x + cell.cx || cell.x >= shown.x + shown.cx || shown.y >= cell.y + cell.cy ||
         cell.y >= shown.y + shown.cy)
         return;
+    DrawRing(dc, cell, kCursorDark, kCursorLight);
+}
+
+void CMahjongView::DrawRing(CDC& dc, const CTileCell& cell, std::uint32_t dark, std::uint32_t light)
+{
     CBitmap patch;
     if (!patch.CreateDIBSection(cell.cx, cell.cy))
-        return; // without room for the patch the cursor is left out; play goes on
+        return; // without room for the patch the ring is left out; play goes on
     const std::vector<std::uint32_t> under = CopyRect(PictureSurface(), {cell.x, cell.y, cell.cx, cell.cy});
     std::copy(under.begin(), under.end(), patch.GetBits());
     CPixelSurface surface(patch.GetBits(), cell.cx, cell.cy);
-    PaintCursor(surface, MarkWidth());
+    PaintRing(surface, MarkWidth(), dark, light);
     dc.DrawBitmap(patch, cell.x, cell.y, cell.cx, cell.cy);
+}
+
+LRESULT CMahjongView::OnRButtonDown(WPARAM, LPARAM lParam)
+{
+    int col = 0, row = 0;
+    if (!m_bPaused && HasPicture() && PlayingCellAt(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)), col, row)) {
+        ::SetCapture(m_hWnd);
+        OutlineKind(g_pBoard->GetCell(col, row).kind);
+    }
+    return 0;
+}
+
+LRESULT CMahjongView::OnRButtonUp(WPARAM, LPARAM)
+{
+    ::ReleaseCapture();
+    OutlineKind(-1);
+    return 0;
+}
+
+LRESULT CMahjongView::OnKeyUp(WPARAM wParam, LPARAM)
+{
+    if (wParam == kOutlineKey)
+        OutlineKind(-1);
+    return 0;
+}
+
+void CMahjongView::OutlineKind(int kind)
+{
+    // The picture shown again where outlines were takes them away.
+    const int shown = m_nOutlinedKind;
+    m_nOutlinedKind = kind;
+    if (!HasPicture() || (shown < 0 && kind < 0))
+        return;
+    CClientDC dc(this);
+    for (int r = 1; r <= g_pBoard->GetHeight(); ++r)
+        for (int c = 1; c <= g_pBoard->GetWidth(); ++c) {
+            const CTileCell cell = g_pBoard->GetCell(c, r);
+            if (cell.kind == shown && shown >= 0)
+                ShowPictureRect({cell.x, cell.y, cell.cx, cell.cy});
+            if (cell.kind == kind && kind >= 0)
+                DrawRing(dc, cell, kOutline, kOutline);
+        }
 }

@@ -112,6 +112,14 @@ BEGIN_MESSAGE_MAP(CMahjongView, CView)
     ON_UPDATE_COMMAND_UI(ID_SOUND_ON, OnUpdateSoundOn)
     ON_UPDATE_COMMAND_UI(ID_ANIMATION, OnUpdateAnimation)
     ON_UPDATE_COMMAND_UI(ID_PAUSE, OnUpdatePause)
+    ON_COMMAND(ID_GRAVITY, OnGravity)
+    ON_UPDATE_COMMAND_UI(ID_GRAVITY, OnUpdateGravity)
+    ON_COMMAND(ID_SHUFFLE, OnShuffle)
+    ON_UPDATE_COMMAND_UI(ID_SHUFFLE, OnUpdateShuffle)
+    ON_COMMAND(ID_DEAL_OF_THE_DAY, OnDealOfTheDay)
+    ON_MESSAGE(WM_RBUTTONDOWN, OnRButtonDown)
+    ON_MESSAGE(WM_RBUTTONUP, OnRButtonUp)
+    ON_MESSAGE(WM_KEYUP, OnKeyUp)
 END_MESSAGE_MAP()
 
 CMahjongView::CMahjongView()
@@ -142,6 +150,9 @@ void CMahjongView::ReadSettings()
     ReadSettingNumber("Tiles", m_nTiles);
     ReadSettingNumber("SoundON", m_bSoundOff);
     ReadSettingNumber("SizeTiles", m_nSizeTiles);
+    int nGravity = 0;
+    ReadSettingNumber("Gravity", nGravity);
+    m_bGravity = nGravity == 1;
 
     // Values that only a changed store can hold are read as the game's own:
     // a size that is not offered (or kinds that do not belong to it) as 18 x 8
@@ -215,4 +226,9 @@ void CMahjongView::OnUpdateAnimation(CCmdUI* pCmdUI)
 void CMahjongView::OnUpdatePause(CCmdUI* pCmdUI)
 {
     pCmdUI->SetCheck(m_bPaused != 0);
+}
+
+void CMahjongView::OnUpdateGravity(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_bGravity);
 }

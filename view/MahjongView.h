@@ -56,6 +56,8 @@ public:
     // The number the deal in play was dealt from; unknown after a load.
     bool m_bDealKnown = false;
     std::uint32_t m_nDeal = 0;
+    // The rule in force: under gravity the tiles above a pair that goes fall down their columns.
+    bool m_bGravity = false;
 
     // Puzzle preparation.
     void OnFileNew();
@@ -91,7 +93,9 @@ public:
     // Play.
     void ToggleHighlight(int x, int y);
     void DrawLink(const CLinkPath& path);
-    void EraseTile(const CTileCell& cell);
+    // The pair of cells a and b goes: both tiles fade, the board removes them
+    // (letting tiles fall under gravity) and the fall is shown.
+    void ErasePair(const CTileCell& a, const CTileCell& b);
     void EraseTileRect(int x, int y, int cx, int cy, int nMode);
     int CountPossibleMoves() const;
     void UpdateMatchStatus();
@@ -107,6 +111,8 @@ public:
     int m_nCursorCol = 1;
     int m_nCursorRow = 1;
     bool m_bCursorShown = false;
+    // The kind whose tiles are outlined on the screen (not in the picture); -1: none.
+    int m_nOutlinedKind = -1;
     // The playing cell under a point of the view; false for the margin.
     bool PlayingCellAt(CPoint point, int& col, int& row) const;
     // A click at the centre of a playing cell, as the mouse gives it.
@@ -183,6 +189,14 @@ protected:
     void OnUpdateSoundOn(CCmdUI* pCmdUI);
     void OnUpdateAnimation(CCmdUI* pCmdUI);
     void OnUpdatePause(CCmdUI* pCmdUI);
+    void OnGravity();
+    void OnUpdateGravity(CCmdUI* pCmdUI);
+    void OnShuffle();
+    void OnUpdateShuffle(CCmdUI* pCmdUI);
+    void OnDealOfTheDay();
+    LRESULT OnRButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRButtonUp(WPARAM wParam, LPARAM lParam);
+    LRESULT OnKeyUp(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -248,6 +262,10 @@ private:
     void ShowTipsAtStart();
     // Inverts the selection frame of the tile in cell, on the picture and the screen.
     void ToggleCellFrame(const CTileCell& cell);
+    // The tiles that fell shown sliding from their rows to where they lie now.
+    void SlideTiles(const std::vector<CTileMove>& moves);
+    // Outlines every tile of the kind of cell (col, row), or takes the outlines away (kind -1).
+    void OutlineKind(int kind);
     bool m_bFirstPaint = true; // the first paint makes the first puzzle
     // The end of the game has been judged and its clock stopped: a won board is
     // not judged again, and an undo that opens a dead end again goes on with it.
@@ -258,6 +276,8 @@ private:
     void GoOnAfterEnd();
     // The number the next deal is dealt from, when the player chose one; the time otherwise.
     std::optional<std::uint32_t> m_chosenDeal;
+    // A new puzzle dealt from this number, asked first as New asks.
+    void DealNumber(std::uint32_t nDeal);
     // A puzzle read from a file that the game can play: a size's own kinds at
     // most, and a playing time the clock can count.
     bool IsPlayableFile(const CMahjongBoard& board, int nElapsed) const;
@@ -266,8 +286,8 @@ private:
     bool LoadPuzzle(const CString& path);
     // The time the game clock shows: a pause going on does not count.
     unsigned GameSeconds() const;
-    // The game with these marks, on a board of this size, left with tiles on it.
-    void RecordGameLeft(const CGameMarks& marks, int nColumns, int nRows);
+    // The game with these marks, on a board of this size under this rule, left with tiles on it.
+    void RecordGameLeft(const CGameMarks& marks, int nColumns, int nRows, bool bGravity);
     // The kept game goes, its file and marks; lost when another game is played instead.
     void DropKeptGame(bool bLost);
     // Keyboard play: a shown cursor follows a click to its playing cell.
@@ -277,6 +297,8 @@ private:
     // A shown cursor drawn over the board picture on the screen, when the
     // picture's rectangle shown there has just covered it.
     void DrawCursor(CDC& dc, const CPixelRect& shown);
+    // A ring of dashes of these picture colours over cell on the screen.
+    void DrawRing(CDC& dc, const CTileCell& cell, std::uint32_t dark, std::uint32_t light);
     // Tells screen readers what changed on the board since they were last
     // told: the cells' names, the tiles left and a new selection.
     void AnnounceBoardChanges();

@@ -4,6 +4,7 @@
 
 #include "board/MahjongBoard.h"
 #include "framework/App.h"
+#include "framework/Clock.h"
 #include "framework/Language.h"
 #include "framework/Scale.h"
 #include "framework/Screen.h"
@@ -15,6 +16,7 @@
 #include "view/Settings.h"
 
 #include <algorithm>
+#include <ctime>
 #include <memory>
 #include <new>
 #include <string>
@@ -83,11 +85,37 @@ void CMahjongView::OnFileNew()
 void CMahjongView::OnSelectDeal()
 {
     CSelectDealDlg dialog(m_bDealKnown, m_nDeal);
-    if (dialog.DoModal() != IDOK)
-        return;
-    m_chosenDeal = dialog.m_nNumber;
+    if (dialog.DoModal() == IDOK)
+        DealNumber(dialog.m_nNumber);
+}
+
+void CMahjongView::OnDealOfTheDay()
+{
+    const std::time_t now = GetClock().Now();
+    std::tm today{};
+    std::uint32_t number = 0;
+    if (localtime_s(&today, &now) == 0 && DealOfTheDay(today.tm_year + 1900, today.tm_mon + 1, today.tm_mday, number))
+        DealNumber(number);
+}
+
+void CMahjongView::DealNumber(std::uint32_t nDeal)
+{
+    m_chosenDeal = nDeal;
     OnFileNew();
     m_chosenDeal.reset();
+}
+
+void CMahjongView::OnGravity()
+{
+    // Asked even on an empty board, as the size commands ask; the rule changes
+    // only with a new puzzle dealt under it.
+    if (AfxMessageBox(IDS_CREATE_NEW_PUZZLE, MB_OKCANCEL) != IDOK)
+        return;
+    m_bGravity = !m_bGravity;
+    if (NewPuzzle())
+        WriteSetting("Gravity", m_bGravity ? "1" : "0");
+    else
+        m_bGravity = !m_bGravity;
 }
 
 BOOL CMahjongView::NewPuzzle()
@@ -108,13 +136,14 @@ BOOL CMahjongView::PutBoardInPlay(std::unique_ptr<CMahjongBoard> board, CSize ba
     std::unique_ptr<CMahjongBoard> previous(g_pBoard);
     const int size[] = {m_nSizeX, m_nSizeY, m_nTiles};
     const CGameMarks marks = m_marks;
+    board->SetGravity(m_bGravity);
     g_pBoard = board.release();
     m_nSizeX = g_pBoard->GetWidth();
     m_nSizeY = g_pBoard->GetHeight();
     m_nTiles = g_pBoard->GetKinds();
     if (PreparePuzzle(base.cx, base.cy, bDeal)) {
         if (previous && previous->CountTiles() > 0)
-            RecordGameLeft(marks, size[0], size[1]);
+            RecordGameLeft(marks, size[0], size[1], previous->HasGravity());
         return TRUE;
     }
     delete g_pBoard;

@@ -16,6 +16,8 @@
 
 namespace {
 constexpr std::uint32_t kLinkMilliseconds = 1000;
+// The fall after a pair goes: shorter than one tile's fade.
+constexpr std::uint32_t kSlideMilliseconds = 250;
 } // namespace
 
 void CMahjongView::OnLButtonDown(UINT nFlags, CPoint point)
@@ -44,8 +46,7 @@ void CMahjongView::OnLButtonDown(UINT nFlags, CPoint point)
                 PlayWave("LINE");
                 WaitMilliseconds(kLinkMilliseconds);
                 DrawLink(path);
-                EraseTile(cell);
-                EraseTile(sel);
+                ErasePair(cell, sel);
                 RecordPairGone();
                 ::SetCursor(previous);
             } else {
@@ -101,13 +102,53 @@ void CMahjongView::DrawLink(const CLinkPath& path)
     ShowPictureRect(InvertLink(picture, *g_pBoard, path, MarkWidth()));
 }
 
-void CMahjongView::EraseTile(const CTileCell& cell)
+void CMahjongView::ErasePair(const CTileCell& a, const CTileCell& b)
 {
     if (!HasPicture())
         return;
-    EraseTileRect(cell.x, cell.y, cell.cx, cell.cy, 0);
-    g_pBoard->RemoveTileAt(cell);
+    for (const CTileCell& cell : {a, b})
+        EraseTileRect(cell.x, cell.y, cell.cx, cell.cy, 0);
+    SlideTiles(g_pBoard->RemovePair(a, b));
     AnnounceBoardChanges(); // a match of the player's or of the solver's replay
+}
+
+void CMahjongView::SlideTiles(const std::vector<CTileMove>& moves)
+{
+    if (moves.empty() || !HasPicture())
+        return;
+    const CMahjongBoard& board = *g_pBoard;
+    std::vector<std::uint32_t> background = LoadBackground();
+    const CPixelSurface patch(background.data(), BackgroundSide(), BackgroundSide());
+    CPixelSurface picture = PictureSurface();
+    // A tile's way down holds no tile that stays: those lie below the lowest gap.
+    const auto way = [&](const CTileMove& m) {
+        const CTileCell from = board.GetCell(m.col, m.fromRow), to = board.GetCell(m.col, m.toRow);
+        return CPixelRect{from.x, from.y, from.cx, to.y + to.cy - from.y};
+    };
+    const auto frame = [&](std::uint32_t elapsed) {
+        elapsed = std::min(elapsed, kSlideMilliseconds);
+        for (const CTileMove& m : moves)
+            PaintBackgroundRect(picture, patch, way(m));
+        for (const CTileMove& m : moves) {
+            CTileCell tile = board.GetCell(m.col, m.toRow);
+            const int fromY = board.GetCell(m.col, m.fromRow).y;
+            tile.y = fromY + (tile.y - fromY) * static_cast<int>(elapsed) / static_cast<int>(kSlideMilliseconds);
+            PaintTile(picture, board, tile);
+        }
+        for (const CTileMove& m : moves)
+            ShowPictureRect(way(m));
+    };
+    if (m_bNoAnimation == 0)
+        WaitMilliseconds(kSlideMilliseconds, frame);
+    frame(kSlideMilliseconds);
+    // A selected tile that fell takes its frame along.
+    const CTileCell sel = board.GetSelectedCell();
+    const bool fell = std::any_of(moves.begin(), moves.end(), [&](const CTileMove& m) {
+        const CTileCell to = board.GetCell(m.col, m.toRow);
+        return to.x == sel.x && to.y == sel.y;
+    });
+    if (board.GetSelCol() >= 0 && fell)
+        ToggleCellFrame(sel);
 }
 
 // Capped at the tiles less one: -1 on an empty board, 0 when no pair is left.
@@ -146,10 +187,12 @@ void CMahjongView::OnUndo()
     if (!g_pBoard)
         return;
     CTileCell a, b;
-    g_pBoard->Undo(a, b);
+    const std::vector<CTileMove> lifted = g_pBoard->Undo(a, b);
     if (a.kind == -1)
         return;
-    if (HasPicture()) {
+    if (!lifted.empty()) {
+        RenderBoardPicture(); // the columns the pair's tiles fell in, as they stood
+    } else if (HasPicture()) {
         CPixelSurface picture = PictureSurface();
         for (const CTileCell& cell : {a, b}) {
             PaintTile(picture, *g_pBoard, cell);
@@ -186,8 +229,7 @@ void CMahjongView::OnRedo()
         g_pBoard->ClearSelection();
     }
     PlayWave("LINE");
-    EraseTile(a);
-    EraseTile(b);
+    ErasePair(a, b);
     RecordPairGone();
     JudgeBoard();
 }
@@ -208,4 +250,23 @@ void CMahjongView::OnRestart()
     m_marks.bAided = true;
     GoOnAfterEnd();
     RenderBoardPicture();
+}
+
+void CMahjongView::OnShuffle()
+{
+    if (!TakesClicks())
+        return;
+    if (!g_pBoard->Shuffle()) {
+        PlayWave("NO");
+        return;
+    }
+    m_marks.bAided = true;
+    GoOnAfterEnd();
+    RenderBoardPicture();
+    JudgeBoard();
+}
+
+void CMahjongView::OnUpdateShuffle(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(g_pBoard && g_pBoard->CountTiles() >= 2);
 }

@@ -64,6 +64,7 @@ TEST(Menu, HoldsEveryPopupItemTextAndCommand)
           {"Load from...", 32800, {}},
           {"Show tip", 32818, {}},
           {"Select deal...\tF3", ID_SELECT_DEAL, {}},
+          {"Deal of the day", ID_DEAL_OF_THE_DAY, {}},
           {"Resume last game", ID_RESUME_LAST_GAME, {}},
           {"E&xit", ID_APP_EXIT, {}}}},
         {"Edit", 0,
@@ -102,7 +103,9 @@ TEST(Menu, HoldsEveryPopupItemTextAndCommand)
           {"Next tiles", 32801, {}},
           {"&Pouse\tP", 32807, {}},
           {"Animation", 32819, {}},
-          {"Restart\tCtrl+R", ID_RESTART, {}}}},
+          {"Restart\tCtrl+R", ID_RESTART, {}},
+          {"Shuffle", ID_SHUFFLE, {}},
+          {"Gravity", ID_GRAVITY, {}}}},
         {"&Help", 0, {{"&About program...", ID_APP_ABOUT, {}}, {"Help\t F1", ID_HELP, {}}, {"High scores", 32795, {}}, {"Statistics", ID_STATISTICS, {}}}},
     };
     CScratchSettings store;
@@ -131,7 +134,7 @@ TEST(Menu, TheResourceChecksAndGreysNothing)
     std::map<std::string, UINT> states;
     CollectStates(hMenu, "", states);
     ::DestroyMenu(hMenu);
-    EXPECT_EQ(states.size(), 50u);
+    EXPECT_EQ(states.size(), 53u);
     for (const auto& [item, state] : states)
         EXPECT_EQ(state & (MF_CHECKED | MF_GRAYED), 0u) << item;
 }
@@ -172,8 +175,9 @@ TEST(Menu, ChecksWhatTheStoredSettingsChoose)
           "Game/Animation"}},
         {"every choice stored",
          {{"SizeX", "16"}, {"SizeY", "12"}, {"Tiles", "32"}, {"SizeTiles", "2"}, {"BackPic", "144"},
-          {"SoundON", "1"}, {"Animation", "1"}},
-         {"Game/Set size/12 x 16", "Game/Size of tiles/Biggest", "Edit/Language/English", "Edit/Backgrounds/Easy"}},
+          {"SoundON", "1"}, {"Animation", "1"}, {"Gravity", "1"}},
+         {"Game/Set size/12 x 16", "Game/Size of tiles/Biggest", "Edit/Language/English", "Edit/Backgrounds/Easy",
+          "Game/Gravity"}},
         {"16 x 10 has 16 columns",
          {{"SizeX", "16"}, {"SizeY", "10"}, {"SizeTiles", "1"}, {"BackPic", "153"}},
          {"Game/Set size/16 x 10", "Game/Size of tiles/Big", "Edit/Language/English", "Edit/Backgrounds/Dark blue", "Edit/Sound ON",

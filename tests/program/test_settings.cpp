@@ -95,7 +95,7 @@ TEST(Settings, AreReadInTheirOrderAndSizeYOnlyAfterSizeX)
     // The language first, for the menu. The first paint then reads the size's best time, for the caption, and asks whether to show the tips.
     const std::vector<std::string> all = {"read Language", "read SizeX", "read SizeY", "read TileSet", "read BackPic",
                                           "read Animation", "read Tiles", "read SoundON", "read SizeTiles",
-                                          "read 8_18",      "read ShowTips"};
+                                          "read Gravity",   "read 8_18",      "read ShowTips"};
     const struct {
         const char* label;
         std::vector<const char*> stored;
@@ -105,7 +105,7 @@ TEST(Settings, AreReadInTheirOrderAndSizeYOnlyAfterSizeX)
          all},
         {"nothing stored: SizeY is not asked for", {},
          {"read Language", "read SizeX", "read TileSet", "read BackPic", "read Animation", "read Tiles", "read SoundON",
-          "read SizeTiles", "read 8_18", "read ShowTips"}},
+          "read SizeTiles", "read Gravity", "read 8_18", "read ShowTips"}},
         {"SizeX alone: SizeY is asked for", {"SizeX"}, all},
     };
     for (const auto& c : cases) {

@@ -81,7 +81,7 @@ TEST(StartUp, RunsItsStepsInOrder)
         "read Language",
         "create MorvaneFrame", "read SizeX",          "read SizeY",          "read TileSet",
         "read BackPic",        "read Animation",      "read Tiles",          "read SoundON",
-        "read SizeTiles",      "create MorvaneView",  "create ToolbarWindow32", "create msctls_statusbar32",
+        "read SizeTiles",      "read Gravity",        "create MorvaneView",  "create ToolbarWindow32", "create msctls_statusbar32",
         "show MorvaneFrame",
         // The first paint deals the first puzzle (tile set 0: the player's own picture), shows the size's
         // best time in the caption and stores its size, then asks whether to show the tips.
