@@ -47,7 +47,11 @@ TEST(Gravity, SwitchedAfterTheQuestionTheTilesAboveAPairFallAndUndoLiftsThem)
     CModalAnswers answers;
     answers.Expect([&](HWND hDlg) {
         for (int i = 0; i < 4; ++i) {
-            LVITEMW item{0, 0, i % 2 * 8, 0, 0, (rows[i / 2][i % 2] = std::wstring(32, L'\0')).data(), 32};
+            rows[i / 2][i % 2] = std::wstring(32, L'\0');
+            LVITEMW item{};
+            item.iSubItem = i % 2 * 8;
+            item.pszText = rows[i / 2][i % 2].data();
+            item.cchTextMax = 32;
             ::SendDlgItemMessageW(hDlg, IDC_STATISTICS_LIST, LVM_GETITEMTEXTW, i / 2 * 8 + 1, reinterpret_cast<LPARAM>(&item));
         }
         PressButton(hDlg, IDOK);
