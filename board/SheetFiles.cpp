@@ -18,14 +18,21 @@ void SetSheetFolder(const char* folder)
     g_folder = folder;
 }
 
-bool LoadBuiltInSheet(unsigned id, CTileImage& sheet)
+const CTileImage* BuiltInSheet(unsigned id)
 {
+    // The last sheet read is kept, as the program keeps its resource's.
+    static std::string kept;
+    static CTileImage sheet;
     const unsigned twice = CMahjongBoard::kDoubleSizeSheet;
     const std::string path =
         g_folder + "/tiles" + (id >= twice ? std::to_string(id - twice) + "-2x" : std::to_string(id)) + ".bmp";
-    CBmpFile bmp(path.c_str());
-    if (!bmp.Decode())
-        return false;
-    sheet.SetBits(bmp.GetBits(), bmp.GetWidth(), bmp.GetHeight());
-    return true;
+    if (path != kept) {
+        kept.clear();
+        CBmpFile bmp(path.c_str());
+        if (!bmp.Decode())
+            return nullptr;
+        sheet.SetBits(bmp.GetBits(), bmp.GetWidth(), bmp.GetHeight());
+        kept = path;
+    }
+    return &sheet;
 }

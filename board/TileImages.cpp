@@ -33,10 +33,10 @@ void CMahjongBoard::CutSheet(const std::uint32_t* pixels, int w, int h, int cx, 
 
 void CMahjongBoard::LoadTilesFromResource(CDC*, int cx, int cy, unsigned id, CTileScaling scaling)
 {
-    CTileImage sheet;
-    if (!LoadBuiltInSheet(id, sheet))
+    const CTileImage* sheet = BuiltInSheet(id);
+    if (!sheet)
         throw NULL_PICTURE();
-    CutSheet(sheet.m_pBits, sheet.m_nWidth, sheet.m_nHeight, cx, cy, scaling);
+    CutSheet(sheet->m_pBits, sheet->m_nWidth, sheet->m_nHeight, cx, cy, scaling);
 }
 
 bool CMahjongBoard::LoadTilesFromFile(CDC* pDC, int cx, int cy, const char* path, CTileScaling scaling)

@@ -4,5 +4,6 @@
 
 #include "TileImage.h"
 
-// Fills sheet with the pixels of built-in bitmap id; false when there is none.
-bool LoadBuiltInSheet(unsigned id, CTileImage& sheet);
+// The pixels of built-in bitmap id, held by the source until the next call;
+// nullptr when there is none.
+const CTileImage* BuiltInSheet(unsigned id);

@@ -21,7 +21,11 @@ struct CPixelRect {
 // outside it give black.
 class CPixelSurface {
 public:
-    CPixelSurface(std::uint32_t* bits, int width, int height) : m_pBits(bits), m_nWidth(width), m_nHeight(height) {}
+    // The rows of a larger picture may be nStride pixels apart.
+    CPixelSurface(std::uint32_t* bits, int width, int height, int nStride = 0)
+        : m_pBits(bits), m_nWidth(width), m_nHeight(height), m_nStride(nStride ? nStride : width)
+    {
+    }
 
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_nWidth && y < m_nHeight; }
     std::uint32_t Get(int x, int y) const { return Contains(x, y) ? m_pBits[Index(x, y)] : 0; }
@@ -43,10 +47,10 @@ public:
     const std::uint32_t* Row(int y) const { return m_pBits + Index(0, y); }
 
 private:
-    std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * m_nWidth + x; }
+    std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * m_nStride + x; }
 
     std::uint32_t* m_pBits;
-    int m_nWidth, m_nHeight;
+    int m_nWidth, m_nHeight, m_nStride;
 };
 
 // COLORREF (0x00BBGGRR) <-> picture pixel (0x00RRGGBB); the one place they meet.

@@ -21,15 +21,20 @@ int CMahjongView::BackgroundSide() const
     return ScaleToDpi(kBackgroundSquare, GetDpi());
 }
 
-std::vector<std::uint32_t> CMahjongView::LoadBackground() const
+std::vector<std::uint32_t> CMahjongView::LoadBackground()
 {
-    // A picture that cannot be loaded leaves its squares black.
+    // A picture that cannot be loaded leaves its squares black. The last one
+    // loaded is kept, for the pictures composed one after another as the
+    // frame is resized.
     const int side = BackgroundSide();
-    std::vector<std::uint32_t> pixels;
-    CSize size;
-    if (!LoadBitmapPixels(m_nBackPic, pixels, size, GetDpi()) || size.cx != side || size.cy != side)
-        pixels.assign(static_cast<std::size_t>(side) * side, 0);
-    return pixels;
+    if (m_keptBackground.first != std::make_pair(m_nBackPic, side)) {
+        std::vector<std::uint32_t>& pixels = m_keptBackground.second;
+        CSize size;
+        if (!LoadBitmapPixels(m_nBackPic, pixels, size, GetDpi()) || size.cx != side || size.cy != side)
+            pixels.assign(static_cast<std::size_t>(side) * side, 0);
+        m_keptBackground.first = {m_nBackPic, side};
+    }
+    return m_keptBackground.second;
 }
 
 bool CMahjongView::HasPicture() const
@@ -38,13 +43,28 @@ bool CMahjongView::HasPicture() const
         return false;
     const CPixelRect r = BoardPictureRect(*g_pBoard);
     const CSize size = g_pBoardPicture->GetSize();
-    return size.cx == r.cx && size.cy == r.cy;
+    return size.cx >= r.cx && size.cy >= r.cy;
+}
+
+CSize CMahjongView::PictureCapacity() const
+{
+    // Tiles that fit the view are drawn on a picture as large as the monitor,
+    // made once: a resize then composes on memory that is in use already,
+    // where a new picture's memory is handed over page by page as it is drawn.
+    const CPixelRect r = BoardPictureRect(*g_pBoard);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (m_nSizeTiles != kFitToWindow ||
+        !::GetMonitorInfoW(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor))
+        return CSize(r.cx, r.cy);
+    const RECT& screen = monitor.rcMonitor;
+    return CSize(std::max<int>(r.cx, screen.right - screen.left), std::max<int>(r.cy, screen.bottom - screen.top));
 }
 
 CPixelSurface CMahjongView::PictureSurface() const
 {
     const CPixelRect r = BoardPictureRect(*g_pBoard);
-    return CPixelSurface(g_pBoardPicture->GetBits(), r.cx, r.cy);
+    return CPixelSurface(g_pBoardPicture->GetBits(), r.cx, r.cy, g_pBoardPicture->GetSize().cx);
 }
 
 void CMahjongView::ShowPictureRect(const CPixelRect& r)
@@ -58,31 +78,55 @@ void CMahjongView::ShowPictureRect(const CPixelRect& r)
     DrawCursor(dc, r);
 }
 
+LRESULT CMahjongView::OnEraseBackground(WPARAM wParam, LPARAM)
+{
+    // What the paint covers is not erased first: a large board would be drawn
+    // twice, and flicker.
+    const HDC hDC = reinterpret_cast<HDC>(wParam);
+    const int saved = ::SaveDC(hDC);
+    if (HasPicture() && !m_bPaused) {
+        const CPixelRect r = BoardPictureRect(*g_pBoard);
+        ::ExcludeClipRect(hDC, r.x, r.y, r.x + r.cx, r.y + r.cy);
+    }
+    const LRESULT erased = Default();
+    ::RestoreDC(hDC, saved);
+    return erased;
+}
+
 void CMahjongView::RenderBoardPicture()
 {
-    // The picture shown stays in the board's size or goes: nothing may draw
-    // through a picture made for another board.
-    const CPixelRect all = BoardPictureRect(*g_pBoard);
-    auto picture = std::make_unique<CBitmap>();
-    const bool made = picture->CreateDIBSection(all.cx, all.cy);
-    delete g_pBoardPicture;
-    g_pBoardPicture = made ? picture.release() : nullptr;
-    if (!made) {
-        AfxMessageBox(IDS_NO_MEMORY_PICTURE, MB_OK | MB_ICONEXCLAMATION);
-        RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (!ComposeBoardPicture())
         return;
+    AnnounceBoardChanges();
+    UpdateMatchStatus();
+}
+
+bool CMahjongView::ComposeBoardPicture()
+{
+    // The picture shown holds the board's rectangle or goes: nothing may draw
+    // outside a picture made for another board.
+    const CSize capacity = PictureCapacity();
+    if (!g_pBoardPicture || !(g_pBoardPicture->GetSize() == capacity)) {
+        auto picture = std::make_unique<CBitmap>();
+        const bool made = picture->CreateDIBSection(capacity.cx, capacity.cy);
+        delete g_pBoardPicture;
+        g_pBoardPicture = made ? picture.release() : nullptr;
+        if (!made) {
+            AfxMessageBox(IDS_NO_MEMORY_PICTURE, MB_OK | MB_ICONEXCLAMATION);
+            RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            return false;
+        }
     }
 
     std::vector<std::uint32_t> background = LoadBackground();
     CPixelSurface surface = PictureSurface();
-    ComposeBoardPicture(surface, *g_pBoard, CPixelSurface(background.data(), BackgroundSide(), BackgroundSide()));
+    ::ComposeBoardPicture(surface, *g_pBoard, CPixelSurface(background.data(), BackgroundSide(), BackgroundSide()));
     // The board keeps its selection, so the new picture shows its frame.
     if (g_pBoard->GetSelCol() >= 0)
         InvertHighlight(surface, g_pBoard->GetSelectedCell(), MarkWidth());
-    ShowPictureRect(all);
-    AnnounceBoardChanges();
-    UpdateMatchStatus();
+    // Shown once, by the paint; the erase leaves what the picture covers alone.
     RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    return true;
 }
 
 void CMahjongView::PaintBackground(CDC* pDC, std::uint16_t nAcross, std::uint16_t nDown)

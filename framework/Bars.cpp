@@ -186,6 +186,9 @@ BOOL CStatusBar::LayOutPanes()
 
 BOOL CStatusBar::SetPaneText(int nIndex, LPCSTR lpszNewText, BOOL bUpdate)
 {
+    // The text a pane shows already is not laid out and drawn again.
+    if (nIndex >= 0 && static_cast<std::size_t>(nIndex) < m_texts.size() && m_texts[static_cast<std::size_t>(nIndex)] == lpszNewText)
+        return TRUE;
     if (nIndex < 0 || !SendMessage(SB_SETTEXTW, nIndex, reinterpret_cast<LPARAM>(Wide(lpszNewText).c_str())))
         return FALSE;
     m_texts.resize(std::max(m_texts.size(), static_cast<std::size_t>(nIndex) + 1));

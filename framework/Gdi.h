@@ -17,6 +17,7 @@ struct CPoint : POINT {
 
 struct CSize : SIZE {
     CSize(int x = 0, int y = 0) : SIZE{x, y} {}
+    bool operator==(const CSize& other) const { return cx == other.cx && cy == other.cy; }
 };
 
 struct CRect : RECT {

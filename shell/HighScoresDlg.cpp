@@ -3,6 +3,7 @@
 #include "framework/Language.h"
 #include "resources/resource.h"
 #include "shell/GameTime.h"
+#include "framework/Screen.h"
 #include "shell/RecordStore.h"
 #include "view/BoardSizes.h"
 
@@ -17,12 +18,13 @@ const char kNameRoom[] = "WWWWWWWWWWWW";
 // 16_10, 20_16, 8_10, 12_16, 10_18), by their places in kBoardSizes.
 constexpr std::size_t kClearOrder[] = {1, 2, 4, 6, 7, 8, 0, 5, 3};
 
-// A size's row label: its key with an "x" between the numbers ("8x18").
-CString RowLabel(const CBoardSize& size)
+// A size's row label: its key with an "x" between the numbers ("8x18"), and
+// under gravity "8x18, gravity".
+CString RowLabel(const CBoardSize& size, bool bGravity)
 {
     std::string label = size.lpszKey;
     std::replace(label.begin(), label.end(), '_', 'x');
-    return label;
+    return bGravity ? AfxFormatString(IDS_GRAVITY_ROW, {label}) : CString(label);
 }
 } // namespace
 
@@ -45,17 +47,54 @@ void CHighScoresDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CHighScoresDlg::OnInitDialog()
 {
     CFaceDialog::OnInitDialog();
+    ChooseRows();
     ReadResults();
     ShowPictures(m_btnClear, IDB_CLEAR_UP, IDB_CLEAR_DOWN);
+    MakeRoomForRows();
     return TRUE;
+}
+
+void CHighScoresDlg::ChooseRows()
+{
+    for (const bool bGravity : {false, true})
+        for (const CBoardSize& size : kBoardSizes) {
+            const std::string key = RecordKey(size, bGravity);
+            if (!bGravity || ReadBestTime(key) > 0)
+                m_rows.push_back({key, RowLabel(size, bGravity), {}, {}});
+        }
 }
 
 void CHighScoresDlg::ReadResults()
 {
-    for (std::size_t i = 0; i < kBoardSizes.size(); ++i) {
+    for (CRow& row : m_rows) {
         std::string name;
-        FormatGameTime(ReadBestResult(kBoardSizes[i].lpszKey, name), m_strTimes[i]);
-        m_strNames[i] = name;
+        FormatGameTime(ReadBestResult(row.key, name), row.time);
+        row.name = name;
+    }
+}
+
+void CHighScoresDlg::MakeRoomForRows()
+{
+    const int extra = static_cast<int>(m_rows.size() - kBoardSizes.size());
+    if (extra == 0)
+        return;
+    int step = 0;
+    {
+        CClientDC dc(this);
+        step = CPaintedFace(dc, *this).RowStep(static_cast<int>(kBoardSizes.size()), ButtonsTop());
+    }
+    // As tall as the rows want, or as the screen allows.
+    CRect frame;
+    GetWindowRect(&frame);
+    const RECT room = GetWorkArea(m_hWnd);
+    const int growth = std::max(0, std::min(extra * step, static_cast<int>(room.bottom - room.top) - frame.Height()));
+    const int top = std::max(static_cast<int>(room.top), static_cast<int>(frame.top) - growth / 2);
+    ::SetWindowPos(m_hWnd, nullptr, frame.left, top, frame.Width(), frame.Height() + growth, SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const CWnd* button : {static_cast<const CWnd*>(&m_btnOK), static_cast<const CWnd*>(&m_btnClear)}) {
+        CRect r;
+        button->GetWindowRect(&r);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+        ::SetWindowPos(button->m_hWnd, nullptr, r.left, r.top + growth, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
@@ -63,6 +102,8 @@ void CHighScoresDlg::OnClearScores()
 {
     for (const std::size_t i : kClearOrder)
         ClearBestResult(kBoardSizes[i].lpszKey);
+    for (const CBoardSize& size : kBoardSizes)
+        ClearBestResult(RecordKey(size, true));
     ReadResults();
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
     if (m_onCleared)
@@ -72,8 +113,8 @@ void CHighScoresDlg::OnClearScores()
 CString CHighScoresDlg::PaintedText() const
 {
     CString text = AfxLoadText(IDS_SIZES) + ", " + AfxLoadText(IDS_NAMES) + ", " + AfxLoadText(IDS_HIGH_RESULTS) + ".";
-    for (std::size_t i = 0; i < kBoardSizes.size(); ++i)
-        text += " " + RowLabel(kBoardSizes[i]) + ", " + m_strNames[i] + ", " + m_strTimes[i] + ".";
+    for (const CRow& row : m_rows)
+        text += " " + row.label + ", " + row.name + ", " + row.time + ".";
     return text;
 }
 
@@ -81,30 +122,37 @@ void CHighScoresDlg::OnPaint()
 {
     CPaintDC dc(this);
     const CPaintedFace face(dc, *this);
-    const CSize time = dc.GetTextExtent(m_strTimes[1]); // the 8 x 18 row's
+    const CSize time = dc.GetTextExtent(m_rows[1].time); // the 8 x 18 row's
     const int h = time.cy;
     const int wT = time.cx;
     const int wZ = dc.GetTextExtent("00:00:00").cx;
     const int wW = dc.GetTextExtent(kNameRoom).cx;
-    const int xSizes = face.Scaled(40), xNames = face.Scaled(130), xTimes = xNames + wW;
-    // Rows 0 (the heading) to 9 above the buttons.
-    const int step = face.RowStep(9, ButtonsTop());
+    // A gravity row's label may push the names and times to the right.
+    int wLabels = 0;
+    for (const CRow& row : m_rows)
+        wLabels = std::max(wLabels, static_cast<int>(dc.GetTextExtent(row.label).cx));
+    const int xSizes = face.Scaled(40), xNames = std::max(face.Scaled(130), xSizes + wLabels + face.Scaled(10));
+    const int xTimes = xNames + wW;
+    // Row 0 (the heading), then a row a size above the buttons.
+    const int rows = static_cast<int>(m_rows.size());
+    const int step = face.RowStep(rows, ButtonsTop());
 
     dc.TextOut(xSizes, 0, AfxLoadText(IDS_SIZES));
     dc.TextOut(xNames, 0, AfxLoadText(IDS_NAMES));
     dc.TextOut(xTimes, 0, AfxLoadText(IDS_HIGH_RESULTS));
-    for (std::size_t i = 0; i < kBoardSizes.size(); ++i) {
-        const int y = step * static_cast<int>(i + 1);
-        dc.TextOut(xSizes, y, RowLabel(kBoardSizes[i]));
-        dc.TextOut(xNames, y, m_strNames[i]);
-        dc.TextOut(xTimes, y, m_strTimes[i]);
+    for (int i = 0; i < rows; ++i) {
+        const CRow& row = m_rows[static_cast<std::size_t>(i)];
+        const int y = step * (i + 1);
+        dc.TextOut(xSizes, y, row.label);
+        dc.TextOut(xNames, y, row.name);
+        dc.TextOut(xTimes, y, row.time);
     }
 
     CPen pen(PS_SOLID, face.Scaled(2), kDialogLettering);
     CSelectedObject selected(dc, pen.GetSafeHandle());
     const int rule = (h + step) / 2;
     dc.MoveTo(xSizes, rule);
-    dc.LineTo(wT + wZ + face.Scaled(100) + wW, rule);
+    dc.LineTo(wT + wZ + face.Scaled(100) + wW + xNames - face.Scaled(130), rule);
     dc.MoveTo(xSizes + wT, face.Scaled(10));
-    dc.LineTo(xSizes + wT, std::min(10 * step, ButtonsTop()));
+    dc.LineTo(xSizes + wT, std::min((rows + 1) * step, ButtonsTop()));
 }

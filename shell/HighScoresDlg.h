@@ -1,12 +1,14 @@
 #pragma once
 // The table of the best result of each board size: size, holder and time,
-// with a button that clears them all.
+// with a button that clears them all. Below the nine sizes come those that
+// have a best result under gravity, each in a row of its own.
 
 #include "framework/String.h"
 #include "shell/DialogFace.h"
 
-#include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
 class CHighScoresDlg : public CFaceDialog {
 public:
@@ -23,11 +25,19 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Reads the nine results again.
+    struct CRow {
+        std::string key; // the result's setting
+        CString label, name, time;
+    };
+    // The rows, chosen when the table opens: the nine sizes in the order of
+    // the sizes' menu, then those with a best result under gravity.
+    void ChooseRows();
+    // Reads the rows' results again.
     void ReadResults();
+    // Makes the dialog taller by the rows past the ninth, the buttons moved down.
+    void MakeRoomForRows();
 
     std::function<void()> m_onCleared;
     CBitmapButton m_btnClear;
-    std::array<CString, 9> m_strTimes; // in the order of the sizes' menu
-    std::array<CString, 9> m_strNames;
+    std::vector<CRow> m_rows;
 };

@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The board picture: the whole board with a margin of one tile; null until
@@ -85,8 +86,12 @@ public:
     // for the next start.
     void KeepWindowPlacement() const;
 
-    // The board picture.
+    // The board picture of the board in play, composed and shown, with the
+    // status bar and screen readers told of the board.
     void RenderBoardPicture();
+    // The picture alone, for the same board drawn at another size; false when
+    // there is no memory for it (said to the player).
+    bool ComposeBoardPicture();
     void PaintBackground(CDC* pDC, std::uint16_t nAcross, std::uint16_t nDown);
     void SetBackground(int nBitmapId);
 
@@ -163,6 +168,7 @@ protected:
     void OnTilesFit();
     void OnSize(UINT nType, int cx, int cy);
     LRESULT OnFitAgain(WPARAM wParam, LPARAM lParam);
+    LRESULT OnEraseBackground(WPARAM wParam, LPARAM lParam);
     void OnPause();
     void OnHighScores();
     void OnHelpMe();
@@ -202,14 +208,17 @@ protected:
 
 private:
     void ReadSettings();
-    // A board picture made for the board in play: drawing needs one.
+    // A board picture that holds the board in play: drawing needs one.
     bool HasPicture() const;
+    // The size of the picture made for the board in play: its rectangle, or
+    // with "Fit to window" at least its monitor's size.
+    CSize PictureCapacity() const;
     // The board picture's pixels, and their rectangle r copied to the screen.
     CPixelSurface PictureSurface() const;
     void ShowPictureRect(const CPixelRect& r);
-    // The background picture m_nBackPic at the window's scale, loaded anew
-    // (black when it cannot be): a square of BackgroundSide() pixels.
-    std::vector<std::uint32_t> LoadBackground() const;
+    // The background picture m_nBackPic at the window's scale (black when it
+    // cannot be loaded): a square of BackgroundSide() pixels.
+    std::vector<std::uint32_t> LoadBackground();
     int BackgroundSide() const;
     // The width of the marks (selection frame, link line, keyboard cursor):
     // two pixels at 96 DPI.
@@ -222,6 +231,8 @@ private:
     // The tile size of the puzzle at 96 DPI, the step applied: what the tiles
     // are laid out at before they are fitted to the screen.
     CSize m_sizeLaidTile;
+    // The background last loaded: its picture and side, and its pixels.
+    std::pair<std::pair<int, int>, std::vector<std::uint32_t>> m_keptBackground;
     // The base tile size of the puzzle at 96 DPI, before the step.
     CSize m_sizeBaseTile;
     // The tile size in force at the window's scale: the fit of the view with

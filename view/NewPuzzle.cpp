@@ -238,7 +238,7 @@ void CMahjongView::FollowViewSize()
     if (tile.cx != g_pBoard->GetTileWidth() || tile.cy != g_pBoard->GetTileHeight())
         Attempt([&] { CutTiles(tile, nullptr); });
     LayOutBoard();
-    RenderBoardPicture();
+    ComposeBoardPicture();
 }
 
 int CMahjongView::ScreenHeightAt96Dpi() const

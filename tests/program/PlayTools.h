@@ -108,18 +108,22 @@ inline std::string PaneText(HWND hStatus, int pane)
     return Utf8(text);
 }
 
-// The board picture, as large as the board's rectangle: a picture missing or
-// of another size fails the test and reads as CCapture::kOutside.
+// The board's rectangle of the board picture, row by row: a picture missing or
+// smaller fails the test and reads as CCapture::kOutside.
 inline std::vector<std::uint32_t> Picture()
 {
     const CPixelRect r = BoardPictureRect(*g_pBoard);
-    const std::size_t n = static_cast<std::size_t>(r.cx) * r.cy;
-    if (!g_pBoardPicture || g_pBoardPicture->GetSize().cx != r.cx || g_pBoardPicture->GetSize().cy != r.cy) {
+    const CSize size = g_pBoardPicture ? g_pBoardPicture->GetSize() : CSize();
+    if (size.cx < r.cx || size.cy < r.cy) {
         ADD_FAILURE() << "no board picture of " << r.cx << " x " << r.cy;
-        return std::vector<std::uint32_t>(n, CCapture::kOutside);
+        return std::vector<std::uint32_t>(static_cast<std::size_t>(r.cx) * r.cy, CCapture::kOutside);
     }
-    const std::uint32_t* bits = g_pBoardPicture->GetBits();
-    return std::vector<std::uint32_t>(bits, bits + n);
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < r.cy; ++y) {
+        const std::uint32_t* row = g_pBoardPicture->GetBits() + static_cast<std::size_t>(y) * size.cx;
+        pixels.insert(pixels.end(), row, row + r.cx);
+    }
+    return pixels;
 }
 
 inline CTileCell Cell(int col, int row) { return g_pBoard->GetCell(col, row); }

@@ -175,13 +175,27 @@ void MeasureWaits()
                     static_cast<int>(g_comWaits.size()));
 }
 
+// When the frame first heard of its new size after a mark: what comes before
+// is the system's own resize of the window.
+double g_frameSized = 0;
+LRESULT CALLBACK NoteFrameSize(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->message == WM_SIZE && message->hwnd == AfxGetMainWnd()->m_hWnd &&
+        g_frameSized == 0)
+        g_frameSized = Now();
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 // A resize step of a 20 x 16 board with "Fit to window", from the frame's new
 // size to the board on the screen: the view made 2560 x 1440 (or as large as
 // the screen lets it be) and 18 pixels lower by turns, each step with tiles cut
-// anew, then one pixel narrower by turns, with the same tiles. Beside it, the
+// anew, then one pixel narrower by turns, with the same tiles; and of each
+// step, the part from the frame's WM_SIZE on (the game's own). Beside it, the
 // same board at Biggest laid out anew, tiles and all, as a change of scale does.
 void MeasureResize(int rounds)
 {
+    const CThreadHook hook(WH_CALLWNDPROC, NoteFrameSize);
     for (const char* step : {"3", "2"}) {
         CScratchSettings store({{"SizeX", "20"}, {"SizeY", "16"}, {"Tiles", "40"}, {"SizeTiles", step}});
         CRunningProgram program;
@@ -190,12 +204,16 @@ void MeasureResize(int rounds)
         ::GetWindowRect(hFrame, &frame);
         ::GetClientRect(hView, &client);
         const int extraX = frame.right - frame.left - client.right, extraY = frame.bottom - frame.top - client.bottom;
+        std::vector<double> cut, same, own, render, rescale;
         const auto timeStep = [&](int cx, int cy) {
+            g_frameSized = 0;
             const double start = Now();
             ::MoveWindow(hFrame, 0, 0, cx + extraX, cy + extraY, TRUE);
-            return Now() - start;
+            const double end = Now();
+            if (g_frameSized > 0)
+                own.push_back(end - g_frameSized);
+            return end - start;
         };
-        std::vector<double> cut, same, render, rescale;
         for (int i = 0; i < rounds * 2; ++i) {
             if (step[0] == '3') {
                 cut.push_back(timeStep(2560, 1440 - 18 * (i % 2)));
@@ -214,9 +232,10 @@ void MeasureResize(int rounds)
         if (step[0] == '3')
             std::printf("20x16 fit to a view of %ldx%ld at %dx%d: resize step with new tiles: median %.1f ms; "
                         "with the same tiles: median %.1f ms, of which the picture made and shown %.1f ms "
-                        "(%d steps each)\n",
+                        "(%d steps each); from the frame's WM_SIZE on: median %.1f ms, longest %.1f ms\n",
                         client.right, client.bottom, g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight(),
-                        Median(cut), Median(same), Median(render), static_cast<int>(cut.size()));
+                        Median(cut), Median(same), Median(render), static_cast<int>(cut.size()), Median(own),
+                        *std::max_element(own.begin(), own.end()));
         else
             std::printf("20x16 at Biggest, %dx%d: laid out anew, tiles and all: median %.1f ms (%d)\n",
                         g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight(), Median(rescale),

@@ -485,6 +485,49 @@ TEST(HighScores, ShowEverySizesHolderAndTimeAndClearThemAll)
     }
 }
 
+TEST(HighScores, SizesWithABestTimeUnderGravityFollowTheNineInRowsOfTheirOwn)
+{
+    CScratchSettings store({{"8_18G", "75"}, {"8_18G\\Name", "Ada"}, {"20_16G", "3725"}, {"12_12G", "0"}});
+    CRunningProgram program;
+    ASSERT_TRUE(program.Started());
+    CTextLog texts;
+    std::vector<std::string> before, after;
+    CModalAnswers answers;
+    answers.Expect([&](HWND hDlg) {
+        const auto table = [&] {
+            std::vector<std::string> drawn;
+            for (const CDrawnText& t : CTextLog::Of(hDlg, 36))
+                drawn.push_back(t.text);
+            return drawn;
+        };
+        before = table();
+        EXPECT_TRUE(DescribesInOrder(hDlg, before));
+        // Twelve rows as far apart as the nine alone are, all above the buttons and on the screen.
+        const std::vector<CDrawnText> drawn = CTextLog::Of(hDlg, 36);
+        const int h = TextExtent(hDlg, "00:00:00").cy;
+        for (std::size_t i = 0; i < drawn.size(); ++i)
+            EXPECT_EQ(drawn[i].y, 2 * h * static_cast<int>(i / 3)) << drawn[i].text;
+        RECT ok{}, dialog{};
+        ::GetWindowRect(::GetDlgItem(hDlg, IDOK), &ok);
+        ::MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&ok), 2);
+        EXPECT_LE(drawn.back().y + h, ok.top);
+        ::GetWindowRect(hDlg, &dialog);
+        const RECT room = GetWorkArea(hDlg);
+        EXPECT_TRUE(dialog.top >= room.top && dialog.bottom <= room.bottom) << dialog.top << ", " << dialog.bottom;
+        PressButton(hDlg, IDC_CLEAR_SCORES);
+        ::UpdateWindow(hDlg);
+        after = table();
+        PressButton(hDlg, IDOK);
+    });
+    program.Command(ID_HIGH_SCORES);
+    ASSERT_EQ(before.size(), 36u);
+    EXPECT_EQ(std::vector<std::string>(before.begin() + 30, before.end()),
+              (std::vector<std::string>{"8x18, gravity", "Ada", "00:01:15", "20x16, gravity", "", "01:02:05"}));
+    EXPECT_EQ(std::vector<std::string>(after.begin() + 30, after.end()),
+              (std::vector<std::string>{"8x18, gravity", "", "00:00:00", "20x16, gravity", "", "00:00:00"}));
+    EXPECT_TRUE(Stored("8_18G") == "0" && Stored("20_16G") == "0") << "cleared with the others";
+}
+
 TEST(FrameInStep, TheSelectionFrameSurvivesARecompositionAndAnUndoThatWallsItIn)
 {
     CScratchSettings store({{"SizeX", "10"}, {"SizeY", "8"}, {"Tiles", "20"}, {"Animation", "1"}});

@@ -220,7 +220,8 @@ TEST(Screens, EveryDialogShowsEveryTextWholeInEveryLanguage)
     tags.push_back(kPseudoLanguage.lpszTag);
     const UINT commands[] = {ID_APP_ABOUT, ID_CHOOSE_SETS, ID_HIGH_SCORES, ID_SHOW_TIP, ID_SELECT_DEAL, ID_STATISTICS};
     for (const char* tag : tags) {
-        CScratchSettings store(CScratchSettings::Entries{{"Language", tag}});
+        // A best time under gravity gives High scores and Statistics a row of their longest label.
+        CScratchSettings store({{"Language", tag}, {"20_16G", "3725"}});
         CRunningProgram program;
         ASSERT_TRUE(program.Started()) << tag;
         const std::string label = std::string(tag) + " at " + std::to_string(GetWindowDpi(program.FrameWindow())) + " DPI";

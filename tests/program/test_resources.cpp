@@ -88,8 +88,8 @@ TEST(Resources, TheSoundCuesAreWaveResources)
 TEST(BuiltInSheets, AreTheResourceBitmapsPixelForPixel)
 {
     for (unsigned id : {131u, 134u, 135u, 136u, 139u, 140u, 167u, 168u}) {
-        CTileImage sheet;
-        ASSERT_TRUE(LoadBuiltInSheet(id, sheet)) << "sheet " << id;
+        ASSERT_NE(BuiltInSheet(id), nullptr) << "sheet " << id;
+        const CTileImage& sheet = *BuiltInSheet(id);
         CBmpFile file((MORVANE_RESOURCES_DIR "/tiles" + std::to_string(id) + ".bmp").c_str());
         ASSERT_TRUE(file.Decode()) << "sheet " << id;
         ASSERT_EQ(sheet.m_nWidth, file.GetWidth()) << "sheet " << id;
@@ -103,10 +103,8 @@ TEST(BuiltInSheets, AreTheResourceBitmapsPixelForPixel)
 
 TEST(BuiltInSheets, AnUnknownIdHasNoSheet)
 {
-    for (unsigned id : {0u, 130u, 154u + 2000u}) {
-        CTileImage sheet;
-        EXPECT_FALSE(LoadBuiltInSheet(id, sheet)) << "id " << id;
-    }
+    for (unsigned id : {0u, 130u, 154u + 2000u})
+        EXPECT_EQ(BuiltInSheet(id), nullptr) << "id " << id;
 }
 
 TEST(TileNames, EveryBuiltInSetNamesIts45PicturesAndThePlayersPictureNumbersThem)
