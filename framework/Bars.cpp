@@ -201,5 +201,9 @@ BOOL CStatusBar::SetPaneText(int nIndex, LPCSTR lpszNewText, BOOL bUpdate)
 
 void CStatusBar::PlaceAtEdge()
 {
+    // Moved to the frame's new bottom edge, the bar is drawn whole there; left
+    // to itself it was drawn again only where a pane's text changed (seen
+    // under Wine when the frame is maximized).
     SendMessage(WM_SIZE);
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }

@@ -3,6 +3,9 @@
 #include "framework/App.h"
 #include "framework/FrameworkIds.h"
 #include "framework/Language.h"
+#include "framework/Screen.h"
+
+#include <algorithm>
 
 #include <stdexcept>
 #include <string>
@@ -122,6 +125,32 @@ void CDialog::OnCancel()
 
 void CDialog::DoDataExchange(CDataExchange*)
 {
+}
+
+SIZE CDialog::Enlarge(SIZE by, std::initializer_list<UINT> moved, std::initializer_list<UINT> widened)
+{
+    RECT frame{};
+    GetWindowRect(&frame);
+    const RECT room = GetWorkArea(m_hWnd);
+    const LONG cx = std::max(0L, std::min(by.cx, room.right - room.left - (frame.right - frame.left)));
+    const LONG cy = std::max(0L, std::min(by.cy, room.bottom - room.top - (frame.bottom - frame.top)));
+    const LONG left = std::min(std::max(room.left, frame.left - cx / 2), room.right - (frame.right - frame.left) - cx);
+    const LONG top = std::min(std::max(room.top, frame.top - cy / 2), room.bottom - (frame.bottom - frame.top) - cy);
+    ::SetWindowPos(m_hWnd, nullptr, left, top, frame.right - frame.left + cx, frame.bottom - frame.top + cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto change = [&](UINT id, LONG dx, LONG dy, LONG dw) {
+        const HWND hCtrl = ::GetDlgItem(m_hWnd, static_cast<int>(id));
+        RECT r{};
+        ::GetWindowRect(hCtrl, &r);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+        ::SetWindowPos(hCtrl, nullptr, r.left + dx, r.top + dy, r.right - r.left + dw, r.bottom - r.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    for (const UINT id : moved)
+        change(id, cx, cy, 0);
+    for (const UINT id : widened)
+        change(id, 0, 0, cx);
+    return SIZE{cx, cy};
 }
 
 LRESULT CDialog::OnDpiChanged(WPARAM, LPARAM)

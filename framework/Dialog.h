@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 class CDataExchange {
 public:
     CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate) : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
@@ -57,6 +59,10 @@ protected:
     // template's controls and font; what the dialog places or loads itself at
     // a scale follows here. Then the whole dialog is painted again.
     virtual void TakeScale() {}
+    // Makes the dialog cx wider and cy taller, as far as its monitor's work
+    // area allows, its centre where it was; the controls in moved go right
+    // and down by as much, those in widened grow as much wider. The growth made.
+    SIZE Enlarge(SIZE by, std::initializer_list<UINT> moved, std::initializer_list<UINT> widened = {});
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

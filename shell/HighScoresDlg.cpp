@@ -3,7 +3,6 @@
 #include "framework/Language.h"
 #include "resources/resource.h"
 #include "shell/GameTime.h"
-#include "framework/Screen.h"
 #include "shell/RecordStore.h"
 #include "view/BoardSizes.h"
 
@@ -83,19 +82,7 @@ void CHighScoresDlg::MakeRoomForRows()
         CClientDC dc(this);
         step = CPaintedFace(dc, *this).RowStep(static_cast<int>(kBoardSizes.size()), ButtonsTop());
     }
-    // As tall as the rows want, or as the screen allows.
-    CRect frame;
-    GetWindowRect(&frame);
-    const RECT room = GetWorkArea(m_hWnd);
-    const int growth = std::max(0, std::min(extra * step, static_cast<int>(room.bottom - room.top) - frame.Height()));
-    const int top = std::max(static_cast<int>(room.top), static_cast<int>(frame.top) - growth / 2);
-    ::SetWindowPos(m_hWnd, nullptr, frame.left, top, frame.Width(), frame.Height() + growth, SWP_NOZORDER | SWP_NOACTIVATE);
-    for (const CWnd* button : {static_cast<const CWnd*>(&m_btnOK), static_cast<const CWnd*>(&m_btnClear)}) {
-        CRect r;
-        button->GetWindowRect(&r);
-        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
-        ::SetWindowPos(button->m_hWnd, nullptr, r.left, r.top + growth, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    Enlarge(SIZE{0, extra * step}, {IDOK, IDC_CLEAR_SCORES});
 }
 
 void CHighScoresDlg::OnClearScores()

@@ -10,6 +10,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,13 @@ void CStatisticsDlg::ShowRecords()
         ::SendMessageW(hList, LVM_DELETEITEM, row, 0);
     for (int col = 0; col < static_cast<int>(widths.size()); ++col)
         ::SendMessageW(hList, LVM_SETCOLUMNWIDTH, col, widths[static_cast<std::size_t>(col)]);
+    // A list too narrow for its columns (a long row label in some language)
+    // grows wider, and the dialog with it.
+    RECT inside{};
+    ::GetClientRect(hList, &inside);
+    const int total = std::accumulate(widths.begin(), widths.end(), 0);
+    if (total > inside.right)
+        Enlarge(SIZE{total - inside.right, 0}, {IDOK, IDC_RESET_STATISTICS}, {IDC_STATISTICS_LIST});
 }
 
 void CStatisticsDlg::OnReset()

@@ -29,6 +29,10 @@ TEST(FitToWindow, FillsTheMaximizedFrameAndStartsAgainWhereItWas)
         EXPECT_EQ(Kinds(), kinds);
         EXPECT_EQ(::GetWindowLongW(hFrame, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), WS_THICKFRAME | WS_MAXIMIZEBOX);
         ::SendMessageW(hFrame, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+        Pump(50);
+        const std::vector<std::uint32_t> bar = CaptureClient(StatusBar(program)).pixels;
+        ::RedrawWindow(StatusBar(program), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        EXPECT_TRUE(bar == CaptureClient(StatusBar(program)).pixels) << "the status bar is drawn whole at its new place";
         RECT client{};
         ::GetClientRect(hView, &client);
         // The largest whole-pixel tile of the Normal tile's shape, centred: one pixel higher would not fit.
