@@ -141,5 +141,6 @@ void CHighScoresDlg::OnPaint()
     dc.MoveTo(xSizes, rule);
     dc.LineTo(wT + wZ + face.Scaled(100) + wW + xNames - face.Scaled(130), rule);
     dc.MoveTo(xSizes + wT, face.Scaled(10));
-    dc.LineTo(xSizes + wT, std::min((rows + 1) * step, ButtonsTop()));
+    // The rule after the sizes runs down the nine rows, beside their short labels.
+    dc.LineTo(xSizes + wT, std::min(10 * step, ButtonsTop()));
 }

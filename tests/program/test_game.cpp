@@ -511,6 +511,8 @@ TEST(HighScores, SizesWithABestTimeUnderGravityFollowTheNineInRowsOfTheirOwn)
         ::GetWindowRect(::GetDlgItem(hDlg, IDOK), &ok);
         ::MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&ok), 2);
         EXPECT_LE(drawn.back().y + h, ok.top);
+        const int wT = TextExtent(hDlg, drawn[8].text).cx;
+        EXPECT_EQ(CaptureClient(hDlg).At(40 + wT, drawn[30].y + h * 3 / 2), 0x74BFE2u) << "the sizes' rule ends above";
         ::GetWindowRect(hDlg, &dialog);
         const RECT room = GetWorkArea(hDlg);
         EXPECT_TRUE(dialog.top >= room.top && dialog.bottom <= room.bottom) << dialog.top << ", " << dialog.bottom;
