@@ -97,6 +97,11 @@ double TimeFileCommand(const CRunningProgram& program, UINT id, const std::strin
     return Now() - pressed;
 }
 
+double Longest(const std::vector<double>& v)
+{
+    return v.empty() ? 0 : *std::max_element(v.begin(), v.end());
+}
+
 double Median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -190,12 +195,26 @@ LRESULT CALLBACK NoteFrameSize(int code, WPARAM wParam, LPARAM lParam)
 // A resize step of a 20 x 16 board with "Fit to window", from the frame's new
 // size to the board on the screen: the view made 2560 x 1440 (or as large as
 // the screen lets it be) and 18 pixels lower by turns, each step with tiles cut
-// anew, then one pixel narrower by turns, with the same tiles; and of each
-// step, the part from the frame's WM_SIZE on (the game's own). Beside it, the
-// same board at Biggest laid out anew, tiles and all, as a change of scale does.
+// anew, then 2400 x 1440 and one pixel narrower by turns, with the same tiles;
+// and of each step, the part from the frame's WM_SIZE on (the game's own).
+// Beside it, the system's own cost: an empty window of the frame's sizes
+// resized the same way; and the same board at Biggest laid out anew, tiles
+// and all, as a change of scale does.
 void MeasureResize(int rounds)
 {
     const CThreadHook hook(WH_CALLWNDPROC, NoteFrameSize);
+    // Each step's time, and the part from the frame's WM_SIZE on.
+    const auto timeSteps = [&](HWND hWnd, SIZE a, SIZE b, std::vector<double>& times, std::vector<double>& own) {
+        for (int i = 0; i < rounds * 2; ++i) {
+            const SIZE to = i % 2 ? b : a;
+            g_frameSized = 0;
+            const double start = Now();
+            ::MoveWindow(hWnd, 0, 0, to.cx, to.cy, TRUE);
+            times.push_back(Now() - start);
+            if (g_frameSized > 0)
+                own.push_back(Now() - g_frameSized);
+        }
+    };
     for (const char* step : {"3", "2"}) {
         CScratchSettings store({{"SizeX", "20"}, {"SizeY", "16"}, {"Tiles", "40"}, {"SizeTiles", step}});
         CRunningProgram program;
@@ -204,42 +223,39 @@ void MeasureResize(int rounds)
         ::GetWindowRect(hFrame, &frame);
         ::GetClientRect(hView, &client);
         const int extraX = frame.right - frame.left - client.right, extraY = frame.bottom - frame.top - client.bottom;
-        std::vector<double> cut, same, own, render, rescale;
-        const auto timeStep = [&](int cx, int cy) {
-            g_frameSized = 0;
-            const double start = Now();
-            ::MoveWindow(hFrame, 0, 0, cx + extraX, cy + extraY, TRUE);
-            const double end = Now();
-            if (g_frameSized > 0)
-                own.push_back(end - g_frameSized);
-            return end - start;
-        };
-        for (int i = 0; i < rounds * 2; ++i) {
-            if (step[0] == '3') {
-                cut.push_back(timeStep(2560, 1440 - 18 * (i % 2)));
-                same.push_back(timeStep(2560 - i % 2, 1440));
+        std::vector<double> cut, cutOwn, same, sameOwn, render, bare, rescale;
+        if (step[0] == '3') {
+            const SIZE high{2560 + extraX, 1440 + extraY}, lower{high.cx, high.cy - 18};
+            timeSteps(hFrame, high, lower, cut, cutOwn);
+            timeSteps(hFrame, {2400 + extraX, 1440 + extraY}, {2399 + extraX, 1440 + extraY}, same, sameOwn);
+            ::GetClientRect(hView, &client);
+            for (int i = 0; i < rounds; ++i) {
                 const double start = Now();
                 program.View().RenderBoardPicture();
                 render.push_back(Now() - start);
-            } else {
-                const UINT dpi = program.View().GetDpi();
-                const double start = Now();
-                ::SendMessageW(hFrame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
-                rescale.push_back(Now() - start);
             }
-        }
-        ::GetClientRect(hView, &client);
-        if (step[0] == '3')
-            std::printf("20x16 fit to a view of %ldx%ld at %dx%d: resize step with new tiles: median %.1f ms; "
-                        "with the same tiles: median %.1f ms, of which the picture made and shown %.1f ms "
-                        "(%d steps each); from the frame's WM_SIZE on: median %.1f ms, longest %.1f ms\n",
+            const HWND hBare = ::CreateWindowExW(0, L"Static", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480,
+                                                 nullptr, nullptr, nullptr, nullptr);
+            timeSteps(hBare, high, lower, bare, bare);
+            ::DestroyWindow(hBare);
+            std::printf("20x16 fit to a view of %ldx%ld at %dx%d, median (longest) of %d steps each: with new tiles "
+                        "%.1f (%.1f) ms, from the frame's WM_SIZE on (the game's own part) %.1f (%.1f) ms; with the "
+                        "same tiles %.1f (%.1f) ms, the game's own part %.1f (%.1f) ms; the picture made and shown "
+                        "%.1f ms; an empty window resized as with new tiles %.1f ms\n",
                         client.right, client.bottom, g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight(),
-                        Median(cut), Median(same), Median(render), static_cast<int>(cut.size()), Median(own),
-                        *std::max_element(own.begin(), own.end()));
-        else
-            std::printf("20x16 at Biggest, %dx%d: laid out anew, tiles and all: median %.1f ms (%d)\n",
-                        g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight(), Median(rescale),
-                        static_cast<int>(rescale.size()));
+                        static_cast<int>(cut.size()), Median(cut), Longest(cut), Median(cutOwn), Longest(cutOwn),
+                        Median(same), Longest(same), Median(sameOwn), Longest(sameOwn), Median(render), Median(bare));
+            continue;
+        }
+        for (int i = 0; i < rounds * 2; ++i) {
+            const UINT dpi = program.View().GetDpi();
+            const double start = Now();
+            ::SendMessageW(hFrame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
+            rescale.push_back(Now() - start);
+        }
+        std::printf("20x16 at Biggest, %dx%d: laid out anew, tiles and all: median %.1f ms (%d)\n",
+                    g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight(), Median(rescale),
+                    static_cast<int>(rescale.size()));
     }
 }
 
