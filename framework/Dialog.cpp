@@ -127,7 +127,7 @@ void CDialog::DoDataExchange(CDataExchange*)
 {
 }
 
-SIZE CDialog::Enlarge(SIZE by, std::initializer_list<UINT> moved, std::initializer_list<UINT> widened)
+void CDialog::Enlarge(SIZE by, std::initializer_list<UINT> moved, std::initializer_list<UINT> widened)
 {
     RECT frame{};
     GetWindowRect(&frame);
@@ -150,7 +150,6 @@ SIZE CDialog::Enlarge(SIZE by, std::initializer_list<UINT> moved, std::initializ
         change(id, cx, cy, 0);
     for (const UINT id : widened)
         change(id, 0, 0, cx);
-    return SIZE{cx, cy};
 }
 
 LRESULT CDialog::OnDpiChanged(WPARAM, LPARAM)

@@ -61,8 +61,8 @@ protected:
     virtual void TakeScale() {}
     // Makes the dialog cx wider and cy taller, as far as its monitor's work
     // area allows, its centre where it was; the controls in moved go right
-    // and down by as much, those in widened grow as much wider. The growth made.
-    SIZE Enlarge(SIZE by, std::initializer_list<UINT> moved, std::initializer_list<UINT> widened = {});
+    // and down by as much, those in widened grow as much wider.
+    void Enlarge(SIZE by, std::initializer_list<UINT> moved, std::initializer_list<UINT> widened = {});
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
