@@ -198,8 +198,8 @@ LRESULT CALLBACK NoteFrameSize(int code, WPARAM wParam, LPARAM lParam)
 // anew, then 2400 x 1440 and one pixel narrower by turns, with the same tiles;
 // and of each step, the part from the frame's WM_SIZE on (the game's own).
 // Beside it, the system's own cost: an empty window of the frame's sizes
-// resized the same way; and the same board at Biggest laid out anew, tiles
-// and all, as a change of scale does.
+// resized the same way and painted whole; and the same board at Biggest laid
+// out anew, tiles and all, as a change of scale does.
 void MeasureResize(int rounds)
 {
     const CThreadHook hook(WH_CALLWNDPROC, NoteFrameSize);
@@ -210,6 +210,8 @@ void MeasureResize(int rounds)
             g_frameSized = 0;
             const double start = Now();
             ::MoveWindow(hWnd, 0, 0, to.cx, to.cy, TRUE);
+            if (hWnd != AfxGetMainWnd()->m_hWnd) // the frame paints the board itself before MoveWindow returns
+                ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
             times.push_back(Now() - start);
             if (g_frameSized > 0)
                 own.push_back(Now() - g_frameSized);
@@ -241,7 +243,7 @@ void MeasureResize(int rounds)
             std::printf("20x16 fit to a view of %ldx%ld at %dx%d, median (longest) of %d steps each: with new tiles "
                         "%.1f (%.1f) ms, from the frame's WM_SIZE on (the game's own part) %.1f (%.1f) ms; with the "
                         "same tiles %.1f (%.1f) ms, the game's own part %.1f (%.1f) ms; the picture made and shown "
-                        "%.1f ms; an empty window resized as with new tiles %.1f ms\n",
+                        "%.1f ms; an empty window resized as with new tiles and painted %.1f ms\n",
                         client.right, client.bottom, g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight(),
                         static_cast<int>(cut.size()), Median(cut), Longest(cut), Median(cutOwn), Longest(cutOwn),
                         Median(same), Longest(same), Median(sameOwn), Longest(sameOwn), Median(render), Median(bare));
