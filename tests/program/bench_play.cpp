@@ -225,28 +225,23 @@ void MeasureResize(int rounds)
         ::GetWindowRect(hFrame, &frame);
         ::GetClientRect(hView, &client);
         const int extraX = frame.right - frame.left - client.right, extraY = frame.bottom - frame.top - client.bottom;
-        std::vector<double> cut, cutOwn, same, sameOwn, render, bare, rescale;
+        std::vector<double> cut, cutOwn, same, sameOwn, bare, rescale;
         if (step[0] == '3') {
             const SIZE high{2560 + extraX, 1440 + extraY}, lower{high.cx, high.cy - 18};
             timeSteps(hFrame, high, lower, cut, cutOwn);
             timeSteps(hFrame, {2400 + extraX, 1440 + extraY}, {2399 + extraX, 1440 + extraY}, same, sameOwn);
             ::GetClientRect(hView, &client);
-            for (int i = 0; i < rounds; ++i) {
-                const double start = Now();
-                program.View().RenderBoardPicture();
-                render.push_back(Now() - start);
-            }
             const HWND hBare = ::CreateWindowExW(0, L"Static", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480,
                                                  nullptr, nullptr, nullptr, nullptr);
             timeSteps(hBare, high, lower, bare, bare);
             ::DestroyWindow(hBare);
             std::printf("20x16 fit to a view of %ldx%ld at %dx%d, median (longest) of %d steps each: with new tiles "
                         "%.1f (%.1f) ms, from the frame's WM_SIZE on (the game's own part) %.1f (%.1f) ms; with the "
-                        "same tiles %.1f (%.1f) ms, the game's own part %.1f (%.1f) ms; the picture made and shown "
-                        "%.1f ms; an empty window resized as with new tiles and painted %.1f ms\n",
+                        "same tiles %.1f (%.1f) ms, the game's own part %.1f (%.1f) ms; an empty window resized as "
+                        "with new tiles and painted %.1f ms\n",
                         client.right, client.bottom, g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight(),
                         static_cast<int>(cut.size()), Median(cut), Longest(cut), Median(cutOwn), Longest(cutOwn),
-                        Median(same), Longest(same), Median(sameOwn), Longest(sameOwn), Median(render), Median(bare));
+                        Median(same), Longest(same), Median(sameOwn), Longest(sameOwn), Median(bare));
             continue;
         }
         for (int i = 0; i < rounds * 2; ++i) {
