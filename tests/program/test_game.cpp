@@ -41,6 +41,14 @@ public:
         texts.erase(texts.begin(), texts.end() - std::min(nLast, texts.size()));
         return texts;
     }
+    // Only their words.
+    static std::vector<std::string> WordsOf(HWND hWnd, std::size_t nLast)
+    {
+        std::vector<std::string> words;
+        for (const CDrawnText& t : Of(hWnd, nLast))
+            words.push_back(t.text);
+        return words;
+    }
 
 private:
     CImportPatch m_patch;
@@ -440,13 +448,7 @@ TEST(HighScores, ShowEverySizesHolderAndTimeAndClearThemAll)
     std::vector<std::string> before, after;
     CModalAnswers answers;
     answers.Expect([&](HWND hDlg) {
-        const auto table = [&] {
-            std::vector<std::string> drawn;
-            for (const CDrawnText& t : CTextLog::Of(hDlg, 30))
-                drawn.push_back(t.text);
-            return drawn;
-        };
-        before = table();
+        before = CTextLog::WordsOf(hDlg, 30);
         EXPECT_TRUE(DescribesInOrder(hDlg, before));
         // Where the texts and rules stand, measured in the dialog's default font.
         const std::vector<CDrawnText> drawn = CTextLog::Of(hDlg, 30);
@@ -470,7 +472,7 @@ TEST(HighScores, ShowEverySizesHolderAndTimeAndClearThemAll)
         EXPECT_EQ(clear.right - clear.left, 160);
         PressButton(hDlg, IDC_CLEAR_SCORES);
         ::UpdateWindow(hDlg);
-        after = table();
+        after = CTextLog::WordsOf(hDlg, 30);
         caption = WindowText(program.FrameWindow());
         PressButton(hDlg, IDOK);
     });
@@ -494,13 +496,7 @@ TEST(HighScores, SizesWithABestTimeUnderGravityFollowTheNineInRowsOfTheirOwn)
     std::vector<std::string> before, after;
     CModalAnswers answers;
     answers.Expect([&](HWND hDlg) {
-        const auto table = [&] {
-            std::vector<std::string> drawn;
-            for (const CDrawnText& t : CTextLog::Of(hDlg, 36))
-                drawn.push_back(t.text);
-            return drawn;
-        };
-        before = table();
+        before = CTextLog::WordsOf(hDlg, 36);
         EXPECT_TRUE(DescribesInOrder(hDlg, before));
         // Twelve rows as far apart as the nine alone are, all above the buttons and on the screen.
         const std::vector<CDrawnText> drawn = CTextLog::Of(hDlg, 36);
@@ -518,7 +514,7 @@ TEST(HighScores, SizesWithABestTimeUnderGravityFollowTheNineInRowsOfTheirOwn)
         EXPECT_TRUE(dialog.top >= room.top && dialog.bottom <= room.bottom) << dialog.top << ", " << dialog.bottom;
         PressButton(hDlg, IDC_CLEAR_SCORES);
         ::UpdateWindow(hDlg);
-        after = table();
+        after = CTextLog::WordsOf(hDlg, 36);
         PressButton(hDlg, IDOK);
     });
     program.Command(ID_HIGH_SCORES);
