@@ -97,11 +97,6 @@ double TimeFileCommand(const CRunningProgram& program, UINT id, const std::strin
     return Now() - pressed;
 }
 
-double Longest(const std::vector<double>& v)
-{
-    return v.empty() ? 0 : *std::max_element(v.begin(), v.end());
-}
-
 double Median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -233,15 +228,14 @@ void MeasureResize(int rounds)
             ::GetClientRect(hView, &client);
             const HWND hBare = ::CreateWindowExW(0, L"Static", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480,
                                                  nullptr, nullptr, nullptr, nullptr);
-            timeSteps(hBare, high, lower, bare, bare);
+            timeSteps(hBare, high, lower, bare, bare); // an empty window has no WM_SIZE of the frame
             ::DestroyWindow(hBare);
-            std::printf("20x16 fit to a view of %ldx%ld at %dx%d, median (longest) of %d steps each: with new tiles "
-                        "%.1f (%.1f) ms, from the frame's WM_SIZE on (the game's own part) %.1f (%.1f) ms; with the "
-                        "same tiles %.1f (%.1f) ms, the game's own part %.1f (%.1f) ms; an empty window resized as "
-                        "with new tiles and painted %.1f ms\n",
+            std::printf("20x16 fit to a view of %ldx%ld at %dx%d, median of %d steps each: with new tiles %.1f ms, "
+                        "from the frame's WM_SIZE on (the game's own part) %.1f ms; with the same tiles %.1f ms, the "
+                        "game's own part %.1f ms; an empty window resized as with new tiles and painted %.1f ms\n",
                         client.right, client.bottom, g_pBoard->GetTileWidth(), g_pBoard->GetTileHeight(),
-                        static_cast<int>(cut.size()), Median(cut), Longest(cut), Median(cutOwn), Longest(cutOwn),
-                        Median(same), Longest(same), Median(sameOwn), Longest(sameOwn), Median(bare));
+                        static_cast<int>(cut.size()), Median(cut), Median(cutOwn), Median(same), Median(sameOwn),
+                        Median(bare));
             continue;
         }
         for (int i = 0; i < rounds * 2; ++i) {
